@@ -1,0 +1,242 @@
+#include "engine/window_watch.h"
+
+#include <utility>
+
+#include "common/text.h"
+#include "engine/kill_recorder.h"
+
+namespace vantrel {
+namespace {
+
+// Counted windows that are assumed never to be shown in the active list.
+constexpr int kUncountedWindows = 3;
+constexpr std::string_view kProgramManager = "Program Manager";
+constexpr std::string_view kDisabled = "[Disabled]";
+constexpr std::string_view kHidden = "[Hidden]";
+
+// Runs one step of a pass; a step that fails is skipped and the pass goes on.
+template <class Step>
+void Tolerant(Step&& step) noexcept {
+  try {
+    step();
+  } catch (...) {
+  }
+}
+
+class ScanGuard {
+ public:
+  explicit ScanGuard(bool& flag) : flag_(flag) { flag_ = true; }
+  ~ScanGuard() { flag_ = false; }
+  ScanGuard(const ScanGuard&) = delete;
+  ScanGuard& operator=(const ScanGuard&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
+std::optional<SizeRule> ReadSizeRule(std::string_view rule) {
+  const std::size_t hyphen = rule.find('-');
+  if (hyphen == std::string_view::npos) return std::nullopt;
+  return SizeRule{Val(rule.substr(0, hyphen)), Val(rule.substr(hyphen + 1))};
+}
+
+std::string StripStateMarkers(std::string_view s) {
+  const std::size_t d = InStr(s, kDisabled);
+  const std::size_t h = InStr(s, kHidden);
+  std::size_t cut = 0;
+  if (d > 0 && h > d) cut = 20;        // " [Disabled] [Hidden]"
+  else if (h == 0 && d > 0) cut = 11;  // " [Disabled]"
+  else if (h > 0 && d == 0) cut = 9;   // " [Hidden]"
+  // The markers stand at the end; a shorter text cannot hold the whole marker.
+  if (cut > s.size()) cut = s.size();
+  return std::string(s.substr(0, s.size() - cut));
+}
+
+WatchEngine::WatchEngine(Desktop& desktop, const Clock& clock, WatchLists lists, std::string applicationTitle)
+    : desktop_(desktop),
+      clock_(clock),
+      lists_(lists),
+      applicationTitle_(std::move(applicationTitle)),
+      mainCaption_(applicationTitle_) {}
+
+bool WatchEngine::IsBrowserTitle(std::string_view title) const {
+  const std::string upperTitle = UCase(title);
+  const int headers = lists_.List5.Count();
+  for (int i = 0; i < headers; ++i) {
+    const std::string header = UCase(TrimSpaces(lists_.List5.Item(i)));
+    if (upperTitle.find(header) != std::string::npos) return true;
+  }
+  return false;
+}
+
+void WatchEngine::ScanWindows() {
+  if (scanning_) return;
+  ScanGuard guard(scanning_);
+
+  Tolerant([&] {
+    lists_.List0.Clear();
+    lists_.List0b.Clear();
+  });
+
+  int windowCount = 0;
+  std::vector<WindowHandle> windows;
+  Tolerant([&] { windows = desktop_.TopLevelWindows(); });
+
+  for (const WindowHandle window : windows) {
+    Tolerant([&] {
+      // Visibility is asked first: most top-level windows are hidden, and
+      // a hidden window is skipped whatever its title.
+      if (!desktop_.IsVisible(window)) return;
+      const std::string title = desktop_.Title(window);
+      if (title.empty()) return;
+      if (desktop_.IsEnabled(window)) {
+        if (title != applicationTitle_) Tolerant([&] { CheckBrowserWindow(window, title); });
+        lists_.List0b.Add(CStr(windowCount++));
+      } else {
+        // The program's own windows, disabled behind one of its boxes, are not listed.
+        if (InStr(title, applicationTitle_) > 0) return;
+        lists_.List0.Add(title + std::string(kDisabledMarker));
+        lists_.List0b.Add(CStr(windowCount++));
+      }
+    });
+    Tolerant([&] { desktop_.YieldToEvents(); });
+  }
+
+  Tolerant([&] { RunTitleRules(); });
+  Tolerant([&] { BringActiveListInLine(windowCount); });
+  Tolerant([&] { ShowCounts(); });
+}
+
+void WatchEngine::CheckBrowserWindow(WindowHandle window, const std::string& title) {
+  if (!IsBrowserTitle(title)) return;
+  lists_.List0.Add(title);
+
+  // A window whose placement cannot be read (it has just vanished) is not
+  // judged by size: no size is better than another window's size.
+  WindowRect rect;
+  if (!desktop_.RestoredRect(window, rect)) return;
+  const double height = static_cast<double>(rect.bottom) - rect.top;
+  const double width = static_cast<double>(rect.right) - rect.left;
+
+  const int rules = lists_.List4.Count();
+  for (int i = 0; i < rules; ++i) {
+    const auto rule = ReadSizeRule(lists_.List4.Item(i));
+    if (!rule) continue;
+    if (height <= rule->height && width <= rule->width) {
+      KillWindow(title);
+      return;
+    }
+  }
+}
+
+void WatchEngine::RunTitleRules() {
+  const int titles = lists_.List2.Count();
+  for (int p = 0; p < titles; ++p) {
+    const std::string title = lists_.List2.Item(p);
+    // The count of List0 is taken anew at every step: entries are removed as
+    // they are destroyed, and nothing past the end is ever compared.
+    for (int e = 0; e < lists_.List0.Count(); ++e) {
+      const std::string entry = lists_.List0.Item(e);
+      if (entry != title) continue;
+      Tolerant([&] { KillWindow(entry); });
+      Tolerant([&] {
+        if (!lists_.List3.Item(p).empty()) lists_.List3.Remove(p);
+        lists_.List3.Insert(p, FormatTimeOfDay(clock_.Now()));  // fails beyond the end
+      });
+      // The entry that moves into position e is left for the next scan.
+      lists_.List0.Remove(e);
+    }
+  }
+}
+
+WindowHandle WatchEngine::FindListed(std::string_view listTitle) const {
+  const std::string title = StripStateMarkers(listTitle);
+  // Every listed window has a title; looking up the empty title would pick
+  // some untitled window of the desktop.
+  if (title.empty()) return 0;
+  return desktop_.FindByTitle(title);
+}
+
+bool WatchEngine::KillWindow(std::string_view listTitle) {
+  const WindowHandle window = FindListed(listTitle);
+  if (window != 0) desktop_.PostClose(window);
+  if (recorder_ == nullptr) return true;
+  return recorder_->RecordKill(listTitle);
+}
+
+void WatchEngine::SwitchToWindow(std::string_view listTitle) {
+  const WindowHandle window = FindListed(listTitle);
+  if (window != 0) desktop_.BringToTop(window);
+}
+
+void WatchEngine::BringActiveListInLine(int windowCount) {
+  ListControl& list1 = lists_.List1;
+  int expected = windowCount - kUncountedWindows;
+  // A failed check empties the list and decides once more; after that the
+  // list is either freshly rebuilt (and stands) or empty.
+  for (int round = 0; round < 2; ++round) {
+    // Pruning can leave the list shorter than expected (positions shifted
+    // under the entries kept): it is then rebuilt at once.
+    if (expected < list1.Count()) PruneActiveList();
+    if (expected > list1.Count()) windowCount = RebuildActiveList();
+    if (ActiveListStands()) return;
+    list1.Clear();
+    lists_.List1b.Clear();
+    expected = windowCount - kUncountedWindows;
+  }
+}
+
+int WatchEngine::RebuildActiveList() {
+  lists_.List1.Clear();
+  lists_.List1b.Clear();
+  int copied = 0;
+  const int entries = lists_.List0.Count();
+  for (int k = 0; k < entries; ++k) {
+    const std::string entry = lists_.List0.Item(k);
+    if (entry == mainCaption_ || entry == kProgramManager) continue;
+    lists_.List1.Add(entry);
+    lists_.List1b.Add(lists_.List0b.Item(k));
+    ++copied;
+  }
+  return copied;
+}
+
+// An active-list entry stands while List0 holds its text at the position
+// recorded for it in List1b (List0b entry k is always the text of k).
+static bool EntryStands(const ListControl& list0, const ListControl& list0b, const std::string& text,
+                        const std::string& position) {
+  const auto pos = ParseCount(position);
+  if (!pos || *pos >= list0.Count()) return false;
+  const int at = static_cast<int>(*pos);
+  return list0.Item(at) == text && list0b.Item(at) == position;
+}
+
+// Entries that no longer stand in List0 are dropped; those kept keep their
+// order and the selection.
+void WatchEngine::PruneActiveList() {
+  for (int a = lists_.List1.Count() - 1; a >= 0; --a) {
+    if (!EntryStands(lists_.List0, lists_.List0b, lists_.List1.Item(a), lists_.List1b.Item(a))) {
+      lists_.List1.Remove(a);
+      lists_.List1b.Remove(a);
+    }
+  }
+}
+
+bool WatchEngine::ActiveListStands() const {
+  const int entries = lists_.List1.Count();
+  if (lists_.List1b.Count() != entries) return false;
+  for (int a = 0; a < entries; ++a)
+    if (!EntryStands(lists_.List0, lists_.List0b, lists_.List1.Item(a), lists_.List1b.Item(a))) return false;
+  return true;
+}
+
+void WatchEngine::ShowCounts() {
+  lists_.Num0.SetCaption(CStr(lists_.List0.Count()));
+  lists_.Num1.SetCaption(CStr(lists_.List1.Count()));
+  static const std::string kToDestroy = AnsiFromUtf8("Nombre de Fenetre(s) à détruire : ");
+  lists_.Num2.SetCaption(kToDestroy + CStr(lists_.List2.Count()));
+}
+
+}  // namespace vantrel

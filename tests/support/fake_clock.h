@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/clock.h"
+
+namespace vantrel::testing {
+
+class FakeClock final : public Clock {
+ public:
+  LocalTime now{2003, 4, 16, 14, 32, 5};
+  LocalTime Now() const override { return now; }
+};
+
+}  // namespace vantrel::testing

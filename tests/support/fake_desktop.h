@@ -1,0 +1,55 @@
+// A desktop in memory: ordered top-level windows with their title, states
+// and restored rectangle. Records close requests and bring-to-top calls,
+// can make a window vanish in the middle of a walk and can run a callback
+// at every yield.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/desktop.h"
+
+namespace vantrel::testing {
+
+struct FakeWindow {
+  WindowHandle handle = 0;
+  std::string title;
+  bool visible = true;
+  bool enabled = true;
+  WindowRect restored{0, 0, 300, 200};
+  bool alive = true;
+};
+
+class FakeDesktop final : public Desktop {
+ public:
+  // Adds a window at the bottom of the window order and returns its handle.
+  WindowHandle Add(std::string title, int width = 300, int height = 200, bool visible = true, bool enabled = true);
+  FakeWindow& Window(WindowHandle handle);
+  // Moves a window to the top of the window order.
+  void BringToFront(WindowHandle handle);
+  void Vanish(WindowHandle handle) { Window(handle).alive = false; }
+
+  std::vector<WindowHandle> TopLevelWindows() const override;
+  std::string Title(WindowHandle window) const override;
+  bool IsVisible(WindowHandle window) const override;
+  bool IsEnabled(WindowHandle window) const override;
+  bool RestoredRect(WindowHandle window, WindowRect& rect) const override;
+  WindowHandle FindByTitle(const std::string& title) const override;
+  bool PostClose(WindowHandle window) override;
+  bool BringToTop(WindowHandle window) override;
+  void YieldToEvents() override;
+
+  std::vector<WindowHandle> closes;       // every close request, in order
+  std::vector<WindowHandle> broughtToTop;
+  int yields = 0;
+  bool placementReadable = true;  // false: every placement read fails
+  std::function<void(int yieldNumber)> onYield;  // runs at every yield
+
+ private:
+  const FakeWindow* Find(WindowHandle handle) const;
+  std::vector<FakeWindow> windows_;  // top of the window order first
+  WindowHandle next_ = 0x100;
+};
+
+}  // namespace vantrel::testing
