@@ -6,7 +6,7 @@
 #include "common/text.h"
 #include "engine/kill_recorder.h"
 #include "platform/memory_controls.h"
-#include "support/fake_clock.h"
+#include "support/settable_clock.h"
 #include "support/fake_desktop.h"
 
 namespace vantrel {
@@ -14,7 +14,7 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-using testing::FakeClock;
+using testing::SettableClock;
 using testing::FakeDesktop;
 
 class RecordingRecorder final : public KillRecorder {
@@ -48,7 +48,7 @@ class WatchTest : public ::testing::Test {
   MemoryList List0, List0b, List1, List1b, List2, List3, List4, List5;
   MemoryLabel Num0, Num1, Num2;
   FakeDesktop desktop;
-  FakeClock clock;
+  SettableClock clock;
   RecordingRecorder recorder;
   WatchEngine engine{desktop, clock, WatchLists{List0, List0b, List1, List1b, List2, List3, List4, List5, Num0, Num1, Num2},
                      "Vantrel"};

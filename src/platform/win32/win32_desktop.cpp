@@ -1,0 +1,79 @@
+#include "platform/win32/win32_desktop.h"
+
+#include <windows.h>
+
+namespace vantrel {
+namespace {
+
+HWND ToHwnd(WindowHandle h) { return reinterpret_cast<HWND>(h); }
+WindowHandle FromHwnd(HWND h) { return reinterpret_cast<WindowHandle>(h); }
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
+  auto* out = reinterpret_cast<std::vector<WindowHandle>*>(param);
+  try {
+    out->push_back(FromHwnd(window));
+  } catch (...) {
+    return FALSE;  // out of memory: walk what was collected
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+// One snapshot of the window order, from the top: a window that closes
+// while the scan yields is then simply found without a title, and the walk
+// goes on to the windows below it.
+std::vector<WindowHandle> Win32Desktop::TopLevelWindows() const {
+  std::vector<WindowHandle> windows;
+  windows.reserve(256);
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+std::string Win32Desktop::Title(WindowHandle window) const {
+  const int length = GetWindowTextLengthA(ToHwnd(window));
+  if (length <= 0) return {};
+  std::string title(static_cast<std::size_t>(length) + 1, '\0');
+  const int copied = GetWindowTextA(ToHwnd(window), title.data(), length + 1);
+  title.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+  return title;
+}
+
+bool Win32Desktop::IsVisible(WindowHandle window) const { return IsWindowVisible(ToHwnd(window)) != FALSE; }
+
+bool Win32Desktop::IsEnabled(WindowHandle window) const { return IsWindowEnabled(ToHwnd(window)) != FALSE; }
+
+bool Win32Desktop::RestoredRect(WindowHandle window, WindowRect& rect) const {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  if (!GetWindowPlacement(ToHwnd(window), &placement)) return false;
+  const RECT& r = placement.rcNormalPosition;
+  rect = WindowRect{r.left, r.top, r.right, r.bottom};
+  return true;
+}
+
+WindowHandle Win32Desktop::FindByTitle(const std::string& title) const {
+  return FromHwnd(FindWindowA(nullptr, title.c_str()));
+}
+
+bool Win32Desktop::PostClose(WindowHandle window) {
+  return PostMessageA(ToHwnd(window), WM_CLOSE, 0, 0) != FALSE;
+}
+
+bool Win32Desktop::BringToTop(WindowHandle window) { return BringWindowToTop(ToHwnd(window)) != FALSE; }
+
+void Win32Desktop::YieldToEvents() { PumpPendingMessages(); }
+
+void PumpPendingMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+}  // namespace vantrel

@@ -1,0 +1,121 @@
+// Victim windows for the end-to-end and Win32 tests. Opens one top-level
+// window per argument and reports every close request it receives.
+//
+//   victim.exe --log FILE [--seconds N] "title|width|height|flags" ...
+//
+// flags, any of: hidden, disabled, max, min, refuse (answers WM_CLOSE
+// without closing). The log gets "READY" once every window exists, then one
+// line "CLOSE <index> <title>" per WM_CLOSE. The program ends when every
+// window that accepts closing has closed, or after N seconds (default 30).
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Victim {
+  std::string title;
+  int width = 300;
+  int height = 200;
+  bool hidden = false, disabled = false, maximised = false, minimised = false, refuse = false;
+  HWND window = nullptr;
+};
+
+std::vector<Victim> victims;
+std::FILE* logFile = nullptr;
+int open = 0;
+
+void Log(const std::string& line) {
+  if (!logFile) return;
+  std::fprintf(logFile, "%s\n", line.c_str());
+  std::fflush(logFile);
+}
+
+LRESULT CALLBACK VictimProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CLOSE) {
+    for (std::size_t i = 0; i < victims.size(); ++i) {
+      if (victims[i].window != window) continue;
+      Log("CLOSE " + std::to_string(i) + " " + victims[i].title);
+      if (victims[i].refuse) return 0;
+      victims[i].window = nullptr;
+      DestroyWindow(window);
+      if (--open == 0) PostQuitMessage(0);
+      return 0;
+    }
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+Victim Parse(const std::string& spec) {
+  Victim v;
+  std::vector<std::string> parts;
+  std::size_t from = 0;
+  for (;;) {
+    const std::size_t bar = spec.find('|', from);
+    parts.push_back(spec.substr(from, bar == std::string::npos ? std::string::npos : bar - from));
+    if (bar == std::string::npos) break;
+    from = bar + 1;
+  }
+  v.title = parts[0];
+  if (parts.size() > 1) v.width = std::atoi(parts[1].c_str());
+  if (parts.size() > 2) v.height = std::atoi(parts[2].c_str());
+  const std::string flags = parts.size() > 3 ? parts[3] : "";
+  v.hidden = flags.find("hidden") != std::string::npos;
+  v.disabled = flags.find("disabled") != std::string::npos;
+  v.maximised = flags.find("max") != std::string::npos;
+  v.minimised = flags.find("min") != std::string::npos;
+  v.refuse = flags.find("refuse") != std::string::npos;
+  return v;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int seconds = 30;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--log" && i + 1 < argc) {
+      logFile = std::fopen(argv[++i], "w");
+    } else if (arg == "--seconds" && i + 1 < argc) {
+      seconds = std::atoi(argv[++i]);
+    } else {
+      victims.push_back(Parse(arg));
+    }
+  }
+
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = VictimProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "VantrelVictim";
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  RegisterClassA(&wc);
+
+  int x = 40;
+  for (auto& v : victims) {
+    v.window = CreateWindowExA(0, "VantrelVictim", v.title.c_str(), WS_OVERLAPPEDWINDOW, x, 60, v.width, v.height,
+                               nullptr, nullptr, wc.hInstance, nullptr);
+    x += 20;
+    if (!v.window) continue;
+    if (!v.refuse) ++open;
+    if (v.disabled) EnableWindow(v.window, FALSE);
+    if (!v.hidden) ShowWindow(v.window, v.maximised ? SW_SHOWMAXIMIZED : v.minimised ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE);
+  }
+  Log("READY");
+
+  SetTimer(nullptr, 0, static_cast<UINT>(seconds) * 1000u, nullptr);
+  MSG msg;
+  // With only refusing windows the program waits for its time to run out.
+  const bool closable = open > 0;
+  while ((!closable || open > 0) && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (msg.message == WM_TIMER && msg.hwnd == nullptr) break;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  Log("END");
+  if (logFile) std::fclose(logFile);
+  return 0;
+}

@@ -1,0 +1,200 @@
+// The watch engine against real windows: victims in another process, and
+// windows of this process where Wine only reports the restored rectangle of
+// its own windows.
+#include <windows.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "engine/kill_recorder.h"
+#include "engine/window_watch.h"
+#include "platform/memory_controls.h"
+#include "platform/win32/win32_desktop.h"
+#include "support/settable_clock.h"
+#include "victims.h"
+
+namespace vantrel {
+namespace {
+
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::Not;
+using testing::PumpFor;
+using testing::VictimProcess;
+
+class CountingRecorder final : public KillRecorder {
+ public:
+  bool RecordKill(std::string_view listTitle) override {
+    titles.emplace_back(listTitle);
+    return true;
+  }
+  std::vector<std::string> titles;
+};
+
+class RealWatchTest : public ::testing::Test {
+ protected:
+  RealWatchTest() {
+    for (const char* h : {"- Microsoft Internet", "- Netscape", "- Mozilla"}) List5.Add(h);
+    engine.SetKillRecorder(&recorder);
+  }
+
+  MemoryList List0, List0b, List1, List1b, List2, List3, List4, List5;
+  MemoryLabel Num0, Num1, Num2;
+  Win32Desktop desktop;
+  testing::SettableClock clock;
+  CountingRecorder recorder;
+  WatchEngine engine{desktop, clock, WatchLists{List0, List0b, List1, List1b, List2, List3, List4, List5, Num0, Num1, Num2},
+                     "Vantrel"};
+};
+
+// A sentinel killed last: once its close request arrives, every request
+// posted before it to the same victim has been handled.
+constexpr const char* kSentinel = "Sentinel window|200|100|refuse";
+
+TEST_F(RealWatchTest, SizeRuleBoundsAreInclusiveOnTheRestoredSize) {
+  VictimProcess victims({"Pub - Netscape|300|200|refuse", kSentinel});
+  ASSERT_TRUE(victims.Started());
+  ASSERT_TRUE(victims.WaitReady());
+
+  List4.Add("199 - 400");
+  engine.ScanWindows();
+  List4.Clear();
+  List4.Add("250 - 400");
+  engine.ScanWindows();
+  engine.KillWindow("Sentinel window");
+
+  ASSERT_TRUE(victims.WaitCloseOf("Sentinel window"));
+  EXPECT_THAT(victims.Closes(), ElementsAre("CLOSE 0 Pub - Netscape", "CLOSE 1 Sentinel window"));
+}
+
+TEST_F(RealWatchTest, TitleRuleIsCaseSensitiveWhileTheBrowserTestIsNot) {
+  VictimProcess victims({"pub - netscape|800|600|refuse", "Pub - Netscape|800|600|refuse", kSentinel});
+  ASSERT_TRUE(victims.WaitReady());
+  List2.Add("Pub - Netscape");
+  engine.ScanWindows();
+  engine.KillWindow("Sentinel window");
+  ASSERT_TRUE(victims.WaitCloseOf("Sentinel window"));
+  EXPECT_THAT(victims.Closes(), ElementsAre("CLOSE 1 Pub - Netscape", "CLOSE 2 Sentinel window"));
+  EXPECT_THAT(List0.Entries(), Contains("pub - netscape"));
+  EXPECT_THAT(List0.Entries(), Not(Contains("Pub - Netscape")));
+}
+
+TEST_F(RealWatchTest, DisabledWindowIsListedWithItsMarkerAndHiddenOnesAreNot) {
+  VictimProcess victims({"Setup|300|200|disabled", "Invisible - Mozilla|300|200|hidden", "Page - Mozilla|300|200"});
+  ASSERT_TRUE(victims.WaitReady());
+  engine.ScanWindows();
+  EXPECT_THAT(List0.Entries(), Contains("Setup [Disabled]"));
+  EXPECT_THAT(List0.Entries(), Contains("Page - Mozilla"));
+  EXPECT_THAT(List0.Entries(), Not(Contains("Invisible - Mozilla")));
+  EXPECT_EQ(Num0.Caption(), std::to_string(List0.Count()));
+
+  List2.Add("Setup [Disabled]");
+  engine.ScanWindows();
+  ASSERT_TRUE(victims.WaitCloseOf("Setup"));
+  EXPECT_THAT(recorder.titles, Contains("Setup [Disabled]"));
+}
+
+TEST_F(RealWatchTest, OneKillClosesOneOfTwoWindowsWithTheSameTitle) {
+  VictimProcess victims({"Twin - Mozilla|300|200", "Twin - Mozilla|300|200", kSentinel});
+  ASSERT_TRUE(victims.WaitReady());
+  engine.KillWindow("Twin - Mozilla");
+  engine.KillWindow("Sentinel window");
+  ASSERT_TRUE(victims.WaitCloseOf("Sentinel window"));
+  const auto closes = victims.Closes();
+  EXPECT_EQ(std::count_if(closes.begin(), closes.end(),
+                          [](const std::string& l) { return l.find("Twin - Mozilla") != std::string::npos; }),
+            1);
+}
+
+// Windows of this process record the close requests they receive.
+std::vector<std::string>* ownCloses = nullptr;
+
+LRESULT CALLBACK OwnWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CLOSE) {
+    char title[256] = {};
+    GetWindowTextA(window, title, sizeof title);
+    if (ownCloses) ownCloses->push_back(title);
+    return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+class OwnWindows {
+ public:
+  OwnWindows() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = OwnWindowProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "VantrelOwnTestWindow";
+    RegisterClassA(&wc);
+    ownCloses = &closes;
+  }
+  ~OwnWindows() {
+    for (HWND w : windows_) DestroyWindow(w);
+    ownCloses = nullptr;
+  }
+  HWND Open(const char* title, int width, int height, int show) {
+    HWND w = CreateWindowExA(0, "VantrelOwnTestWindow", title, WS_OVERLAPPEDWINDOW, 50, 50, width, height, nullptr,
+                             nullptr, GetModuleHandleA(nullptr), nullptr);
+    ShowWindow(w, show);
+    windows_.push_back(w);
+    return w;
+  }
+  std::vector<std::string> closes;
+
+ private:
+  std::vector<HWND> windows_;
+};
+
+TEST_F(RealWatchTest, MaximisedAndMinimisedBrowserWindowsAreJudgedByRestoredSize) {
+  OwnWindows own;
+  own.Open("Max small - Mozilla", 300, 200, SW_SHOWMAXIMIZED);
+  own.Open("Min small - Mozilla", 300, 200, SW_SHOWMINNOACTIVE);
+  own.Open("Max big - Mozilla", 900, 700, SW_SHOWMAXIMIZED);
+  PumpFor(100);
+  List4.Add("250 - 400");
+  engine.ScanWindows();
+  PumpFor(200);
+  EXPECT_THAT(own.closes, ::testing::UnorderedElementsAre("Max small - Mozilla", "Min small - Mozilla"));
+}
+
+TEST(Win32Desktop, ReadsLongTitlesWholeAndVanishedWindowsAsEmpty) {
+  OwnWindows own;
+  const std::string longTitle(300, 'x');
+  HWND w = own.Open(longTitle.c_str(), 200, 100, SW_SHOWNOACTIVATE);
+  Win32Desktop desktop;
+  const auto handle = reinterpret_cast<WindowHandle>(w);
+  EXPECT_EQ(desktop.Title(handle), longTitle);
+  EXPECT_TRUE(desktop.IsVisible(handle));
+  EXPECT_EQ(desktop.FindByTitle(longTitle), handle);
+  const auto windows = desktop.TopLevelWindows();
+  EXPECT_THAT(windows, Contains(handle));
+
+  DestroyWindow(w);
+  WindowRect rect{1, 2, 3, 4};
+  EXPECT_EQ(desktop.Title(handle), "");
+  EXPECT_FALSE(desktop.IsVisible(handle));
+  EXPECT_FALSE(desktop.RestoredRect(handle, rect));
+  EXPECT_EQ(rect.left, 1);
+}
+
+TEST(Win32Desktop, TopLevelWindowsComeFromTheTopOfTheWindowOrder) {
+  OwnWindows own;
+  HWND lower = own.Open("Order lower", 200, 100, SW_SHOWNOACTIVATE);
+  HWND upper = own.Open("Order upper", 200, 100, SW_SHOWNOACTIVATE);
+  SetWindowPos(upper, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  Win32Desktop desktop;
+  auto windows = desktop.TopLevelWindows();
+  const auto at = [&](HWND w) {
+    return std::find(windows.begin(), windows.end(), reinterpret_cast<WindowHandle>(w)) - windows.begin();
+  };
+  EXPECT_LT(at(upper), at(lower));
+  desktop.BringToTop(reinterpret_cast<WindowHandle>(lower));
+  windows = desktop.TopLevelWindows();
+  EXPECT_LT(at(lower), at(upper));
+}
+
+}  // namespace
+}  // namespace vantrel

@@ -1,0 +1,108 @@
+#include "victims.h"
+
+#include <fstream>
+
+#include "platform/win32/win32_desktop.h"
+
+namespace vantrel::testing {
+
+std::string ExecutableFolder() {
+  char path[MAX_PATH] = {};
+  const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path, n);
+  return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+std::string MakeTempFolder(const std::string& stem) {
+  char temp[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, temp);
+  static int counter = 0;
+  const std::string folder = std::string(temp) + stem + "-" + std::to_string(GetCurrentProcessId()) + "-" +
+                             std::to_string(++counter) + "-" + std::to_string(GetTickCount());
+  CreateDirectoryA(folder.c_str(), nullptr);
+  return folder;
+}
+
+VictimProcess::VictimProcess(const std::vector<std::string>& specs, int seconds) {
+  log_ = MakeTempFolder("victim") + "\\victim.log";
+  // Process numbers come round again under Wine: a log of an earlier run
+  // must not pass for this one.
+  DeleteFileA(log_.c_str());
+  std::string command = "\"" + ExecutableFolder() + "victim.exe\" --log \"" + log_ + "\" --seconds " +
+                        std::to_string(seconds);
+  for (const auto& s : specs) command += " \"" + s + "\"";
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+    process_ = pi.hProcess;
+    CloseHandle(pi.hThread);
+  }
+}
+
+VictimProcess::~VictimProcess() {
+  if (process_) {
+    if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) TerminateProcess(process_, 1);
+    WaitForSingleObject(process_, 5000);
+    CloseHandle(process_);
+  }
+}
+
+std::vector<std::string> VictimProcess::Lines() const {
+  std::vector<std::string> lines;
+  std::ifstream in(log_);
+  std::string line;
+  while (std::getline(in, line)) lines.push_back(line);
+  return lines;
+}
+
+std::vector<std::string> VictimProcess::Closes() const {
+  std::vector<std::string> closes;
+  for (const auto& l : Lines())
+    if (l.rfind("CLOSE ", 0) == 0) closes.push_back(l);
+  return closes;
+}
+
+template <class Condition>
+static bool WaitFor(Condition done, int milliseconds) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (done()) return true;
+    if (static_cast<int>(GetTickCount() - start) > milliseconds) return false;
+    PumpFor(20);
+  }
+}
+
+bool VictimProcess::WaitReady(int milliseconds) {
+  return WaitFor(
+      [&] {
+        for (const auto& l : Lines())
+          if (l == "READY") return true;
+        return false;
+      },
+      milliseconds);
+}
+
+bool VictimProcess::WaitCloses(std::size_t count, int milliseconds) {
+  return WaitFor([&] { return Closes().size() >= count; }, milliseconds);
+}
+
+bool VictimProcess::WaitCloseOf(const std::string& title, int milliseconds) {
+  return WaitFor(
+      [&] {
+        for (const auto& l : Closes())
+          if (l.size() >= title.size() && l.compare(l.size() - title.size(), title.size(), title) == 0) return true;
+        return false;
+      },
+      milliseconds);
+}
+
+void PumpFor(int milliseconds) {
+  const DWORD start = GetTickCount();
+  do {
+    PumpPendingMessages();
+    Sleep(5);
+  } while (static_cast<int>(GetTickCount() - start) < milliseconds);
+}
+
+}  // namespace vantrel::testing
