@@ -2,7 +2,7 @@
 
 #include "engine/stored_kill_recorder.h"
 #include "platform/memory_controls.h"
-#include "support/fake_clock.h"
+#include "support/scripted_clock.h"
 #include "support/fake_file_system.h"
 #include "support/fake_settings_store.h"
 #include "support/fake_sound_device.h"
@@ -10,7 +10,7 @@
 namespace vantrel {
 namespace {
 
-using test::FakeClock;
+using test::ScriptedClock;
 using test::FakeFileSystem;
 using test::FakeSettingsStore;
 using test::FakeSoundDevice;
@@ -19,7 +19,7 @@ constexpr const char* kFolder = "C:\\Program Files\\Vantrel";
 constexpr const char* kLog = "C:\\Program Files\\Vantrel\\logkill.txt";
 constexpr const char* kDefaultWave = "open \"C:\\Program Files\\Vantrel\\wave\\1.wav\" alias sound";
 
-class StoredKillRecorderTest : public testing::Test {
+class StoredKillRecorderTest : public ::testing::Test {
  protected:
   // Each reading of the clock is one second later than the one before.
   static std::vector<LocalTime> Seconds(int first, int count) {
@@ -37,7 +37,7 @@ class StoredKillRecorderTest : public testing::Test {
   }
 
   FakeFileSystem files_;
-  FakeClock clock_{Seconds(1, 8)};
+  ScriptedClock clock_{Seconds(1, 8)};
   FakeSettingsStore store_;
   Settings settings_{store_, kFolder};
   FakeSoundDevice sound_;
@@ -93,7 +93,7 @@ struct SoundCase {
 };
 
 class KillSoundOptionTest : public StoredKillRecorderTest,
-                            public testing::WithParamInterface<SoundCase> {};
+                            public ::testing::WithParamInterface<SoundCase> {};
 
 TEST_P(KillSoundOptionTest, PlaysOnlyWhenTheOptionReadsOne) {
   if (GetParam().sonValue) StoreSetting("SonValue", *GetParam().sonValue);
@@ -103,7 +103,7 @@ TEST_P(KillSoundOptionTest, PlaysOnlyWhenTheOptionReadsOne) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, KillSoundOptionTest,
-                         testing::Values(SoundCase{"Absent", std::nullopt, true},
+                         ::testing::Values(SoundCase{"Absent", std::nullopt, true},
                                          SoundCase{"One", "1", true},
                                          SoundCase{"Zero", "0", false},
                                          SoundCase{"Two", "2", false},

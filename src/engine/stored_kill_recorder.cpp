@@ -1,0 +1,31 @@
+#include "engine/stored_kill_recorder.h"
+
+#include "engine/kill_sound.h"
+#include "store/kill_log.h"
+
+namespace vantrel {
+
+StoredKillRecorder::StoredKillRecorder(FileSystem& files, const Clock& clock,
+                                       const Settings& settings, SoundDevice& sound,
+                                       ReportList& listStat)
+    : files_(files),
+      clock_(clock),
+      settings_(settings),
+      sound_(sound),
+      listStat_(listStat),
+      killLogPath_(KillLogPath(settings.ProgramFolder())) {}
+
+bool StoredKillRecorder::RecordKill(std::string_view listTitle) {
+  const std::string lineDate = KillLogDateField(clock_.Now());
+  const std::string lineTime = KillLogTimeField(clock_.Now());
+  if (!AppendKillLogLine(files_, killLogPath_, lineDate, lineTime, listTitle)) return false;
+
+  const std::string rowDate = KillLogDateField(clock_.Now());
+  const std::string rowTime = KillLogTimeField(clock_.Now());
+  listStat_.AddRow(ReportRow{rowDate, rowTime, std::string(listTitle)});
+
+  if (settings_.SonValue() == 1) PlayKillSound(sound_, settings_.Wave());
+  return true;
+}
+
+}  // namespace vantrel

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include "store/module_ini.h"
+#include "support/fake_profile.h"
+
+namespace vantrel {
+namespace {
+
+using test::FakeProfileFile;
+using test::ProfileWrite;
+
+constexpr const char* kFolder = "C:\\Programs\\Vantrel";
+constexpr const char* kIni = "C:\\Programs\\Vantrel\\Vantrel.ini";
+
+TEST(IniFilePathTest, IsTheProgramFolderAndTheFileName) {
+  EXPECT_EQ(IniFilePath(kFolder), kIni);
+  FakeProfileFile profile;
+  EXPECT_EQ(ModuleINI(profile, kFolder).IniFilePath(), kIni);
+}
+
+struct LengthCase {
+  std::size_t stored;
+  std::size_t readBack;
+};
+
+class ReadIniValueLength : public ::testing::TestWithParam<LengthCase> {};
+
+// Values go through a buffer of 255 characters: at most 254 come back.
+TEST_P(ReadIniValueLength, CutsToTheBuffer) {
+  FakeProfileFile profile;
+  std::string value;
+  for (std::size_t i = 0; i < GetParam().stored; ++i) value += static_cast<char>('a' + i % 26);
+  profile.Seed(kIni, "Vantrel", "0", value);
+  const std::string read = ReadIniValue(profile, "Vantrel", "0", kIni);
+  EXPECT_EQ(read, value.substr(0, GetParam().readBack));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, ReadIniValueLength,
+                         ::testing::Values(LengthCase{0, 0}, LengthCase{1, 1}, LengthCase{253, 253},
+                                         LengthCase{254, 254}, LengthCase{255, 254},
+                                         LengthCase{300, 254}));
+
+TEST(ReadIniValueTest, MissingKeySectionOrFileReadsEmpty) {
+  FakeProfileFile profile;
+  profile.Seed(kIni, "Vantrel", "NbOcc", "2");
+  EXPECT_EQ(ReadIniValue(profile, "Vantrel", "NbOcc", kIni), "2");
+  EXPECT_EQ(ReadIniValue(profile, "Vantrel", "NbCondition", kIni), "");
+  EXPECT_EQ(ReadIniValue(profile, "Other", "NbOcc", kIni), "");
+  EXPECT_EQ(ReadIniValue(profile, "Vantrel", "NbOcc", "C:\\elsewhere.ini"), "");
+}
+
+// A platform that claims to have copied more than the buffer holds must not
+// make the reader run past it.
+class OverclaimingProfile final : public ProfileFile {
+ public:
+  std::size_t ReadString(std::string_view, std::string_view, std::string_view,
+                         std::span<char> buffer, std::string_view) const override {
+    for (char& c : buffer) c = 'x';
+    return buffer.size() + 50;
+  }
+  long WriteString(std::string_view, std::string_view, std::string_view,
+                   std::string_view) override {
+    return 0;
+  }
+};
+
+TEST(ReadIniValueTest, NeverReadsPastTheBufferWhateverThePlatformSays) {
+  OverclaimingProfile profile;
+  EXPECT_EQ(ReadIniValue(profile, "Vantrel", "0", kIni), std::string(254, 'x'));
+}
+
+TEST(WriteIniValueTest, WritesEachKeyAtOnceInOrderAndReturnsThePlatformResult) {
+  FakeProfileFile profile;
+  ModuleINI ini(profile, kFolder);
+  EXPECT_NE(ini.WriteIniValue("2", "C"), 0);
+  EXPECT_NE(ini.WriteIniValue("NbOcc", "3"), 0);
+  EXPECT_NE(ini.WriteIniValue("1", ""), 0);
+  EXPECT_EQ(profile.Writes(), (std::vector<ProfileWrite>{{kIni, "Vantrel", "2", "C"},
+                                                         {kIni, "Vantrel", "NbOcc", "3"},
+                                                         {kIni, "Vantrel", "1", ""}}));
+  // An empty write keeps the key, with an empty value.
+  EXPECT_EQ(profile.Value(kIni, "Vantrel", "1"), std::optional<std::string>(""));
+  profile.SetWritesFail(true);
+  EXPECT_EQ(WriteIniValue(profile, "Vantrel", "0", "A", kIni), 0);
+}
+
+TEST(ModuleIniTest, A300CharacterTitleIsWrittenWholeAndReadsBackAs254) {
+  FakeProfileFile profile;
+  ModuleINI ini(profile, kFolder);
+  const std::string title(300, 'T');
+  ini.WriteIniValue("0", title);
+  EXPECT_EQ(profile.Writes().back().value, title);
+  EXPECT_EQ(ini.ReadIniValue("0"), std::string(254, 'T'));
+}
+
+}  // namespace
+}  // namespace vantrel
