@@ -52,8 +52,16 @@ bool Win32Desktop::RestoredRect(WindowHandle window, WindowRect& rect) const {
   return true;
 }
 
+// FindWindowA compares titles without regard to case; a title rule is
+// exact, so among the windows it finds the first one whose title is the
+// same text is taken.
 WindowHandle Win32Desktop::FindByTitle(const std::string& title) const {
-  return FromHwnd(FindWindowA(nullptr, title.c_str()));
+  HWND candidate = nullptr;
+  while ((candidate = FindWindowExA(nullptr, candidate, nullptr, title.c_str())) != nullptr) {
+    const WindowHandle handle = FromHwnd(candidate);
+    if (Title(handle) == title) return handle;
+  }
+  return 0;
 }
 
 bool Win32Desktop::PostClose(WindowHandle window) {

@@ -81,6 +81,18 @@ TEST_F(RealWatchTest, TitleRuleIsCaseSensitiveWhileTheBrowserTestIsNot) {
   EXPECT_THAT(List0.Entries(), Not(Contains("Pub - Netscape")));
 }
 
+TEST_F(RealWatchTest, KillWindowClosesTheWindowWithTheExactTitleWhereverItStands) {
+  VictimProcess victims({"Pub - Netscape|800|600|refuse", "pub - netscape|800|600|refuse", kSentinel});
+  ASSERT_TRUE(victims.WaitReady());
+  const WindowHandle lower = desktop.FindByTitle("pub - netscape");
+  ASSERT_NE(lower, 0u);
+  desktop.BringToTop(lower);  // the same title in other case comes first in the window order
+  engine.KillWindow("Pub - Netscape");
+  engine.KillWindow("Sentinel window");
+  ASSERT_TRUE(victims.WaitCloseOf("Sentinel window"));
+  EXPECT_THAT(victims.Closes(), ElementsAre("CLOSE 0 Pub - Netscape", "CLOSE 2 Sentinel window"));
+}
+
 TEST_F(RealWatchTest, DisabledWindowIsListedWithItsMarkerAndHiddenOnesAreNot) {
   VictimProcess victims({"Setup|300|200|disabled", "Invisible - Mozilla|300|200|hidden", "Page - Mozilla|300|200"});
   ASSERT_TRUE(victims.WaitReady());
