@@ -39,7 +39,11 @@ RuleListLoad LoadRuleList(const ModuleINI& ini, std::string_view countKey, int l
 
 std::string TitleKey(int position) { return CStr(position); }
 
-std::string SizeRuleKey(int position) { return "C" + CStr(position); }
+std::string SizeRuleKey(int position) {
+  std::string key = "C";
+  key += CStr(position);
+  return key;
+}
 
 RuleListLoad LoadTitleList(const ModuleINI& ini, ListControl& list2) {
   return LoadRuleList(ini, kTitleCountKey, kMaxTitles, TitleKey, list2);
