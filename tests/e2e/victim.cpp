@@ -6,7 +6,8 @@
 // flags, any of: hidden, disabled, max, min, refuse (answers WM_CLOSE
 // without closing). The log gets "READY" once every window exists, then one
 // line "CLOSE <index> <title>" per WM_CLOSE. The program ends when every
-// window that accepts closing has closed, or after N seconds (default 30).
+// window has closed (a refusing one never does), or after N seconds
+// (default 30).
 #include <windows.h>
 
 #include <cstdio>
@@ -100,7 +101,7 @@ int main(int argc, char** argv) {
                                nullptr, nullptr, wc.hInstance, nullptr);
     x += 20;
     if (!v.window) continue;
-    if (!v.refuse) ++open;
+    ++open;
     if (v.disabled) EnableWindow(v.window, FALSE);
     if (!v.hidden) ShowWindow(v.window, v.maximised ? SW_SHOWMAXIMIZED : v.minimised ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE);
   }
@@ -108,9 +109,7 @@ int main(int argc, char** argv) {
 
   SetTimer(nullptr, 0, static_cast<UINT>(seconds) * 1000u, nullptr);
   MSG msg;
-  // With only refusing windows the program waits for its time to run out.
-  const bool closable = open > 0;
-  while ((!closable || open > 0) && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+  while (open > 0 && GetMessageA(&msg, nullptr, 0, 0) > 0) {
     if (msg.message == WM_TIMER && msg.hwnd == nullptr) break;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
