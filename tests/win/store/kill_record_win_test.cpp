@@ -135,6 +135,22 @@ TEST_F(KillRecordWinTest, TheSoundOptionOffRecordsWithoutTouchingTheDevice) {
   EXPECT_EQ(listStat_.Count(), 1);
 }
 
+TEST_F(KillRecordWinTest, DeletingOneEntryRewritesTheFileWithTheOthersUnchanged) {
+  const std::string log = KillLogPath(folder_.Path());
+  ASSERT_TRUE(WriteFileBytes(log,
+                             "2003/04/16 ;14:32:05;First\r\n"
+                             "2003/04/16 ;14:32:06;a;b\r\n"
+                             "2003/04/17 ;09:00:00;Third [Disabled]\r\n"));
+  ASSERT_EQ(LoadKillLog(files_, log, listStat_).status, KillLogReadStatus::Complete);
+  listStat_.RemoveRow(1);
+  ASSERT_TRUE(RewriteKillLog(files_, log, listStat_));
+  EXPECT_EQ(FileBytes(log),
+            "2003/04/16 ;14:32:05;First\r\n2003/04/17 ;09:00:00;Third [Disabled]\r\n");
+  EXPECT_FALSE(files_.Exists(log + ".new"));
+  EXPECT_TRUE(ClearKillLog(files_, log));
+  EXPECT_FALSE(files_.Exists(log));
+}
+
 TEST(ClockWinTest, ReadsTheLocalTime) {
   SYSTEMTIME before{};
   GetLocalTime(&before);
