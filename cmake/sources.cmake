@@ -31,3 +31,10 @@ if(WIN32)
   target_link_libraries(Vantrel PRIVATE vantrel_ui)
   set_target_properties(Vantrel PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 endif()
+
+if(WIN32)
+  # The default kill sound stands beside the executable, in "wave\1.wav".
+  add_custom_command(TARGET Vantrel POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E make_directory $<TARGET_FILE_DIR:Vantrel>/wave
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${VANTREL_SRC}/assets/wave/1.wav $<TARGET_FILE_DIR:Vantrel>/wave/1.wav)
+endif()

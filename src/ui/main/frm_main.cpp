@@ -17,9 +17,12 @@ constexpr int kHeight = 271;
 FrmMain::FrmMain(std::string programFolder)
     : programFolder_(std::move(programFolder)),
       ini_(profile_, programFolder_),
+      settings_(store_, programFolder_),
+      recorder_(files_, clock_, settings_, sound_, ListStat),
       engine_(desktop_, clock_, WatchLists{List0, List0b, List1, List1b, List2, List3, List4, List5, Num0, Num1, Num2},
               kApplicationTitle) {
   for (const char* header : {"- Microsoft Internet", "- Netscape", "- Mozilla"}) List5.Add(header);
+  engine_.SetKillRecorder(&recorder_);
 }
 
 FrmMain::~FrmMain() {

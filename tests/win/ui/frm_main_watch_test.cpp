@@ -1,0 +1,71 @@
+// The main window's own watch: its 500 ms tick destroys matching windows
+// while the window is hidden, and every kill leaves its log line and its
+// statistics row.
+#include <windows.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "ui/main/frm_main.h"
+#include "victims.h"
+
+namespace vantrel {
+namespace {
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+TEST(FrmMainWatch, HiddenWindowKeepsDestroyingAndLogsEachKill) {
+  const std::string folder = testing::MakeTempFolder("frmmain");
+  {
+    std::ofstream ini(folder + "\\Vantrel.ini", std::ios::binary);
+    ini << "[Vantrel]\r\nNbOcc=1\r\n0=Titled - Netscape\r\nNbCondition=1\r\nC0=250 - 400\r\n";
+  }
+  // No sound in the test prefix: the option is switched off for this run.
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "Software\\Vantrel\\Settings", &key), ERROR_SUCCESS);
+  RegSetValueExA(key, "SonValue", 0, REG_SZ, reinterpret_cast<const BYTE*>("0"), 2);
+  RegCloseKey(key);
+
+  FrmMain main(folder);
+  ASSERT_TRUE(main.Load(GetModuleHandleA(nullptr), SW_HIDE));
+  EXPECT_FALSE(IsWindowVisible(main.Window()));
+
+  testing::VictimProcess victims({"Small - Mozilla|300|200", "Titled - Netscape|900|700", "Big - Mozilla|900|700|refuse"});
+  ASSERT_TRUE(victims.WaitReady());
+  ASSERT_TRUE(victims.WaitCloseOf("Small - Mozilla", 5000));
+  ASSERT_TRUE(victims.WaitCloseOf("Titled - Netscape", 5000));
+  testing::PumpFor(1200);  // two more ticks: nothing else is destroyed
+  EXPECT_EQ(victims.Closes().size(), 2u);
+
+  const std::string log = ReadBytes(folder + "\\logkill.txt");
+  const std::regex line(R"(\d{4}/\d{2}/\d{2} ;\d{2}:\d{2}:\d{2};(Small - Mozilla|Titled - Netscape)\r\n)");
+  std::smatch m;
+  std::string rest = log;
+  int lines = 0;
+  while (std::regex_search(rest, m, line, std::regex_constants::match_continuous)) {
+    ++lines;
+    rest = m.suffix();
+  }
+  EXPECT_EQ(lines, 2) << log;
+  EXPECT_EQ(rest, "") << log;
+
+  const ReportList& stats = main.Statistics();
+  ASSERT_EQ(stats.Count(), 2);
+  for (int i = 0; i < 2; ++i) {
+    const ReportRow row = stats.Row(i);
+    ASSERT_EQ(row.size(), 3u);
+    EXPECT_THAT(log, ::testing::HasSubstr(row[0] + ";" + row[1] + ";" + row[2] + "\r\n"));
+  }
+}
+
+}  // namespace
+}  // namespace vantrel
