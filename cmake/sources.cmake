@@ -12,7 +12,7 @@ function(vantrel_glob out)
 endfunction()
 
 # Logic: compiles on any platform, talks to the outside only through src/platform.
-vantrel_glob(core_sources common platform store engine menus/model menus/render)
+vantrel_glob(core_sources common platform store engine menus/model menus/render ui/model)
 add_library(vantrel_core STATIC ${core_sources})
 target_include_directories(vantrel_core PUBLIC ${VANTREL_SRC})
 

@@ -1,0 +1,60 @@
+#include "ui/model/main_startup.h"
+
+#include "store/rule_lists.h"
+#include "store/settings.h"
+#include "store/trace_file.h"
+
+namespace vantrel {
+
+void RunStartup(StartupContext& c) {
+  // Place: the stored edges, or centred on a first start. A window entirely
+  // off the screen comes back to the edge; one partly visible stays.
+  c.window.SetSizeTwips(kMainWindowWidthTwips, kMainWindowHeightTwips);
+  const double screenW = c.window.ScreenWidthTwips();
+  const double screenH = c.window.ScreenHeightTwips();
+  double top = c.settings.MainTop(screenH);
+  double left = c.settings.MainLeft(screenW);
+  if (top + kMainWindowHeightTwips < 0 || top > screenH) top = 0;
+  if (left + kMainWindowWidthTwips < 0 || left > screenW) left = 0;
+  c.window.SetPositionTwips(left, top);
+  c.window.ApplyPointer();
+  c.window.PlaceFrames();
+
+  const RuleListLoad titles = LoadTitleList(c.ini, c.List2);
+  c.titles.nbOcc = titles.countText;
+  for (int p = 0; p < c.List2.Count() && p < TitleRuleState::kSlots; ++p)
+    c.titles.slots[static_cast<std::size_t>(p)] = c.List2.Item(p);
+
+  if (c.loadTrayForm) c.loadTrayForm();
+  // The first scan runs before the size rules are loaded and with the
+  // built-in browser headers: it destroys by title only.
+  if (c.scan) c.scan();
+  if (c.addTrayIcon) c.addTrayIcon();
+
+  c.titles.nbCondition = LoadSizeRules(c.ini, c.List4).countText;
+  c.window.MakeTopmost();
+
+  // Setting a box to a value it does not have runs its change handler.
+  c.boxes.chkStart.SetValue(c.settings.RunAtStart() == 1);
+  c.boxes.ChkDefaut.SetValue(c.settings.RunUrlDefault() == 1);
+
+  const std::string trace = TraceFilePath(c.settings.ProgramFolder());
+  if (c.files.Exists(trace)) DeleteTraceFile(c.files, trace);
+
+  switch (c.settings.Position()) {
+    case 1: c.pages.LabFActive_Click(); break;
+    case 2: c.pages.LabFOption_Click(); break;
+    case 3: c.pages.LabFStat_Click(); break;
+    default: break;
+  }
+
+  c.boxes.chkMin.SetValue(c.settings.RunMinimize() == 1);
+  if (c.boxes.chkMin.Value()) {
+    c.tray.SetEnabled(TrayItem::affpopup, true);
+    c.tray.SetEnabled(TrayItem::afffenete, true);
+    c.labFActive.SetForeColor(kClosedTabColour);
+    c.window.SetVisible(false);
+  }
+}
+
+}  // namespace vantrel

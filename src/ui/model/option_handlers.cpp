@@ -1,0 +1,45 @@
+#include "ui/model/option_handlers.h"
+
+#include "store/autostart.h"
+#include "store/browser_headers.h"
+#include "store/settings.h"
+
+namespace vantrel {
+
+void FillBuiltInHeaders(ListControl& list5) {
+  list5.Clear();
+  for (const char* header : kBuiltInHeaders) list5.Add(header);
+}
+
+OptionHandlers::OptionHandlers(OptionBoxes boxes, Settings& settings, Registry& registry, FileSystem& files,
+                               ListControl& list5, std::function<void()> focusHeaderEntry)
+    : settings_(settings),
+      registry_(registry),
+      files_(files),
+      list5_(list5),
+      focusHeaderEntry_(std::move(focusHeaderEntry)) {
+  boxes.chkStart.OnChange([this](bool v) { SetAutostart(v); });
+  boxes.ChkDefaut.OnChange([this](bool v) { SwitchSuffixSource(v); });
+  boxes.chkMin.OnChange([this](bool v) { SaveStartHidden(v); });
+}
+
+void OptionHandlers::SetAutostart(bool checked) {
+  if (checked) SetAutostartEntry(registry_, kAutostartValueName, AutostartCommand(settings_.ProgramFolder()));
+  else RemoveAutostartEntry(registry_, kAutostartValueName);
+  settings_.SaveOption(setting::kRunAtStart, checked);
+}
+
+void OptionHandlers::SwitchSuffixSource(bool checked) {
+  settings_.SaveOption(setting::kRunUrlDefault, checked);
+  if (checked) {
+    FillBuiltInHeaders(list5_);
+    if (focusHeaderEntry_) focusHeaderEntry_();
+    return;
+  }
+  // A missing file leaves the list as it is.
+  LoadBrowserHeaders(files_, BrowserHeaderFilePath(settings_.ProgramFolder()), list5_);
+}
+
+void OptionHandlers::SaveStartHidden(bool checked) { settings_.SaveOption(setting::kRunMinimize, checked); }
+
+}  // namespace vantrel

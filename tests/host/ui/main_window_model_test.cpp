@@ -1,0 +1,312 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "platform/memory_controls.h"
+#include "store/settings.h"
+#include "support/fake_file_system.h"
+#include "support/fake_profile.h"
+#include "support/fake_registry.h"
+#include "support/fake_settings_store.h"
+#include "ui/model/main_startup.h"
+#include "ui/model/page_switcher.h"
+#include "ui/model/tray_animation.h"
+
+namespace vantrel {
+namespace {
+
+using ::testing::ElementsAre;
+
+constexpr const char* kFolder = "C:\\Vantrel";
+
+class FakeFrame final : public MainFrameView, public MainWindowShell {
+ public:
+  int HeightTwips() const override { return height; }
+  void SetHeightTwips(int twips) override {
+    height = twips;
+    ++heightSets;
+    events.push_back("height");
+  }
+  void ShowFrame(Page frame, bool visible) override { frames[frame] = visible; }
+  bool FrameVisible(Page frame) const override {
+    auto it = frames.find(frame);
+    return it != frames.end() && it->second;
+  }
+  void ShowTabPicture(Page tab, bool visible) override { tabPictures[tab] = visible; }
+  void DoEvents() override { ++doEvents; }
+
+  double ScreenWidthTwips() const override { return 1280 * 15; }
+  double ScreenHeightTwips() const override { return 1024 * 15; }
+  void SetSizeTwips(int w, int h) override {
+    width = w;
+    height = h;
+    events.push_back("size");
+  }
+  void SetPositionTwips(double l, double t) override {
+    left = l;
+    top = t;
+    events.push_back("position");
+  }
+  void ApplyPointer() override { events.push_back("pointer"); }
+  void PlaceFrames() override {
+    for (Page p : {Page::Windows, Page::Options, Page::Statistics, Page::Help}) frames[p] = false;
+    events.push_back("frames");
+  }
+  void MakeTopmost() override { events.push_back("topmost"); }
+  void SetVisible(bool v) override {
+    visible = v;
+    events.push_back(v ? "show" : "hide");
+  }
+
+  int height = 4065, width = 4950, heightSets = 0, doEvents = 0;
+  double left = 0, top = 0;
+  bool visible = true;
+  std::map<Page, bool> frames, tabPictures;
+  std::vector<std::string> events;
+};
+
+class FakeTray final : public TrayMenuItems {
+ public:
+  void SetEnabled(TrayItem item, bool enabled) override { state[item] = enabled; }
+  bool Enabled(TrayItem item) const override {
+    auto it = state.find(item);
+    return it == state.end() || it->second;
+  }
+  std::map<TrayItem, bool> state{{TrayItem::affpopup, false}};
+};
+
+class PagesTest : public ::testing::Test {
+ protected:
+  std::string Stored(std::string_view key) const {
+    return store.Value(kAppName, kSettingsSection, key).value_or("<absent>");
+  }
+  unsigned Colours() const {  // the three tab colours as one number, for tables
+    return (LabFActive.ForeColor() == kOpenTabColour ? 1u : 0u) | (LabFOption.ForeColor() == kOpenTabColour ? 2u : 0u) |
+           (LabFStat.ForeColor() == kOpenTabColour ? 4u : 0u);
+  }
+
+  test::FakeSettingsStore store;
+  Settings settings{store, kFolder};
+  FakeFrame frame;
+  FakeTray tray;
+  MemoryLabel LabFActive, LabFOption, LabFStat, Entete2;
+  int statisticsLoads = 0, helpComposed = 0;
+  std::vector<bool> scroller;
+  PageSwitcher pages{frame, settings, tray, LabFActive, LabFOption, LabFStat, Entete2,
+                     PageHooks{[this] { ++statisticsLoads; }, [this](bool on) { scroller.push_back(on); },
+                               [this] { ++helpComposed; }}};
+};
+
+TEST_F(PagesTest, AnimationStepsAreOneTwipEach) {
+  frame.height = 7580;
+  pages.Shrink();
+  EXPECT_EQ(frame.heightSets, 3531);
+  EXPECT_EQ(frame.height, 4049);
+  frame.heightSets = 0;
+  pages.Shrink();  // under the stop height: nothing
+  EXPECT_EQ(frame.heightSets, 0);
+  pages.Grow();
+  EXPECT_EQ(frame.heightSets, 3532);
+  EXPECT_EQ(frame.height, 7580);
+  pages.Pause();
+  EXPECT_EQ(frame.doEvents, 10001);
+}
+
+TEST_F(PagesTest, OpeningAndClosingATab) {
+  pages.LabFOption_Click();
+  EXPECT_EQ(Stored("Position"), "2");
+  EXPECT_TRUE(frame.FrameVisible(Page::Options));
+  EXPECT_FALSE(frame.FrameVisible(Page::Windows));
+  EXPECT_EQ(frame.height, 7580);
+  EXPECT_EQ(Colours(), 2u);
+  EXPECT_EQ(Entete2.Caption(), "Options");
+  EXPECT_FALSE(tray.Enabled(TrayItem::affoption));
+  EXPECT_TRUE(tray.Enabled(TrayItem::afffenete));
+  EXPECT_TRUE(frame.tabPictures[Page::Options]);
+  EXPECT_EQ(pages.OpenPage(), Page::Options);
+
+  pages.LabFOption_Click();
+  EXPECT_EQ(Stored("Position"), "0");
+  EXPECT_EQ(frame.height, 4049);
+  EXPECT_EQ(Colours(), 0u);
+  for (Page p : {Page::Windows, Page::Options, Page::Statistics, Page::Help}) EXPECT_FALSE(frame.FrameVisible(p));
+  for (TrayItem i : {TrayItem::afffenete, TrayItem::affoption, TrayItem::affstat, TrayItem::affhelp})
+    EXPECT_TRUE(tray.Enabled(i));
+  EXPECT_EQ(pages.OpenPage(), Page::None);
+}
+
+TEST_F(PagesTest, SwitchingTabsReloadsStatisticsAndTitlesEachPage) {
+  const struct {
+    void (PageSwitcher::*click)();
+    Page page;
+    const char* position;
+    const char* title;
+    unsigned colours;
+    TrayItem disabled;
+  } steps[] = {
+      {&PageSwitcher::LabFActive_Click, Page::Windows, "1", "Liste des fen\xEAtres actives", 1, TrayItem::afffenete},
+      {&PageSwitcher::LabFStat_Click, Page::Statistics, "3", "Statistiques", 4, TrayItem::affstat},
+      {&PageSwitcher::LabFOption_Click, Page::Options, "2", "Options", 2, TrayItem::affoption},
+  };
+  for (const auto& s : steps) {
+    SCOPED_TRACE(s.position);
+    (pages.*s.click)();
+    EXPECT_EQ(Stored("Position"), s.position);
+    EXPECT_EQ(Entete2.Caption(), s.title);
+    EXPECT_EQ(Colours(), s.colours);
+    EXPECT_EQ(frame.height, 7580);
+    EXPECT_EQ(pages.OpenPage(), s.page);
+    for (TrayItem i : {TrayItem::afffenete, TrayItem::affoption, TrayItem::affstat, TrayItem::affhelp})
+      EXPECT_EQ(tray.Enabled(i), i != s.disabled);
+  }
+  EXPECT_EQ(statisticsLoads, 1);
+}
+
+TEST_F(PagesTest, HelpPageOpensAndClosesWithoutTouchingPosition) {
+  pages.LabFStat_Click();
+  pages.BtnAide_Click();
+  EXPECT_TRUE(frame.FrameVisible(Page::Help));
+  EXPECT_FALSE(frame.FrameVisible(Page::Statistics));
+  EXPECT_EQ(Entete2.Caption(), "Aide && A Propos");
+  EXPECT_EQ(Colours(), 0u);
+  EXPECT_EQ(pages.OpenPage(), Page::Help);
+  EXPECT_FALSE(tray.Enabled(TrayItem::affhelp));
+  EXPECT_EQ(helpComposed, 1);
+
+  pages.BtnAide_Click();
+  EXPECT_FALSE(frame.FrameVisible(Page::Help));
+  EXPECT_EQ(frame.height, 4049);  // stays shrunk
+  EXPECT_TRUE(tray.Enabled(TrayItem::affhelp));
+  EXPECT_THAT(scroller, ElementsAre(true, false));
+  EXPECT_EQ(Stored("Position"), "3");  // only the tabs write it
+}
+
+TEST_F(PagesTest, TabOpenedOverHelpLeavesTheScrollerRunning) {
+  pages.BtnAide_Click();
+  pages.LabFActive_Click();
+  EXPECT_FALSE(frame.FrameVisible(Page::Help));
+  EXPECT_THAT(scroller, ElementsAre(true));
+}
+
+TEST(TrayAnimation, FramesRunOneTwoZero) {
+  TrayAnimation a;
+  std::vector<int> frames;
+  for (int i = 0; i < 6; ++i) frames.push_back(a.NextFrame());
+  EXPECT_THAT(frames, ElementsAre(1, 2, 0, 1, 2, 0));
+  EXPECT_EQ(TrayAnimation::TitleColour(0.0), 1u);
+  EXPECT_EQ(TrayAnimation::TitleColour(0.9999), 255u);
+  EXPECT_EQ(TrayAnimation::TitleColour(1.0), 255u);
+  EXPECT_EQ(TrayAnimation::TitleColour(-3), 1u);
+}
+
+class StartupTest : public PagesTest {
+ protected:
+  void Run() {
+    OptionHandlers handlers(OptionBoxes{chkStart, ChkDefaut, chkMin}, settings, registry, files, List5, nullptr);
+    StartupContext c{frame, settings, ini, files, List2, List4, OptionBoxes{chkStart, ChkDefaut, chkMin}, pages, tray,
+                     LabFActive, titles,
+                     [this] { frame.events.push_back("trayform"); },
+                     [this] { frame.events.push_back("scan:" + std::to_string(List4.Count())); },
+                     [this] { frame.events.push_back("trayicon"); }};
+    RunStartup(c);
+  }
+  void Seed(std::string_view key, std::string_view value) { store.Seed(kAppName, kSettingsSection, key, value); }
+  std::vector<std::string> EventsWithoutHeights() const {
+    std::vector<std::string> out;
+    for (const auto& e : frame.events)
+      if (e != "height") out.push_back(e);
+    return out;
+  }
+
+  test::FakeProfileFile profile;
+  test::FakeFileSystem files;
+  test::FakeRegistry registry;
+  ModuleINI ini{profile, kFolder};
+  MemoryList List2, List4, List5{"- Microsoft Internet", "- Netscape", "- Mozilla"};
+  MemoryCheckBox chkStart{false}, ChkDefaut{true}, chkMin{true};
+  TitleRuleState titles;
+};
+
+TEST_F(StartupTest, FirstStartWithNothingStored) {
+  files.Seed("C:\\Vantrel\\debug.txt", "old trace\r\n");
+  Run();
+  EXPECT_THAT(EventsWithoutHeights(),
+              ElementsAre("size", "position", "pointer", "frames", "trayform", "scan:0", "trayicon", "topmost"));
+  EXPECT_DOUBLE_EQ(frame.top, (1024 * 15 - 4065) / 2);
+  EXPECT_DOUBLE_EQ(frame.left, (1280 * 15 - 4950) / 2);
+  EXPECT_EQ(registry.Value(RegistryRoot::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Vantrel"),
+            "C:\\Vantrel\\Vantrel.exe");
+  EXPECT_EQ(Stored("RunAtStart"), "1");
+  EXPECT_EQ(Stored("RunUrlDefault"), "<absent>");  // the box already shows the built-in headers
+  EXPECT_EQ(Stored("RunMinimize"), "0");
+  EXPECT_FALSE(files.Exists("C:\\Vantrel\\debug.txt"));
+  EXPECT_EQ(pages.OpenPage(), Page::Windows);
+  EXPECT_EQ(Stored("Position"), "1");
+  EXPECT_TRUE(frame.visible);
+  EXPECT_FALSE(tray.Enabled(TrayItem::affpopup));
+}
+
+TEST_F(StartupTest, RulesAreLoadedAroundTheFirstScan) {
+  profile.Seed("C:\\Vantrel\\Vantrel.ini", "Vantrel", "NbOcc", "2");
+  profile.Seed("C:\\Vantrel\\Vantrel.ini", "Vantrel", "0", "Pub - Netscape");
+  profile.Seed("C:\\Vantrel\\Vantrel.ini", "Vantrel", "1", "Setup [Disabled]");
+  profile.Seed("C:\\Vantrel\\Vantrel.ini", "Vantrel", "NbCondition", "1");
+  profile.Seed("C:\\Vantrel\\Vantrel.ini", "Vantrel", "C0", "250 - 400");
+  Run();
+  EXPECT_THAT(List2.Entries(), ElementsAre("Pub - Netscape", "Setup [Disabled]"));
+  EXPECT_EQ(titles.slots[1], "Setup [Disabled]");
+  EXPECT_EQ(titles.nbOcc, "2");
+  EXPECT_THAT(List4.Entries(), ElementsAre("250 - 400"));
+  // The scan ran with no size rule loaded yet.
+  EXPECT_THAT(frame.events, ::testing::Contains("scan:0"));
+}
+
+TEST_F(StartupTest, StartHiddenWithNoPage) {
+  Seed("RunMinimize", "1");
+  Seed("Position", "0");
+  Seed("RunAtStart", "0");
+  Run();
+  EXPECT_FALSE(frame.visible);
+  EXPECT_TRUE(tray.Enabled(TrayItem::affpopup));
+  EXPECT_TRUE(tray.Enabled(TrayItem::afffenete));
+  EXPECT_EQ(pages.OpenPage(), Page::None);
+  // The box already says so: nothing is written for it.
+  for (const auto& save : store.Saves()) EXPECT_NE(save.key, "RunMinimize");
+  EXPECT_TRUE(registry.Calls().empty());
+}
+
+TEST_F(StartupTest, StoredPlaceIsKeptUnlessWhollyOffScreen) {
+  const struct {
+    const char* top;
+    const char* left;
+    double wantTop, wantLeft;
+  } cases[] = {
+      {"-500", "100", -500, 100},
+      {"-5000", "100", 0, 100},
+      {"20000", "-4000", 0, -4000},
+      {"300", "-6000", 300, 0},
+      {"abc", "x", (1024 * 15 - 4065) / 2, (1280 * 15 - 4950) / 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.top) + "," + c.left);
+    Seed("MainTop", c.top);
+    Seed("MainLeft", c.left);
+    Seed("Position", "0");
+    Run();
+    EXPECT_DOUBLE_EQ(frame.top, c.wantTop);
+    EXPECT_DOUBLE_EQ(frame.left, c.wantLeft);
+  }
+}
+
+TEST_F(StartupTest, CustomHeadersReplaceBuiltInOnesAfterTheFirstScan) {
+  Seed("RunUrlDefault", "0");
+  files.Seed("C:\\Vantrel\\Vantrel-Url.ini", "- Opera\r\n\r\n");
+  Run();
+  EXPECT_FALSE(ChkDefaut.Value());
+  EXPECT_THAT(List5.Entries(), ElementsAre("- Opera", ""));
+  EXPECT_EQ(Stored("RunUrlDefault"), "0");
+}
+
+}  // namespace
+}  // namespace vantrel
