@@ -6,12 +6,42 @@
 #include "platform/win32/program_folder.h"
 #include "ui/main/frm_main.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+namespace {
+
+// One Vantrel per session: a second start shows the running one's window
+// and leaves, instead of watching twice.
+class SingleInstance {
+ public:
+  SingleInstance() : mutex_(CreateMutexA(nullptr, FALSE, "Local\\Vantrel.SingleInstance")) {
+    first_ = mutex_ != nullptr && GetLastError() != ERROR_ALREADY_EXISTS;
+  }
+  ~SingleInstance() {
+    if (mutex_) CloseHandle(mutex_);
+  }
+  SingleInstance(const SingleInstance&) = delete;
+  SingleInstance& operator=(const SingleInstance&) = delete;
+  bool First() const { return first_; }
+
+ private:
+  HANDLE mutex_;
+  bool first_ = false;
+};
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   try {
+    SingleInstance instanceLock;
+    if (!instanceLock.First()) {
+      if (HWND running = FindWindowA(vantrel::kMainClassName, nullptr))
+        PostMessageA(running, RegisterWindowMessageA(vantrel::kShowMessageName), 0, 0);
+      return 0;
+    }
     auto main = std::make_unique<vantrel::FrmMain>(vantrel::ExecutableFolder());
-    if (!main->Load(instance, show)) return 1;
+    if (!main->Load(instance)) return 1;
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+      if (IsDialogMessageA(main->Window(), &msg)) continue;
       TranslateMessage(&msg);
       DispatchMessageA(&msg);
     }

@@ -1,16 +1,45 @@
 #include "ui/main/frm_main.h"
 
-#include "store/rule_lists.h"
+#include <windowsx.h>
+
+#include <cstdlib>
+#include <ctime>
+
+#include "assets/resource_ids.h"
+#include "common/text.h"
 
 namespace vantrel {
 namespace {
 
 constexpr UINT_PTR kActTimer = 1;
+constexpr UINT_PTR kTimer1 = 2;
 constexpr UINT kActInterval = 500;
-constexpr const char* kClassName = "VantrelMain";
-// 4950 x 4065 twips at 15 twips to the pixel.
-constexpr int kWidth = 330;
-constexpr int kHeight = 271;
+constexpr UINT kTimer1Interval = 1000;
+constexpr const char* kPageClassName = "VantrelPage";
+constexpr int kTwipsPerPixel = 15;
+
+// Layout of the upper area, in pixels.
+constexpr RECT kTitre{8, 6, 200, 26};
+constexpr POINT kHelpAt{282, 4};
+constexpr POINT kMinimiseAt{306, 4};
+constexpr RECT kAddWin{12, 39, 232, 61};
+constexpr POINT kAddDeleteAt{238, 38};
+constexpr RECT kList2{8, 74, 322, 220};
+constexpr RECT kNum2{8, 226, 324, 242};
+constexpr POINT kTabsAt[3] = {{6, 245}, {112, 245}, {218, 245}};
+constexpr int kTabWidth = 106, kTabHeight = 24;
+// The pages lie below the upper area: 5 twips from the left, 4040 from the top.
+constexpr int kFrameLeftTwips = 5, kFrameTopTwips = 4040;
+constexpr int kPageWidth = 330, kPageHeight = 237;
+constexpr RECT kEntete2{8, 3, 322, 19};
+
+int Pixels(double twips) { return static_cast<int>(RoundHalfEven(twips / kTwipsPerPixel)); }
+
+HBITMAP LoadSkin(HINSTANCE instance, int id) {
+  return static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
+int FrameIndex(Page page) { return static_cast<int>(page) - 1; }
 
 }  // namespace
 
@@ -20,46 +49,158 @@ FrmMain::FrmMain(std::string programFolder)
       settings_(store_, programFolder_),
       recorder_(files_, clock_, settings_, sound_, ListStat),
       engine_(desktop_, clock_, WatchLists{List0, List0b, List1, List1b, List2, List3, List4, List5, Num0, Num1, Num2},
-              kApplicationTitle) {
-  for (const char* header : {"- Microsoft Internet", "- Netscape", "- Mozilla"}) List5.Add(header);
+              kApplicationTitle),
+      pages_(*this, settings_, pop_, LabFActive, LabFOption, LabFStat, Entete2, PageHooks{}) {
+  FillBuiltInHeaders(List5);
   engine_.SetKillRecorder(&recorder_);
+  options_ = std::make_unique<OptionHandlers>(OptionBoxes{chkStart, ChkDefaut, chkMin}, settings_, registry_, files_,
+                                              List5, nullptr);
 }
 
-FrmMain::~FrmMain() {
+FrmMain::~FrmMain() { Unload(); }
+
+bool FrmMain::Load(HINSTANCE instance) {
+  instance_ = instance;
+  std::srand(static_cast<unsigned>(std::time(nullptr)));
+  taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+  showRequest_ = RegisterWindowMessageA(kShowMessageName);
+
+  WNDCLASSA wc{};
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = WindowProc;
+  wc.hInstance = instance;
+  wc.lpszClassName = kMainClassName;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP));
+  RegisterClassA(&wc);
+  WNDCLASSA page{};
+  page.lpfnWndProc = PageProc;
+  page.hInstance = instance;
+  page.lpszClassName = kPageClassName;
+  page.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  RegisterClassA(&page);
+
+  // Borderless and captionless: the skin is the whole window. The title is
+  // the application title, which the watch recognises as its own.
+  window_ = CreateWindowExA(WS_EX_APPWINDOW, kMainClassName, kApplicationTitle, WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX,
+                            0, 0, Pixels(kMainWindowWidthTwips), Pixels(kMainWindowHeightTwips), nullptr, nullptr,
+                            instance, this);
+  if (!window_) return false;
+  heightPixels_ = Pixels(heightTwips_);
+  CreateControls(instance);
+
+  StartupContext context{*this,
+                         settings_,
+                         ini_,
+                         files_,
+                         List2,
+                         List4,
+                         OptionBoxes{chkStart, ChkDefaut, chkMin},
+                         pages_,
+                         pop_,
+                         LabFActive,
+                         titles_,
+                         [this] {
+                           pop_.Load(instance_, FrmPop::Commands{
+                                                    [this] { ShowMainWindow(); },
+                                                    [this] { ShowPage(Page::Windows); },
+                                                    [this] { ShowPage(Page::Options); },
+                                                    [this] { ShowPage(Page::Statistics); },
+                                                    [this] { ShowPage(Page::Help); },
+                                                    [this] { LabKillAll_Click(); },
+                                                    [this] { HideMainWindow(); },
+                                                    [this] { Quit(); },
+                                                });
+                         },
+                         [this] { Act_Timer(); },
+                         [this] { tray_.AddTrayIcon(window_, frameIcons_[0].Get()); }};
+  // The window shows before the page opens, so the opening is seen; a start
+  // in the tray hides it again at the end of the sequence.
+  ShowWindow(window_, SW_SHOWNOACTIVATE);
+  RunStartup(context);
+
+  SetTimer(window_, kActTimer, kActInterval, nullptr);
+  SetTimer(window_, kTimer1, kTimer1Interval, nullptr);
+  return true;
+}
+
+void FrmMain::CreateControls(HINSTANCE instance) {
+  backBitmap_.Reset(LoadSkin(instance, IDB_MAIN_BACK));
+  const int pageIds[4] = {IDB_PAGE_WINDOWS, IDB_PAGE_OPTIONS, IDB_PAGE_STATS, IDB_PAGE_HELP};
+  for (int i = 0; i < 4; ++i) pageBitmaps_[i].Reset(LoadSkin(instance, pageIds[i]));
+  tabBitmap_.Reset(LoadSkin(instance, IDB_TAB));
+  buttonBitmap_.Reset(LoadSkin(instance, IDB_BUTTON));
+  buttonHover_.Reset(LoadSkin(instance, IDB_BUTTON_HOVER));
+  helpBitmap_.Reset(LoadSkin(instance, IDB_HELP));
+  helpHover_.Reset(LoadSkin(instance, IDB_HELP_HOVER));
+  minimiseBitmap_.Reset(LoadSkin(instance, IDB_MINIMISE));
+  minimiseHover_.Reset(LoadSkin(instance, IDB_MINIMISE_HOVER));
+  const int small = GetSystemMetrics(SM_CXSMICON);
+  const int iconIds[3] = {IDI_TRAY0, IDI_TRAY1, IDI_TRAY2};
+  for (int i = 0; i < 3; ++i)
+    frameIcons_[i].Reset(
+        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(iconIds[i]), IMAGE_ICON, small, small, 0)));
+  pointer_ = LoadCursorA(instance, MAKEINTRESOURCEA(IDC_POINTER));
+  if (!pointer_) pointer_ = LoadCursor(nullptr, IDC_HAND);
+
+  normalFont_.Reset(CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, "Tahoma"));
+  titleFont_.Reset(CreateFontA(-15, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, "Tahoma"));
+  HFONT font = normalFont_.Get();
+  const UINT centred = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
+
+  Titre = SkinLabel(window_, kTitre, titleFont_.Get());
+  Titre.SetCaption(kApplicationTitle);
+  Num2 = SkinLabel(window_, kNum2, font);
+  Num2.SetForeColor(RGB(255, 255, 255));
+  for (int i = 0; i < 3; ++i) {
+    tabs_[i] = SkinPicture(window_, kTabsAt[i], tabBitmap_.Get());
+  }
+  const auto tabRect = [](int i) {
+    return RECT{kTabsAt[i].x, kTabsAt[i].y, kTabsAt[i].x + kTabWidth, kTabsAt[i].y + kTabHeight};
+  };
+  LabFActive = SkinLabel(window_, tabRect(0), font, centred);
+  LabFActive.SetCaption(AnsiFromUtf8("Fenêtres"));
+  LabFOption = SkinLabel(window_, tabRect(1), font, centred);
+  LabFOption.SetCaption("Options");
+  LabFStat = SkinLabel(window_, tabRect(2), font, centred);
+  LabFStat.SetCaption("Statistiques");
+  btnAide_ = SkinPicture(window_, kHelpAt, helpBitmap_.Get(), helpHover_.Get());
+  minimise_ = SkinPicture(window_, kMinimiseAt, minimiseBitmap_.Get(), minimiseHover_.Get());
+  addDelete_ = SkinPicture(window_, kAddDeleteAt, buttonBitmap_.Get(), buttonHover_.Get());
+  LabAddDelete = SkinLabel(window_, addDelete_.Bounds(), font, centred);
+  LabAddDelete.SetCaption("Ajouter");
+
+  addWin_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | WS_TABSTOP,
+                            kAddWin.left, kAddWin.top, kAddWin.right - kAddWin.left, kAddWin.bottom - kAddWin.top,
+                            window_, nullptr, instance, nullptr);
+  HWND list2 = CreateWindowExA(0, "LISTBOX", "",
+                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER,
+                               kList2.left, kList2.top, kList2.right - kList2.left, kList2.bottom - kList2.top, window_,
+                               nullptr, instance, nullptr);
+  List2.Attach(list2);
+  for (HWND child : {addWin_, list2}) SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+
+  for (int i = 0; i < 4; ++i) {
+    frames_[i] = CreateWindowExA(0, kPageClassName, "", WS_CHILD | WS_CLIPCHILDREN, Pixels(kFrameLeftTwips),
+                                 Pixels(kFrameTopTwips), kPageWidth, kPageHeight, window_, nullptr, instance, this);
+  }
+  Entete2 = SkinLabel(frames_[FrameIndex(Page::Windows)], kEntete2, titleFont_.Get());
+  Entete2.SetForeColor(RGB(255, 255, 255));
+}
+
+void FrmMain::Unload() {
+  tray_.RemoveTrayIcon();
   if (window_) {
     KillTimer(window_, kActTimer);
-    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
+    KillTimer(window_, kTimer1);
+    HWND w = window_;
+    window_ = nullptr;
+    SetWindowLongPtrA(w, GWLP_USERDATA, 0);
+    DestroyWindow(w);
   }
 }
 
-bool FrmMain::Load(HINSTANCE instance, int show) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = instance;
-  wc.lpszClassName = kClassName;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  RegisterClassA(&wc);
-
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
-  window_ = CreateWindowExA(0, kClassName, kApplicationTitle, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                            left, top, kWidth, kHeight, nullptr, nullptr, instance, this);
-  if (!window_) return false;
-  engine_.SetMainCaption(kApplicationTitle);
-
-  // The titles to destroy, one scan with them, then the size rules: the
-  // first scan destroys by title only.
-  LoadTitleList(ini_, List2);
-  Act_Timer();
-  LoadSizeRules(ini_, List4);
-
-  SetTimer(window_, kActTimer, kActInterval, nullptr);
-  ShowWindow(window_, show);
-  UpdateWindow(window_);
-  return true;
-}
+// ---- timers ---------------------------------------------------------------
 
 void FrmMain::Act_Timer() {
   try {
@@ -67,7 +208,295 @@ void FrmMain::Act_Timer() {
   } catch (...) {
     // A tick never ends the program; the next one scans again.
   }
-  if (window_) InvalidateRect(window_, nullptr, TRUE);
+}
+
+void FrmMain::Timer1_Timer() {
+  const double fraction = static_cast<double>(std::rand()) / (static_cast<double>(RAND_MAX) + 1.0);
+  Titre.SetForeColor(TrayAnimation::TitleColour(fraction));
+  const int frame = animation_.NextFrame();
+  tray_.SetIcon(frameIcons_[frame].Get());
+  tray_.UpdateTrayIcon();
+}
+
+// ---- commands -----------------------------------------------------------------
+
+void FrmMain::MakeTopmost() {
+  if (window_) SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void FrmMain::MakeNotTopmost() {
+  if (window_) SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+int FrmMain::MessageBoxBetweenTopmost(const std::string& text, const std::string& caption, UINT flags) {
+  MakeNotTopmost();
+  const int answer = MessageBoxA(window_, text.c_str(), caption.c_str(), flags);
+  MakeTopmost();
+  return answer;
+}
+
+void FrmMain::ShowMainWindow() {
+  SetSizeTwips(kMainWindowWidthTwips, kMainWindowHeightTwips);
+  pages_.BlackenTabs();
+  pop_.SetEnabled(TrayItem::affpopup, false);
+  MakeTopmost();
+  ShowWindow(window_, SW_SHOWNORMAL);
+}
+
+void FrmMain::ShowPage(Page page) {
+  switch (page) {
+    case Page::Windows: pages_.LabFActive_Click(); break;
+    case Page::Options: pages_.LabFOption_Click(); break;
+    case Page::Statistics: pages_.LabFStat_Click(); break;
+    case Page::Help: pages_.BtnAide_Click(); break;
+    case Page::None: break;
+  }
+  MakeTopmost();
+  if (window_) ShowWindow(window_, SW_SHOWNORMAL);
+}
+
+void FrmMain::LabKillAll_Click() {
+  const int answer = MessageBoxBetweenTopmost(
+      AnsiFromUtf8("Etes-vous sûr de vouloir fermer toutes les fenêtres actives ?"), "Vantrel - Attention", MB_YESNO);
+  if (answer != IDYES) return;
+  const int count = List1.Count();
+  std::vector<std::string> titles;
+  for (int i = 0; i < count; ++i) titles.push_back(List1.Item(i));
+  for (const auto& title : titles) engine_.KillWindow(title);
+}
+
+void FrmMain::HideMainWindow() {
+  if (window_) ShowWindow(window_, SW_HIDE);
+}
+
+void FrmMain::Minimise() {
+  HideMainWindow();
+  for (TrayItem item : {TrayItem::affpopup, TrayItem::afffenete, TrayItem::affoption, TrayItem::affstat})
+    pop_.SetEnabled(item, true);
+}
+
+void FrmMain::Quit() {
+  const std::string question = std::string("Etes vous sur de vouloir quitter ") + kApplicationTitle + " ?";
+  const int answer = MessageBoxBetweenTopmost(question, kApplicationTitle, MB_YESNO | MB_ICONQUESTION);
+  if (answer != IDYES) return;
+  Unload();
+  pop_.Unload();
+  PostQuitMessage(0);
+}
+
+// ---- the frame as the page switching sees it -------------------------------
+
+void FrmMain::SetHeightTwips(int twips) {
+  heightTwips_ = twips;
+  const int pixels = Pixels(twips);
+  // Thousands of one-twip steps make a few hundred pixel heights: only a
+  // new pixel height is worth a move and a repaint.
+  if (pixels == heightPixels_ || !window_) return;
+  heightPixels_ = pixels;
+  SetWindowPos(window_, nullptr, 0, 0, Pixels(widthTwips_), pixels,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+  UpdateWindow(window_);
+}
+
+void FrmMain::ShowFrame(Page frame, bool visible) {
+  const int i = FrameIndex(frame);
+  if (i < 0 || i > 3 || !frames_[i]) return;
+  ShowWindow(frames_[i], visible ? SW_SHOWNA : SW_HIDE);
+}
+
+bool FrmMain::FrameVisible(Page frame) const {
+  const int i = FrameIndex(frame);
+  return i >= 0 && i <= 3 && frames_[i] && (GetWindowLongA(frames_[i], GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void FrmMain::ShowTabPicture(Page tab, bool visible) {
+  const int i = FrameIndex(tab);
+  if (i >= 0 && i < 3) tabs_[i].SetVisible(visible);
+}
+
+void FrmMain::DoEvents() { PumpPendingMessages(); }
+
+double FrmMain::ScreenWidthTwips() const { return static_cast<double>(GetSystemMetrics(SM_CXSCREEN)) * kTwipsPerPixel; }
+double FrmMain::ScreenHeightTwips() const {
+  return static_cast<double>(GetSystemMetrics(SM_CYSCREEN)) * kTwipsPerPixel;
+}
+
+void FrmMain::SetSizeTwips(int width, int height) {
+  widthTwips_ = width;
+  heightTwips_ = height;
+  heightPixels_ = Pixels(height);
+  if (window_)
+    SetWindowPos(window_, nullptr, 0, 0, Pixels(width), heightPixels_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FrmMain::SetPositionTwips(double left, double top) {
+  leftTwips_ = left;
+  topTwips_ = top;
+  if (window_)
+    SetWindowPos(window_, nullptr, Pixels(left), Pixels(top), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The pointer is given by WM_SETCURSOR to the clickable controls.
+void FrmMain::ApplyPointer() {}
+
+void FrmMain::PlaceFrames() {
+  for (HWND frame : frames_) {
+    if (!frame) continue;
+    SetWindowPos(frame, nullptr, Pixels(kFrameLeftTwips), Pixels(kFrameTopTwips), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(frame, SW_HIDE);
+  }
+}
+
+void FrmMain::SetVisible(bool visible) {
+  if (window_) ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+// ---- painting and the mouse --------------------------------------------------
+
+void FrmMain::Paint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(window_, &ps);
+  {
+    win32::SavedDC saved(dc);
+    if (backBitmap_.Valid()) {
+      auto memory = win32::UniqueMemoryDC::CompatibleWith(dc);
+      win32::Selection selected(memory.Get(), backBitmap_.Get());
+      const SIZE size = BitmapSize(backBitmap_.Get());
+      BitBlt(dc, 0, 0, size.cx, size.cy, memory.Get(), 0, 0, SRCCOPY);
+    }
+    for (const SkinPicture& tab : tabs_) tab.Paint(dc);
+    btnAide_.Paint(dc);
+    minimise_.Paint(dc);
+    addDelete_.Paint(dc);
+    for (const SkinLabel* label : {&Titre, &Num2, &LabFActive, &LabFOption, &LabFStat, &LabAddDelete})
+      label->Paint(dc);
+  }
+  EndPaint(window_, &ps);
+}
+
+void FrmMain::PaintPage(HWND page) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(page, &ps);
+  for (int i = 0; i < 4; ++i) {
+    if (frames_[i] != page || !pageBitmaps_[i].Valid()) continue;
+    win32::SavedDC saved(dc);
+    auto memory = win32::UniqueMemoryDC::CompatibleWith(dc);
+    win32::Selection selected(memory.Get(), pageBitmaps_[i].Get());
+    BitBlt(dc, 0, 0, kPageWidth, kPageHeight, memory.Get(), 0, 0, SRCCOPY);
+  }
+  if (page == frames_[FrameIndex(Page::Windows)]) Entete2.Paint(dc);
+  EndPaint(page, &ps);
+}
+
+FrmMain::Hit FrmMain::HitTest(POINT p) const {
+  if (minimise_.Contains(p)) return Hit::Minimise;
+  if (btnAide_.Contains(p)) return Hit::Help;
+  const RECT tabs[3] = {LabFActive.Bounds(), LabFOption.Bounds(), LabFStat.Bounds()};
+  if (PtInRect(&tabs[0], p)) return Hit::TabWindows;
+  if (PtInRect(&tabs[1], p)) return Hit::TabOptions;
+  if (PtInRect(&tabs[2], p)) return Hit::TabStats;
+  if (addDelete_.Contains(p)) return Hit::AddDelete;
+  if (Titre.Contains(p) || Num2.Contains(p)) return Hit::Other;
+  return Hit::Background;
+}
+
+void FrmMain::OnMouseMove(int x, int y) {
+  // The tray icon's messages arrive here with the mouse message in place of
+  // x; the window is far narrower than those numbers, so a real move over
+  // it never reads as one of them.
+  if (x == WM_LBUTTONDBLCLK) {
+    ShowWindow(window_, SW_SHOWNORMAL);
+    return;
+  }
+  if (x == WM_RBUTTONUP) {
+    pop_.Popup(IsWindowVisible(window_) != FALSE);
+    return;
+  }
+  const POINT p{x, y};
+  switch (HitTest(p)) {
+    case Hit::Minimise: minimise_.SetHighlighted(true); return;
+    case Hit::Help: btnAide_.SetHighlighted(true); return;
+    case Hit::Background: break;
+    default: return;
+  }
+  minimise_.SetHighlighted(false);
+  btnAide_.SetHighlighted(false);
+  if (!dragging_) return;
+  POINT screen{};
+  GetCursorPos(&screen);
+  const double top = static_cast<double>(screen.y) * kTwipsPerPixel - dragFrom_.y;
+  const double left = static_cast<double>(screen.x) * kTwipsPerPixel - dragFrom_.x;
+  SetPositionTwips(left, top);
+  settings_.SavePosition(setting::kMainTop, static_cast<float>(top));
+  settings_.SavePosition(setting::kMainLeft, static_cast<float>(left));
+}
+
+void FrmMain::OnButtonDown(POINT p) {
+  pressed_ = HitTest(p);
+  SetCapture(window_);
+  if (pressed_ == Hit::Background) {
+    dragging_ = true;
+    dragFrom_ = POINT{p.x * kTwipsPerPixel, p.y * kTwipsPerPixel};
+  }
+}
+
+void FrmMain::OnButtonUp(POINT p, bool rightButton) {
+  if (GetCapture() == window_) ReleaseCapture();
+  const Hit pressed = pressed_;
+  pressed_ = Hit::Other;
+  if (dragging_) {
+    dragging_ = false;
+    return;
+  }
+  const Hit hit = HitTest(p);
+  if (hit == Hit::Minimise) {
+    if (rightButton) pop_.Popup(IsWindowVisible(window_) != FALSE);
+    else Minimise();
+    return;
+  }
+  if (hit == pressed && !rightButton) Click(hit);
+}
+
+void FrmMain::Click(Hit hit) {
+  switch (hit) {
+    case Hit::TabWindows: pages_.LabFActive_Click(); break;
+    case Hit::TabOptions: pages_.LabFOption_Click(); break;
+    case Hit::TabStats: pages_.LabFStat_Click(); break;
+    case Hit::Help: pages_.BtnAide_Click(); break;
+    default: break;
+  }
+}
+
+bool FrmMain::OnSetCursor(HWND over) {
+  bool clickable = over == List2.Handle();
+  if (over == window_) {
+    POINT p{};
+    GetCursorPos(&p);
+    ScreenToClient(window_, &p);
+    const Hit hit = HitTest(p);
+    clickable = hit != Hit::Background && hit != Hit::Other;
+  }
+  if (!clickable || !pointer_) return false;
+  SetCursor(pointer_);
+  return true;
+}
+
+LRESULT CALLBACK FrmMain::PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<FrmMain*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (self && message == WM_PAINT) {
+    try {
+      self->PaintPage(window);
+      return 0;
+    } catch (...) {
+    }
+  }
+  if (message == WM_ERASEBKGND) return 1;
+  return DefWindowProcA(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK FrmMain::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -87,40 +516,68 @@ LRESULT CALLBACK FrmMain::WindowProc(HWND window, UINT message, WPARAM wParam, L
 }
 
 LRESULT FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == taskbarCreated_ && message != 0) {
+    tray_.Readd();
+    return 0;
+  }
+  if (message == showRequest_ && message != 0) {
+    ShowMainWindow();
+    SetForegroundWindow(window_);
+    return 0;
+  }
   switch (message) {
     case WM_TIMER:
       if (wParam == kActTimer) Act_Timer();
+      else if (wParam == kTimer1) Timer1_Timer();
       return 0;
     case WM_PAINT:
       Paint();
       return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_MOUSEMOVE:
+      OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      OnButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return 0;
+    case WM_LBUTTONUP:
+    case WM_MBUTTONUP:
+    case WM_RBUTTONUP:
+      OnButtonUp(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, message == WM_RBUTTONUP);
+      return 0;
+    case WM_SETCURSOR:
+      if (LOWORD(lParam) == HTCLIENT && OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
+      break;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      break;
+    case WM_SIZE:
+      // Minimising (from the taskbar, say) hides the window in the tray instead.
+      if (wParam == SIZE_MINIMIZED) {
+        ShowWindow(window_, SW_RESTORE);
+        ShowWindow(window_, SW_HIDE);
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      Quit();
+      return 0;
     case WM_DESTROY:
+      tray_.RemoveTrayIcon();
       KillTimer(window_, kActTimer);
-      PostQuitMessage(0);
+      KillTimer(window_, kTimer1);
       return 0;
     case WM_NCDESTROY:
       SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
       window_ = nullptr;
       return 0;
     default:
-      return DefWindowProcA(window_, message, wParam, lParam);
+      break;
   }
-}
-
-void FrmMain::Paint() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(window_, &ps);
-  const int saved = SaveDC(dc);
-  SetBkMode(dc, TRANSPARENT);
-  SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-  RECT r;
-  GetClientRect(window_, &r);
-  InflateRect(&r, -8, -8);
-  std::string text = Num2.Caption() + "\nFen\xEAtres actives : " + Num1.Caption() + "\n";
-  for (int i = 0; i < List1.Count(); ++i) text += "  " + List1.Item(i) + "\n";
-  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_END_ELLIPSIS);
-  RestoreDC(dc, saved);
-  EndPaint(window_, &ps);
+  return DefWindowProcA(window_, message, wParam, lParam);
 }
 
 }  // namespace vantrel

@@ -1,6 +1,6 @@
-// The main window. For now a plain window titled with the application title
-// that owns the rule and work lists and runs the watch every 500 ms; the
-// skinned frame and its pages take its place later.
+// The main window: a skinned, borderless window whose upper area holds the
+// list of windows to destroy and whose lower part opens one of four pages.
+// It owns the rule and work lists, the timers and the tray icon.
 #pragma once
 
 #include <windows.h>
@@ -13,38 +13,98 @@
 #include "platform/memory_controls.h"
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/file_system_win32.h"
+#include "platform/win32/gdi_handles.h"
+#include "platform/win32/profile_file_win32.h"
+#include "platform/win32/registry_win32.h"
 #include "platform/win32/settings_store_win32.h"
 #include "platform/win32/sound_device_win32.h"
-#include "platform/win32/profile_file_win32.h"
 #include "platform/win32/win32_desktop.h"
 #include "store/module_ini.h"
 #include "store/settings.h"
+#include "ui/model/main_startup.h"
+#include "ui/model/option_handlers.h"
+#include "ui/model/page_switcher.h"
+#include "ui/model/tray_animation.h"
+#include "ui/skin_controls.h"
+#include "ui/tray/frm_pop.h"
+#include "ui/tray/tray_icon.h"
 
 namespace vantrel {
 
 inline constexpr const char* kApplicationTitle = "Vantrel";
+inline constexpr const char* kMainClassName = "VantrelMain";
+// Asks a running Vantrel to show its main window (sent by a second start).
+inline constexpr const char* kShowMessageName = "Vantrel.ShowMainWindow";
 
-class FrmMain {
+class FrmMain final : public MainFrameView, public MainWindowShell {
  public:
   explicit FrmMain(std::string programFolder);
-  ~FrmMain();
+  ~FrmMain() override;
   FrmMain(const FrmMain&) = delete;
   FrmMain& operator=(const FrmMain&) = delete;
 
   // Creates the window and runs the start-up sequence. False when the
   // window cannot be created.
-  bool Load(HINSTANCE instance, int show);
+  bool Load(HINSTANCE instance);
+  // Removes the tray icon, stops the timers and destroys the window.
+  void Unload();
+
   HWND Window() const { return window_; }
   WatchEngine& Engine() { return engine_; }
   const ReportList& Statistics() const { return ListStat; }
+  PageSwitcher& Pages() { return pages_; }
+  FrmPop& Pop() { return pop_; }
+  const TrayIcon& Tray() const { return tray_; }
 
   // The watch tick: one scan.
   void Act_Timer();
+  // The one-second tick: title colour and tray icon frame.
+  void Timer1_Timer();
+
+  // The tray menu's commands.
+  void ShowMainWindow();
+  void ShowPage(Page page);
+  void LabKillAll_Click();
+  void HideMainWindow();
+  void Minimise();
+  void Quit();
+
+  void MakeTopmost() override;
+  void MakeNotTopmost();
+
+  // MainFrameView
+  int HeightTwips() const override { return heightTwips_; }
+  void SetHeightTwips(int twips) override;
+  void ShowFrame(Page frame, bool visible) override;
+  bool FrameVisible(Page frame) const override;
+  void ShowTabPicture(Page tab, bool visible) override;
+  void DoEvents() override;
+
+  // MainWindowShell
+  double ScreenWidthTwips() const override;
+  double ScreenHeightTwips() const override;
+  void SetSizeTwips(int width, int height) override;
+  void SetPositionTwips(double left, double top) override;
+  void ApplyPointer() override;
+  void PlaceFrames() override;
+  void SetVisible(bool visible) override;
 
  private:
+  enum class Hit { Background, Minimise, Help, TabWindows, TabOptions, TabStats, AddDelete, Other };
+
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void CreateControls(HINSTANCE instance);
   void Paint();
+  void PaintPage(HWND page);
+  Hit HitTest(POINT p) const;
+  void OnMouseMove(int x, int y);
+  void OnButtonDown(POINT p);
+  void OnButtonUp(POINT p, bool rightButton);
+  void Click(Hit hit);
+  bool OnSetCursor(HWND over);
+  int MessageBoxBetweenTopmost(const std::string& text, const std::string& caption, UINT flags);
 
   std::string programFolder_;
   Win32ProfileFile profile_;
@@ -53,14 +113,47 @@ class FrmMain {
   Win32Clock clock_;
   Win32FileSystem files_;
   Win32SettingsStore store_;
+  Win32Registry registry_;
   Settings settings_;
   Win32SoundDevice sound_;
-  MemoryList List0, List0b, List1, List1b, List2, List3, List4, List5;
-  MemoryLabel Num0, Num1, Num2;
+
+  MemoryList List0, List0b, List1, List1b, List3, List4, List5;
+  Win32ListBox List2;
+  MemoryLabel Num0, Num1;
+  SkinLabel Num2, Titre, LabFActive, LabFOption, LabFStat, LabAddDelete, Entete2;
   MemoryReportList ListStat;  // the statistics of this run, one row per kill
+  MemoryCheckBox chkStart{false}, ChkDefaut{true}, chkMin{true};
+  TitleRuleState titles_;
+
   StoredKillRecorder recorder_;
   WatchEngine engine_;
+  FrmPop pop_;
+  PageSwitcher pages_;
+  std::unique_ptr<OptionHandlers> options_;
+  TrayIcon tray_;
+  TrayAnimation animation_;
+
   HWND window_ = nullptr;
+  HWND addWin_ = nullptr;
+  HWND frames_[4] = {};
+  HINSTANCE instance_ = nullptr;
+  UINT taskbarCreated_ = 0;
+  UINT showRequest_ = 0;
+
+  win32::UniqueBitmap backBitmap_, pageBitmaps_[4], tabBitmap_, buttonBitmap_, buttonHover_, helpBitmap_, helpHover_,
+      minimiseBitmap_, minimiseHover_;
+  win32::UniqueIcon frameIcons_[3];
+  HCURSOR pointer_ = nullptr;
+  win32::UniqueFont normalFont_, titleFont_;
+  SkinPicture tabs_[3], btnAide_, minimise_, addDelete_;
+
+  int heightTwips_ = kUpperAreaHeightTwips;
+  int widthTwips_ = kMainWindowWidthTwips;
+  double leftTwips_ = 0, topTwips_ = 0;
+  int heightPixels_ = 0;
+  bool dragging_ = false;
+  POINT dragFrom_{};  // twips within the window
+  Hit pressed_ = Hit::Other;
 };
 
 }  // namespace vantrel

@@ -1,0 +1,93 @@
+// The skinned window's light controls: labels and pictures that are not
+// windows of their own but are painted by the window they lie on, and the
+// real list box behind the list interface.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/controls.h"
+
+namespace vantrel {
+
+// A caption painted by its owner window, transparent over the skin.
+class SkinLabel final : public Label {
+ public:
+  SkinLabel() = default;
+  SkinLabel(HWND owner, RECT bounds, HFONT font, UINT format = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX)
+      : owner_(owner), bounds_(bounds), font_(font), format_(format) {}
+
+  std::string Caption() const override { return caption_; }
+  void SetCaption(std::string_view text) override;
+  unsigned ForeColor() const override { return colour_; }
+  void SetForeColor(unsigned colour) override;
+
+  void SetVisible(bool visible);
+  bool Visible() const { return visible_; }
+  const RECT& Bounds() const { return bounds_; }
+  bool Contains(POINT p) const { return visible_ && PtInRect(&bounds_, p); }
+  void Paint(HDC dc) const;
+
+ private:
+  void Invalidate() const;
+  HWND owner_ = nullptr;
+  RECT bounds_{};
+  HFONT font_ = nullptr;
+  UINT format_ = 0;
+  std::string caption_;
+  unsigned colour_ = 0;
+  bool visible_ = true;
+};
+
+// A picture painted by its owner window, with an optional highlighted look.
+// Magenta (255, 0, 255) in a picture is transparent.
+class SkinPicture {
+ public:
+  SkinPicture() = default;
+  SkinPicture(HWND owner, POINT at, HBITMAP normal, HBITMAP highlighted = nullptr);
+
+  void SetVisible(bool visible);
+  bool Visible() const { return visible_; }
+  void SetHighlighted(bool highlighted);
+  bool Highlighted() const { return highlight_; }
+  const RECT& Bounds() const { return bounds_; }
+  bool Contains(POINT p) const { return visible_ && PtInRect(&bounds_, p); }
+  void Paint(HDC dc) const;
+
+ private:
+  void Invalidate() const;
+  HWND owner_ = nullptr;
+  RECT bounds_{};
+  HBITMAP normal_ = nullptr;
+  HBITMAP hoverBitmap_ = nullptr;
+  bool visible_ = true;
+  bool highlight_ = false;
+};
+
+// Draws bitmap at (x, y), magenta transparent.
+void DrawSkinBitmap(HDC dc, HBITMAP bitmap, int x, int y);
+SIZE BitmapSize(HBITMAP bitmap);
+
+// A list box window as a list of text entries.
+class Win32ListBox final : public ListControl {
+ public:
+  Win32ListBox() = default;
+  explicit Win32ListBox(HWND listBox) : box_(listBox) {}
+  void Attach(HWND listBox) { box_ = listBox; }
+  HWND Handle() const { return box_; }
+
+  int Count() const override;
+  std::string Item(int index) const override;
+  void Add(std::string_view text) override;
+  bool Insert(int index, std::string_view text) override;
+  bool Remove(int index) override;
+  void Clear() override;
+  int Selected() const override;
+  void Select(int index) override;
+
+ private:
+  HWND box_ = nullptr;
+};
+
+}  // namespace vantrel

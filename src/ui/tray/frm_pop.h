@@ -1,0 +1,60 @@
+// The hidden form that owns the tray menu: its items, their enabled states
+// and what choosing each does.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "ui/model/tray_items.h"
+
+namespace vantrel {
+
+// The maker's web site, opened by "Visiter le site Web" and the sidebar.
+inline constexpr const char* kWebSite = "https://vantrel.example.org/";
+
+class FrmPop final : public TrayMenuItems {
+ public:
+  struct Commands {
+    std::function<void()> showMain;         // Afficher Vantrel
+    std::function<void()> showWindowsPage;  // Voir liste des Fenêtres
+    std::function<void()> showOptionsPage;  // Voir les Options
+    std::function<void()> showStatsPage;    // Voir les Statistiques
+    std::function<void()> showHelpPage;     // Afficher l'Aide
+    std::function<void()> destroyAll;       // Supprimer Toutes les Fenêtres en cours
+    std::function<void()> hideMain;         // Minimizer
+    std::function<void()> quit;             // Quitter
+  };
+
+  FrmPop() = default;
+  FrmPop(const FrmPop&) = delete;
+  FrmPop& operator=(const FrmPop&) = delete;
+  ~FrmPop();
+
+  bool Load(HINSTANCE instance, Commands commands);
+  void Unload();
+  bool Loaded() const { return window_ != nullptr; }
+  HWND Window() const { return window_; }
+  HMENU Menu() const { return menu_; }
+
+  // "Minimizer" follows the main window's visibility; then the menu opens
+  // at the pointer.
+  void Popup(bool mainWindowVisible);
+  void OpenWebSite();
+
+  void SetEnabled(TrayItem item, bool enabled) override;
+  bool Enabled(TrayItem item) const override;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void OnCommand(UINT id);
+
+  HWND window_ = nullptr;
+  HMENU menu_ = nullptr;
+  Commands commands_;
+};
+
+// The menu item identifier of a tray item.
+UINT TrayItemId(TrayItem item);
+
+}  // namespace vantrel

@@ -1,0 +1,154 @@
+// Drives a running Vantrel from inside the same Wine prefix, for the
+// end-to-end tests. One action per run; prints what it reads and exits with
+// 0 when the action succeeded.
+//
+//   driver.exe wait-window CLASS [SECONDS]   waits until a window of CLASS exists
+//   driver.exe gone-window CLASS [SECONDS]   waits until none exists
+//   driver.exe rect CLASS                    prints "left top right bottom"
+//   driver.exe visible CLASS                 prints 1 or 0
+//   driver.exe tray MOUSEMESSAGE             the tray icon reports a mouse message
+//   driver.exe command CLASS ID              posts WM_COMMAND ID to the window
+//   driver.exe click CLASS X Y [right]       a click at client X, Y of the window
+//   driver.exe drag CLASS X Y DX DY          presses at X, Y, moves by DX, DY, releases
+//   driver.exe answer TITLE yes|no [SECONDS] answers the message box titled TITLE
+//   driver.exe count CLASS                   prints how many windows of CLASS exist
+//   driver.exe menu-open [SECONDS]           waits until a pop-up menu is open
+//   driver.exe menu-close                    closes the open pop-up menu
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+HWND FindTopLevel(const char* cls) { return FindWindowA(cls, nullptr); }
+
+template <class Condition>
+bool WaitFor(Condition done, double seconds) {
+  const DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start > static_cast<DWORD>(seconds * 1000)) return false;
+    Sleep(50);
+  }
+  return true;
+}
+
+LPARAM Point(int x, int y) { return MAKELPARAM(x, y); }
+
+struct BoxSearch {
+  const char* title;
+  HWND found;
+};
+
+BOOL CALLBACK FindBox(HWND w, LPARAM p) {
+  auto* s = reinterpret_cast<BoxSearch*>(p);
+  char cls[64] = {}, title[256] = {};
+  GetClassNameA(w, cls, sizeof cls);
+  GetWindowTextA(w, title, sizeof title);
+  if (std::string(cls) == "#32770" && std::string(title) == s->title && IsWindowVisible(w)) {
+    s->found = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK CountClass(HWND w, LPARAM p) {
+  auto* s = reinterpret_cast<std::pair<const char*, int>*>(p);
+  char cls[64] = {};
+  GetClassNameA(w, cls, sizeof cls);
+  if (std::string(cls) == s->first) ++s->second;
+  return TRUE;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return 2;
+  const std::string action = argv[1];
+  const auto arg = [&](int i, const char* fallback = "") { return i < argc ? argv[i] : fallback; };
+
+  if (action == "wait-window")
+    return WaitFor([&] { return FindTopLevel(arg(2)) != nullptr; }, std::atof(arg(3, "20"))) ? 0 : 1;
+  if (action == "gone-window")
+    return WaitFor([&] { return FindTopLevel(arg(2)) == nullptr; }, std::atof(arg(3, "20"))) ? 0 : 1;
+  if (action == "count") {
+    std::pair<const char*, int> s{arg(2), 0};
+    EnumWindows(CountClass, reinterpret_cast<LPARAM>(&s));
+    std::printf("%d\n", s.second);
+    return 0;
+  }
+  if (action == "menu-open")
+    return WaitFor([&] { return FindWindowA("#32768", nullptr) != nullptr && IsWindowVisible(FindWindowA("#32768", nullptr)); },
+                   std::atof(arg(2, "10")))
+               ? 0
+               : 1;
+  if (action == "menu-close") {
+    HWND menu = FindWindowA("#32768", nullptr);
+    if (!menu) return 1;
+    PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    PostMessageA(menu, WM_KEYUP, VK_ESCAPE, 0);
+    return 0;
+  }
+  if (action == "answer") {
+    BoxSearch s{arg(2), nullptr};
+    if (!WaitFor(
+            [&] {
+              s.found = nullptr;
+              EnumWindows(FindBox, reinterpret_cast<LPARAM>(&s));
+              return s.found != nullptr;
+            },
+            std::atof(arg(4, "10"))))
+      return 1;
+    const bool yes = std::string(arg(3)) == "yes";
+    PostMessageA(s.found, WM_COMMAND, MAKEWPARAM(yes ? IDYES : IDNO, BN_CLICKED), 0);
+    return 0;
+  }
+
+  HWND w = FindTopLevel(arg(2));
+  if (action == "tray") {
+    w = FindTopLevel("VantrelMain");
+    if (!w) return 1;
+    PostMessageA(w, WM_MOUSEMOVE, 1, static_cast<LPARAM>(std::atoi(arg(2))));
+    return 0;
+  }
+  if (!w) return 1;
+  if (action == "rect") {
+    RECT r{};
+    GetWindowRect(w, &r);
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+    return 0;
+  }
+  if (action == "visible") {
+    std::printf("%d\n", IsWindowVisible(w) ? 1 : 0);
+    return 0;
+  }
+  if (action == "command") {
+    PostMessageA(w, WM_COMMAND, static_cast<WPARAM>(std::atoi(arg(3))), 0);
+    return 0;
+  }
+  if (action == "click") {
+    const int x = std::atoi(arg(3)), y = std::atoi(arg(4));
+    const bool right = std::string(arg(5)) == "right";
+    PostMessageA(w, WM_MOUSEMOVE, 0, Point(x, y));
+    PostMessageA(w, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, right ? MK_RBUTTON : MK_LBUTTON, Point(x, y));
+    PostMessageA(w, right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, Point(x, y));
+    return 0;
+  }
+  if (action == "drag") {
+    const int x = std::atoi(arg(3)), y = std::atoi(arg(4)), dx = std::atoi(arg(5)), dy = std::atoi(arg(6));
+    RECT r{};
+    GetWindowRect(w, &r);
+    SetCursorPos(r.left + x, r.top + y);
+    PostMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, Point(x, y));
+    Sleep(200);
+    for (int step = 1; step <= 4; ++step) {
+      SetCursorPos(r.left + x + dx * step / 4, r.top + y + dy * step / 4);
+      PostMessageA(w, WM_MOUSEMOVE, MK_LBUTTON, Point(x, y));
+      Sleep(100);
+    }
+    PostMessageA(w, WM_LBUTTONUP, 0, Point(x, y));
+    return 0;
+  }
+  return 2;
+}
