@@ -14,6 +14,8 @@
 //   driver.exe count CLASS                   prints how many windows of CLASS exist
 //   driver.exe menu-open [SECONDS]           waits until a pop-up menu is open
 //   driver.exe menu-close                    closes the open pop-up menu
+//   driver.exe setting KEY                   prints the stored setting KEY
+//   driver.exe reset-settings                removes every stored setting
 #include <windows.h>
 
 #include <cstdio>
@@ -83,6 +85,19 @@ int main(int argc, char** argv) {
                    std::atof(arg(2, "10")))
                ? 0
                : 1;
+  if (action == "setting") {
+    char value[256] = {};
+    DWORD size = sizeof value;
+    if (RegGetValueA(HKEY_CURRENT_USER, "Software\\Vantrel\\Settings", arg(2), RRF_RT_REG_SZ, nullptr, value, &size) !=
+        ERROR_SUCCESS)
+      return 1;
+    std::printf("%s\n", value);
+    return 0;
+  }
+  if (action == "reset-settings") {
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Vantrel");
+    return 0;
+  }
   if (action == "menu-close") {
     HWND menu = FindWindowA("#32768", nullptr);
     if (!menu) return 1;

@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "ui/main/frm_main.h"
+#include "stored_settings.h"
 #include "victims.h"
 
 namespace vantrel {
@@ -24,23 +25,6 @@ std::string ReadBytes(const std::string& path) {
   return out.str();
 }
 
-// Settings of the program for one test, removed again at its end so that
-// the other tests and the real program start from nothing stored.
-class StoredSettings {
- public:
-  explicit StoredSettings(std::initializer_list<std::pair<const char*, const char*>> values) {
-    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Vantrel");
-    HKEY key = nullptr;
-    if (RegCreateKeyA(HKEY_CURRENT_USER, "Software\\Vantrel\\Settings", &key) != ERROR_SUCCESS) return;
-    for (const auto& [name, value] : values)
-      RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), static_cast<DWORD>(strlen(value) + 1));
-    RegCloseKey(key);
-  }
-  ~StoredSettings() { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Vantrel"); }
-  StoredSettings(const StoredSettings&) = delete;
-  StoredSettings& operator=(const StoredSettings&) = delete;
-};
-
 TEST(FrmMainWatch, HiddenWindowKeepsDestroyingAndLogsEachKill) {
   const std::string folder = testing::MakeTempFolder("frmmain");
   {
@@ -48,7 +32,7 @@ TEST(FrmMainWatch, HiddenWindowKeepsDestroyingAndLogsEachKill) {
     ini << "[Vantrel]\r\nNbOcc=1\r\n0=Titled - Netscape\r\nNbCondition=1\r\nC0=250 - 400\r\n";
   }
   // No sound in the test prefix, and a start hidden in the tray.
-  StoredSettings settings({{"SonValue", "0"}, {"RunMinimize", "1"}, {"Position", "0"}});
+  testing::StoredSettings settings({{"SonValue", "0"}, {"RunMinimize", "1"}, {"Position", "0"}});
 
   FrmMain main(folder);
   ASSERT_TRUE(main.Load(GetModuleHandleA(nullptr)));

@@ -1,0 +1,204 @@
+// The main window and the tray menu under Wine, in this process: the tray
+// icon's mouse messages, the menu's enabled items, hiding and showing,
+// the pages, dragging and quitting.
+#include <windows.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "stored_settings.h"
+#include "ui/main/frm_main.h"
+#include "victims.h"
+
+namespace vantrel {
+namespace {
+
+using testing::PumpFor;
+
+int WindowHeight(HWND w) {
+  RECT r{};
+  GetWindowRect(w, &r);
+  return r.bottom - r.top;
+}
+
+// Runs once inside the next modal loop (a menu or a message box) of this
+// thread, then stops itself.
+class InsideModalLoop {
+ public:
+  explicit InsideModalLoop(std::function<void()> action) {
+    current = this;
+    action_ = std::move(action);
+    timer_ = SetTimer(nullptr, 0, 150, &InsideModalLoop::Fire);
+  }
+  ~InsideModalLoop() {
+    KillTimer(nullptr, timer_);
+    current = nullptr;
+  }
+  InsideModalLoop(const InsideModalLoop&) = delete;
+  InsideModalLoop& operator=(const InsideModalLoop&) = delete;
+  bool ran = false;
+
+ private:
+  static void CALLBACK Fire(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    if (!current || current->ran) return;
+    current->ran = true;
+    current->action_();
+  }
+  static inline InsideModalLoop* current = nullptr;
+  std::function<void()> action_;
+  UINT_PTR timer_ = 0;
+};
+
+// The message box of this thread with the given title.
+HWND FindBox(const char* title) {
+  struct Search {
+    const char* title;
+    HWND found = nullptr;
+  } s{title};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND w, LPARAM p) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(p);
+        char cls[32] = {}, text[128] = {};
+        GetClassNameA(w, cls, sizeof cls);
+        GetWindowTextA(w, text, sizeof text);
+        if (std::string(cls) == "#32770" && std::string(text) == s->title) {
+          s->found = w;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  MainWindowTest() : folder_(testing::MakeTempFolder("mainui")), main_(folder_) {}
+  void SetUp() override { ASSERT_TRUE(main_.Load(GetModuleHandleA(nullptr))); }
+  HWND Main() const { return main_.Window(); }
+  void TrayMouse(UINT mouseMessage) {
+    PostMessageA(Main(), kTrayCallbackMessage, kTrayIconId, mouseMessage);
+    PumpFor(50);
+  }
+  // Opens the tray menu as a right click on the icon does and reads
+  // whether "Minimizer" was enabled while it was open.
+  bool MinimiserEnabledInMenu() {
+    bool enabled = false;
+    InsideModalLoop inside([&] {
+      enabled = main_.Pop().Enabled(TrayItem::minin);
+      EndMenu();
+    });
+    TrayMouse(WM_RBUTTONUP);
+    PumpFor(400);
+    EXPECT_TRUE(inside.ran) << "the menu did not open";
+    return enabled;
+  }
+
+  testing::StoredSettings settings_{{"SonValue", "0"}, {"Position", "0"}, {"RunAtStart", "0"}};
+  std::string folder_;
+  FrmMain main_;
+};
+
+TEST_F(MainWindowTest, StartsWithTheUpperAreaOnlyAndTheTrayIcon) {
+  EXPECT_TRUE(IsWindowVisible(Main()));
+  EXPECT_EQ(WindowHeight(Main()), 271);
+  EXPECT_TRUE(GetWindowLongA(Main(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_TRUE(main_.Tray().Added());
+  EXPECT_STREQ(main_.Tray().TrayIconRecord.szTip, "Vantrel");
+  EXPECT_EQ(main_.Tray().TrayIconRecord.uCallbackMessage, 512u);
+  EXPECT_FALSE(main_.Pop().Enabled(TrayItem::affpopup));
+}
+
+TEST_F(MainWindowTest, MinimiserInTheTrayMenuFollowsTheWindowsVisibility) {
+  EXPECT_TRUE(MinimiserEnabledInMenu());
+  main_.HideMainWindow();
+  EXPECT_FALSE(MinimiserEnabledInMenu());
+}
+
+TEST_F(MainWindowTest, LeftDoubleClickOnTheIconBringsTheHiddenWindowBack) {
+  main_.Minimise();
+  EXPECT_FALSE(IsWindowVisible(Main()));
+  EXPECT_TRUE(main_.Pop().Enabled(TrayItem::affpopup));
+  TrayMouse(WM_LBUTTONDBLCLK);
+  EXPECT_TRUE(IsWindowVisible(Main()));
+}
+
+TEST_F(MainWindowTest, MinimisingFromTheSystemHidesInstead) {
+  ShowWindow(Main(), SW_MINIMIZE);
+  PumpFor(100);
+  EXPECT_FALSE(IsWindowVisible(Main()));
+  EXPECT_FALSE(IsIconic(Main()));
+}
+
+TEST_F(MainWindowTest, PagesOpenAndCloseTheWindow) {
+  main_.Pages().LabFOption_Click();
+  EXPECT_EQ(WindowHeight(Main()), 505);
+  EXPECT_EQ(testing::StoredSetting("Position"), "2");
+  EXPECT_FALSE(main_.Pop().Enabled(TrayItem::affoption));
+  main_.Pages().LabFStat_Click();
+  EXPECT_EQ(WindowHeight(Main()), 505);
+  EXPECT_EQ(main_.Pages().OpenPage(), Page::Statistics);
+  main_.Pages().LabFStat_Click();
+  EXPECT_EQ(WindowHeight(Main()), 270);  // 4049 twips
+  EXPECT_EQ(testing::StoredSetting("Position"), "0");
+}
+
+TEST_F(MainWindowTest, ShowingTheWindowFromTheTrayClosesThePage) {
+  main_.ShowPage(Page::Statistics);
+  main_.Minimise();
+  main_.ShowMainWindow();
+  EXPECT_TRUE(IsWindowVisible(Main()));
+  EXPECT_EQ(WindowHeight(Main()), 271);
+  EXPECT_EQ(main_.Pages().OpenPage(), Page::None);
+  EXPECT_FALSE(main_.Pop().Enabled(TrayItem::affpopup));
+  EXPECT_EQ(testing::StoredSetting("Position"), "3");  // the stored page stays
+}
+
+TEST_F(MainWindowTest, DraggingTheBackgroundMovesTheWindowAndStoresItsPlace) {
+  RECT before{};
+  GetWindowRect(Main(), &before);
+  const POINT grip{250, 15};  // beside the title, on the background
+  SetCursorPos(before.left + grip.x, before.top + grip.y);
+  PostMessageA(Main(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(grip.x, grip.y));
+  PumpFor(50);
+  SetCursorPos(before.left + grip.x - 40, before.top + grip.y - 30);
+  PostMessageA(Main(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(grip.x, grip.y));
+  PumpFor(50);
+  // Stored at every move, before the button is released.
+  EXPECT_EQ(testing::StoredSetting("MainTop"), std::to_string((before.top - 30) * 15));
+  EXPECT_EQ(testing::StoredSetting("MainLeft"), std::to_string((before.left - 40) * 15));
+  PostMessageA(Main(), WM_LBUTTONUP, 0, MAKELPARAM(grip.x, grip.y));
+  PumpFor(50);
+  RECT after{};
+  GetWindowRect(Main(), &after);
+  EXPECT_EQ(after.left, before.left - 40);
+  EXPECT_EQ(after.top, before.top - 30);
+}
+
+TEST_F(MainWindowTest, QuitAnsweredNoKeepsRunningOnTop) {
+  InsideModalLoop inside([] { PostMessageA(FindBox("Vantrel"), WM_COMMAND, IDNO, 0); });
+  main_.Quit();
+  EXPECT_TRUE(inside.ran);
+  ASSERT_NE(Main(), nullptr);
+  EXPECT_TRUE(IsWindow(Main()));
+  EXPECT_TRUE(GetWindowLongA(Main(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_TRUE(main_.Tray().Added());
+}
+
+TEST_F(MainWindowTest, QuitAnsweredYesEndsTheProgram) {
+  HWND main = Main();
+  InsideModalLoop inside([] { PostMessageA(FindBox("Vantrel"), WM_COMMAND, IDYES, 0); });
+  main_.Quit();
+  EXPECT_TRUE(inside.ran);
+  EXPECT_FALSE(IsWindow(main));
+  EXPECT_EQ(main_.Window(), nullptr);
+  EXPECT_FALSE(main_.Tray().Added());
+  EXPECT_FALSE(main_.Pop().Loaded());
+  MSG msg;
+  EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+}  // namespace
+}  // namespace vantrel
