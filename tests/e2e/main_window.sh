@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# The real Vantrel.exe under Wine as its user meets it: the skinned window
+# with and without each page, the tray menu, hiding to the tray and coming
+# back, dragging, a second start, and quitting. Screenshots go to OUT_DIR.
+#   main_window.sh BIN_DIR PREFIX OUT_DIR
+set -u
+bin=$1 prefix=$2 out=$3
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+run="$here/../../tools/wine-run.sh --prefix $prefix"
+# The driver writes Windows line ends.
+drive() {
+  $run "$bin/driver.exe" "$@" | tr -d "\r"
+  return "${PIPESTATUS[0]}"
+}
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/vantrel-main.XXXXXX")
+mkdir -p "$out"
+cleanup() {
+  [ -n "${vantrel_pid:-}" ] && kill "$vantrel_pid" 2>/dev/null
+  wait 2>/dev/null
+  drive reset-settings >/dev/null 2>&1
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+shot() {
+  sleep 0.5
+  DISPLAY=${DISPLAY:-:${VANTREL_XVFB_DISPLAY:-77}} import -window root "$out/$1.png" 2>/dev/null ||
+    echo "note: no screenshot $1"
+}
+height() { drive rect VantrelMain | awk '{print $4 - $2}'; }
+wait_height() {
+  for _ in $(seq 1 100); do [ "$(height)" = "$1" ] && return 0; sleep 0.2; done
+  fail "$2 (window height $(height), expected $1)"
+}
+
+cp "$bin/Vantrel.exe" "$work/"
+drive reset-settings
+$run "$work/Vantrel.exe" & vantrel_pid=$!
+drive wait-window VantrelMain 30 || fail "the main window did not appear"
+
+# A first start opens the Windows page.
+wait_height 505 "the Windows page did not open at the first start"
+shot page_windows
+[ "$(drive setting Position)" = 1 ] || fail "Position is not 1 after the first start"
+
+# The Windows tab closes its page; each other tab opens its own.
+drive click VantrelMain 59 257
+wait_height 270 "the Windows page did not close"
+shot no_page
+[ "$(drive setting Position)" = 0 ] || fail "closing the page did not store Position 0"
+drive click VantrelMain 165 257
+wait_height 505 "the Options page did not open"
+shot page_options
+[ "$(drive setting Position)" = 2 ] || fail "Position is not 2 with the Options page open"
+drive click VantrelMain 271 257
+sleep 3; wait_height 505 "the Statistics page did not open"
+shot page_stats
+drive click VantrelMain 292 14
+sleep 3; wait_height 505 "the Help page did not open"
+shot page_help
+
+# The tray menu opens on a right-button release over the icon.
+drive tray 517
+drive menu-open 10 || fail "the tray menu did not open"
+shot tray_menu
+drive menu-close
+
+# Dragging the background moves the window and stores its place.
+before=$(drive rect VantrelMain)
+drive drag VantrelMain 250 15 -60 -40
+after=$(drive rect VantrelMain)
+[ "$before" != "$after" ] || fail "dragging did not move the window"
+top=$(echo "$after" | awk '{print $2 * 15}')
+[ "$(drive setting MainTop)" = "$top" ] || fail "MainTop $(drive setting MainTop) is not the new top $top"
+
+# The minimise button hides the window in the tray; a double click on the
+# tray icon brings it back.
+drive click VantrelMain 316 14
+sleep 1
+[ "$(drive visible VantrelMain)" = 0 ] || fail "the minimise button did not hide the window"
+drive tray 515
+sleep 1
+[ "$(drive visible VantrelMain)" = 1 ] || fail "a double click on the tray icon did not show the window"
+
+# A second start shows the running one and leaves.
+timeout 30 $run "$work/Vantrel.exe" || fail "the second start did not end by itself"
+[ "$(drive count VantrelMain)" = 1 ] || fail "two Vantrel windows after a second start"
+
+# "Quitter" answered Yes ends the program.
+drive command VantrelPop 109
+drive answer Vantrel yes 10 || fail "no confirmation box for Quitter"
+for _ in $(seq 1 100); do kill -0 "$vantrel_pid" 2>/dev/null || break; sleep 0.2; done
+kill -0 "$vantrel_pid" 2>/dev/null && fail "Vantrel.exe still runs after Quitter"
+wait "$vantrel_pid"; rc=$?
+vantrel_pid=
+[ "$rc" = 0 ] || fail "Vantrel.exe ended with $rc"
+echo "PASS: pages, tray menu, drag, hide and show, single instance and quit"
