@@ -52,6 +52,9 @@ class FrmMain final : public MainFrameView, public MainWindowShell {
   HWND Window() const { return window_; }
   WatchEngine& Engine() { return engine_; }
   const ReportList& Statistics() const { return ListStat; }
+  const ListControl& TitleRules() const { return List2; }
+  const ListControl& SizeRules() const { return List4; }
+  const ListControl& BrowserHeaders() const { return List5; }
   PageSwitcher& Pages() { return pages_; }
   FrmPop& Pop() { return pop_; }
   const TrayIcon& Tray() const { return tray_; }

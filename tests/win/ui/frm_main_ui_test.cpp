@@ -6,6 +6,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "stored_settings.h"
 #include "ui/main/frm_main.h"
 #include "victims.h"
@@ -198,6 +200,42 @@ TEST_F(MainWindowTest, QuitAnsweredYesEndsTheProgram) {
   EXPECT_FALSE(main_.Pop().Loaded());
   MSG msg;
   EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+TEST(MainWindowRestart, ReadsBackEveryStoredRuleOptionAndPlace) {
+  const std::string folder = testing::MakeTempFolder("restart");
+  {
+    std::ofstream ini(folder + "\\Vantrel.ini", std::ios::binary);
+    ini << "[Vantrel]\r\nNbOcc=2\r\n0=Pub - Netscape\r\n1=Setup [Disabled]\r\nNbCondition=1\r\nC0=250 - 400\r\n";
+    std::ofstream headers(folder + "\\Vantrel-Url.ini", std::ios::binary);
+    headers << "- Opera\r\n";
+  }
+  testing::StoredSettings settings({{"SonValue", "0"},
+                                    {"RunAtStart", "0"},
+                                    {"MainTop", "1500"},
+                                    {"MainLeft", "3000"},
+                                    {"Position", "2"},
+                                    {"RunUrlDefault", "0"}});
+  FrmMain main(folder);
+  ASSERT_TRUE(main.Load(GetModuleHandleA(nullptr)));
+  RECT r{};
+  GetWindowRect(main.Window(), &r);
+  EXPECT_EQ(r.left, 200);
+  EXPECT_EQ(r.top, 100);
+  EXPECT_EQ(main.Pages().OpenPage(), Page::Options);
+  ASSERT_EQ(main.TitleRules().Count(), 2);
+  EXPECT_EQ(main.TitleRules().Item(1), "Setup [Disabled]");
+  ASSERT_EQ(main.SizeRules().Count(), 1);
+  EXPECT_EQ(main.SizeRules().Item(0), "250 - 400");
+  ASSERT_EQ(main.BrowserHeaders().Count(), 1);
+  EXPECT_EQ(main.BrowserHeaders().Item(0), "- Opera");
+
+  // The rules work together: a small pop-up of the stored browser closes.
+  testing::VictimProcess victims({"Ad - Opera|300|200", "Ad - Mozilla|300|200|refuse"});
+  ASSERT_TRUE(victims.WaitReady());
+  EXPECT_TRUE(victims.WaitCloseOf("Ad - Opera", 5000));
+  PumpFor(600);
+  EXPECT_EQ(victims.Closes().size(), 1u);
 }
 
 }  // namespace
