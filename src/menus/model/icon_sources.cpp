@@ -1,0 +1,76 @@
+#include "menus/model/icon_sources.h"
+
+#include <cmath>
+#include <exception>
+
+#include "common/text.h"
+#include "menus/model/caption_markup.h"
+
+namespace vantrel {
+namespace {
+
+// A handle written as a number. Handles are 32-bit values that the system
+// sign-extends, so anything outside the 32-bit range (or with a fraction
+// left after rounding) names no picture.
+PictureHandle HandleFromNumber(double value) {
+  const long long whole = RoundHalfEven(value);
+  if (whole < -2147483648LL || whole > 4294967295LL) return 0;
+  if (whole < 0) return static_cast<PictureHandle>(static_cast<std::intptr_t>(whole));
+  return static_cast<PictureHandle>(whole);
+}
+
+PictureHandle ImageListPicture(std::string_view index, const PictureSources& sources) {
+  const PictureList* list = sources.ImageList();
+  if (list == nullptr) return 0;
+  const double n = Val(index);
+  if (n != std::floor(n)) return 0;
+  const int count = list->Count();
+  if (n < 1 || n > count) return 0;
+  return list->Picture(static_cast<int>(n));
+}
+
+PictureHandle LookUp(std::string_view value, const PictureSources& sources) {
+  if (IsNumeric(value)) return HandleFromNumber(Val(value));
+  if ((value[0] == 'I' || value[0] == 'i') && IsNumeric(value.substr(1))) {
+    return ImageListPicture(value.substr(1), sources);
+  }
+  if (const auto hex = ReadHexNumber(value); hex && hex->whole) {
+    // A 32-bit pattern, as the handle is written.
+    return static_cast<PictureHandle>(static_cast<std::uint32_t>(hex->value));
+  }
+  try {
+    return sources.NamedPicture(value);
+  } catch (const std::exception&) {
+    return 0;  // an unknown control is no picture
+  }
+}
+
+}  // namespace
+
+ResolvedPicture ResolveItemImage(std::string_view markup, const PictureSources& sources,
+                                 const PictureInspector& inspector) {
+  const std::string value = GetMarkupValue(markup, "IMG:");
+  if (value.empty()) return {};
+  const PictureHandle handle = LookUp(value, sources);
+  if (handle == 0) return {};
+  if (const auto bitmap = inspector.BitmapSize(handle)) {
+    return {handle, PictureKind::Bitmap, bitmap->width, bitmap->height};
+  }
+  if (const auto icon = inspector.IconColourSize(handle)) {
+    return {handle, PictureKind::Icon, icon->width, icon->height};
+  }
+  return {};
+}
+
+PictureHandle DriveIcon::Get(std::string_view path) {
+  if (icon_ == 0) icon_ = files_.AssociatedIcon(path);
+  return icon_;
+}
+
+void DriveIcon::Destroy() {
+  if (icon_ == 0) return;
+  files_.DestroyIcon(icon_);
+  icon_ = 0;
+}
+
+}  // namespace vantrel
