@@ -51,6 +51,16 @@ class CheckBox {
   virtual void OnChange(ChangeHandler handler) = 0;
 };
 
+// A one-line text entry box.
+class TextBox {
+ public:
+  virtual ~TextBox() = default;
+  virtual std::string Text() const = 0;
+  virtual void SetText(std::string_view text) = 0;
+  // Gives the box the keyboard focus.
+  virtual void Focus() = 0;
+};
+
 // One row of a report-style list: the text and its sub-items, column by column.
 using ReportRow = std::vector<std::string>;
 

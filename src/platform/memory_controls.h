@@ -49,6 +49,18 @@ class MemoryCheckBox final : public CheckBox {
   ChangeHandler handler_;
 };
 
+class MemoryTextBox final : public TextBox {
+ public:
+  std::string Text() const override { return text_; }
+  void SetText(std::string_view text) override { text_ = text; }
+  void Focus() override { ++focused_; }
+  int Focused() const { return focused_; }
+
+ private:
+  std::string text_;
+  int focused_ = 0;
+};
+
 class MemoryReportList final : public ReportList {
  public:
   int Count() const override { return static_cast<int>(rows_.size()); }

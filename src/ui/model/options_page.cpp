@@ -1,0 +1,140 @@
+#include "ui/model/options_page.h"
+
+#include <cstdio>
+
+#include "common/text.h"
+#include "store/browser_headers.h"
+#include "store/rule_lists.h"
+#include "store/settings.h"
+#include "store/trace_file.h"
+
+namespace vantrel {
+
+std::string NumberText(double value) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.15g", value);
+  return buffer;
+}
+
+OptionsPage::OptionsPage(OptionsPageParts parts, ModuleINI& ini, TitleRuleState& titles, Settings& settings,
+                         FileSystem& files, UserPrompts& prompts)
+    : p_(parts), ini_(ini), titles_(titles), settings_(settings), files_(files), prompts_(prompts) {}
+
+int OptionsPage::RuleCount() const {
+  const auto n = ParseCount(titles_.nbCondition);
+  return n && *n <= kMaxSizeRules ? static_cast<int>(*n) : 0;
+}
+
+void OptionsPage::AddOrRemoveSizeRule() {
+  if (p_.LabBoutonHL.Caption() == "Supprimer") RemoveSizeRule();
+  else AddSizeRule();
+}
+
+void OptionsPage::AddSizeRule() {
+  prompts_.MakeNotTopmost();
+  const std::string height = p_.AddH.Text();
+  const std::string width = p_.AddL.Text();
+  if (!IsNumeric(height)) {
+    prompts_.Inform(AnsiFromUtf8("Veuillez saisir la hauteur de la fenetre à éliminer"), "Vantrel");
+    prompts_.MakeTopmost();
+    return;
+  }
+  if (!IsNumeric(width)) {
+    prompts_.Inform(AnsiFromUtf8("Veuillez saisir la largeur de la fenetre à éliminer"), "Vantrel");
+    prompts_.MakeTopmost();
+    return;
+  }
+  prompts_.MakeTopmost();
+
+  SizeRuleTrace trace(files_, TraceFilePath(settings_.ProgramFolder()));
+  if (!ParseCount(titles_.nbCondition)) titles_.nbCondition = "0";
+  const int count = RuleCount() + 1;
+  titles_.nbCondition = CStr(count);
+  trace.Begin(count);
+  const std::string rule = height + " - " + width;
+  trace.BeforeRuleWrite();
+  ini_.WriteIniValue(SizeRuleKey(count - 1), rule);
+  trace.AfterRuleWrite();
+  trace.BeforeCountWrite();
+  ini_.WriteIniValue(kSizeRuleCountKey, titles_.nbCondition);
+  trace.AfterCountWrite();
+  trace.BeforeListAdd(height, width);
+  p_.List4.Add(rule);
+  p_.AddH.SetText("");
+  p_.AddL.SetText("");
+  trace.BeforeFocus();
+  p_.AddH.Focus();
+  trace.End();
+}
+
+void OptionsPage::RemoveSizeRule() {
+  const int i = p_.List4.Selected();
+  if (i < 0) return;
+  p_.List4.Remove(i);
+  const int count = RuleCount();
+  for (int v = i; v <= count - 2; ++v) ini_.WriteIniValue(SizeRuleKey(v), p_.List4.Item(v));
+  const int remaining = count > 0 ? count - 1 : 0;
+  titles_.nbCondition = CStr(remaining);
+  ini_.WriteIniValue(kSizeRuleCountKey, titles_.nbCondition);
+  ini_.WriteIniValue(SizeRuleKey(remaining), "");
+}
+
+// An entry without "-" (only a hand-edited file makes one) gives its number
+// as the height and leaves the width empty.
+void OptionsPage::SelectSizeRule() {
+  if (p_.LabBoutonHL.Caption() != "Supprimer") p_.LabBoutonHL.SetCaption("Supprimer");
+  const std::string entry = p_.List4.Item(p_.List4.Selected());
+  const std::size_t hyphen = entry.find('-');
+  if (hyphen == std::string::npos) {
+    p_.AddH.SetText(NumberText(Val(entry)));
+    p_.AddL.SetText("");
+    return;
+  }
+  p_.AddH.SetText(NumberText(Val(std::string_view(entry).substr(0, hyphen))));
+  p_.AddL.SetText(NumberText(Val(std::string_view(entry).substr(hyphen + 1))));
+}
+
+void OptionsPage::HeightClicked() {
+  if (p_.LabBoutonHL.Caption() != "Ajouter") p_.LabBoutonHL.SetCaption("Ajouter");
+}
+
+void OptionsPage::AddOrRemoveSuffix() {
+  if (p_.LabAjoutEntete.Caption() == "Supprimer") RemoveSuffix();
+  else AddSuffix();
+}
+
+void OptionsPage::AddSuffix() {
+  const std::string text = p_.AddEntete.Text();
+  const std::string_view trimmed = TrimSpaces(text);
+  if (!trimmed.empty()) {
+    for (int i = 0; i < p_.List5.Count(); ++i)
+      if (TrimSpaces(p_.List5.Item(i)) == trimmed) return;  // a duplicate: nothing added, nothing saved
+    p_.List5.Add(text);
+  }
+  SaveSuffixes();
+}
+
+void OptionsPage::RemoveSuffix() {
+  const int i = p_.List5.Selected();
+  if (i >= 0) p_.List5.Remove(i);
+  SaveSuffixes();
+}
+
+void OptionsPage::SaveSuffixes() {
+  WriteBrowserHeaders(files_, BrowserHeaderFilePath(settings_.ProgramFolder()), p_.List5);
+  settings_.SaveOption(setting::kRunUrlDefault, p_.ChkDefaut.Value());
+  // Unchecking runs the switch to the file just written.
+  p_.ChkDefaut.SetValue(false);
+}
+
+void OptionsPage::SelectSuffix() {
+  if (p_.LabAjoutEntete.Caption() != "Supprimer") p_.LabAjoutEntete.SetCaption("Supprimer");
+  const int i = p_.List5.Selected();
+  if (i >= 0) p_.AddEntete.SetText(p_.List5.Item(i));
+}
+
+void OptionsPage::SuffixClicked() {
+  if (p_.LabAjoutEntete.Caption() != "Ajouter") p_.LabAjoutEntete.SetCaption("Ajouter");
+}
+
+}  // namespace vantrel

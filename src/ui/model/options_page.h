@@ -1,0 +1,61 @@
+// The Options page: size rules with their INI keys and trace, and the
+// browser title suffixes with their file.
+#pragma once
+
+#include <string>
+
+#include "platform/controls.h"
+#include "platform/file_system.h"
+#include "store/module_ini.h"
+#include "ui/model/main_startup.h"
+#include "ui/model/user_prompts.h"
+
+namespace vantrel {
+
+class Settings;
+
+struct OptionsPageParts {
+  TextBox& AddH;
+  TextBox& AddL;
+  Label& LabBoutonHL;
+  ListControl& List4;
+  TextBox& AddEntete;
+  Label& LabAjoutEntete;
+  ListControl& List5;
+  CheckBox& ChkDefaut;
+};
+
+class OptionsPage {
+ public:
+  OptionsPage(OptionsPageParts parts, ModuleINI& ini, TitleRuleState& titles, Settings& settings, FileSystem& files,
+              UserPrompts& prompts);
+
+  void AddOrRemoveSizeRule();
+  void AddSizeRule();
+  void RemoveSizeRule();
+  void SelectSizeRule();  // click on List4
+  void HeightClicked();   // click on AddH
+
+  void AddOrRemoveSuffix();
+  void AddSuffix();
+  void RemoveSuffix();
+  void SaveSuffixes();
+  void SelectSuffix();   // click on List5
+  void SuffixClicked();  // click on AddEntete
+
+ private:
+  int RuleCount() const;
+
+  OptionsPageParts p_;
+  ModuleINI& ini_;
+  TitleRuleState& titles_;
+  Settings& settings_;
+  FileSystem& files_;
+  UserPrompts& prompts_;
+};
+
+// A number read from the start of a text, written back as the user's
+// locale writes it ("300", "12.5").
+std::string NumberText(double value);
+
+}  // namespace vantrel

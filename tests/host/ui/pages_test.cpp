@@ -1,0 +1,458 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "common/text.h"
+#include "engine/kill_recorder.h"
+#include "platform/memory_controls.h"
+#include "store/settings.h"
+#include "support/fake_desktop.h"
+#include "support/fake_file_system.h"
+#include "support/fake_profile.h"
+#include "support/fake_registry.h"
+#include "support/fake_settings_store.h"
+#include "support/settable_clock.h"
+#include "ui/model/option_handlers.h"
+#include "ui/model/options_page.h"
+#include "ui/model/statistics_page.h"
+#include "ui/model/windows_page.h"
+
+namespace vantrel {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+constexpr const char* kFolder = "C:\\V";
+constexpr const char* kIni = "C:\\V\\Vantrel.ini";
+
+class RecordingPrompts final : public UserPrompts {
+ public:
+  void MakeTopmost() override { events.push_back("topmost"); }
+  void MakeNotTopmost() override { events.push_back("not-topmost"); }
+  bool AskYesNo(const std::string& text, const std::string& title) override {
+    events.push_back("ask:" + title + ":" + text);
+    return answer;
+  }
+  void Inform(const std::string& text, const std::string& title) override {
+    events.push_back("inform:" + title + ":" + text);
+  }
+  std::vector<std::string> events;
+  bool answer = true;
+};
+
+class RecordingKills final : public KillRecorder {
+ public:
+  bool RecordKill(std::string_view t) override {
+    titles.emplace_back(t);
+    return ok;
+  }
+  std::vector<std::string> titles;
+  bool ok = true;
+};
+
+// "key=value" for every INI write, in order.
+std::vector<std::string> Writes(const test::FakeProfileFile& profile) {
+  std::vector<std::string> out;
+  for (const auto& w : profile.Writes()) out.push_back(w.key + "=" + w.value);
+  return out;
+}
+
+class WindowsPageTest : public ::testing::Test {
+ protected:
+  WindowsPageTest() { engine.SetKillRecorder(&kills); }
+  void Store(std::initializer_list<const char*> stored) {
+    int i = 0;
+    for (const char* t : stored) {
+      List2.Add(t);
+      titles.slots[static_cast<std::size_t>(i++)] = t;
+    }
+    titles.nbOcc = CStr(i);
+  }
+  void AddTitle(const std::string& text) {
+    AddWin.SetText(text);
+    page.Add();
+  }
+
+  test::FakeProfileFile profile;
+  ModuleINI ini{profile, kFolder};
+  TitleRuleState titles;
+  MemoryTextBox AddWin;
+  MemoryLabel LabAddDelete;
+  MemoryList List0, List0b, List1, List1b, List2, List3, List4, List5, Num0Dummy;
+  MemoryLabel Num0, Num1, Num2;
+  testing::FakeDesktop desktop;
+  testing::SettableClock clock;
+  RecordingKills kills;
+  WatchEngine engine{desktop, clock, WatchLists{List0, List0b, List1, List1b, List2, List3, List4, List5, Num0, Num1, Num2},
+                     "Vantrel"};
+  RecordingPrompts prompts;
+  int ticks = 0;
+  WindowsPage page{WindowsPageParts{AddWin, LabAddDelete, List1, List2, List3}, ini, titles, engine, prompts,
+                   [this] { ++ticks; }};
+};
+
+TEST_F(WindowsPageTest, AddWritesTheTitleThenTheCount) {
+  Store({"A", "B"});
+  AddTitle("C");
+  EXPECT_THAT(Writes(profile), ElementsAre("2=C", "NbOcc=3"));
+  EXPECT_THAT(List2.Entries(), ElementsAre("A", "B", "C"));
+  EXPECT_EQ(titles.slots[2], "C");
+  EXPECT_EQ(AddWin.Text(), "C");
+  EXPECT_EQ(AddWin.Focused(), 1);
+}
+
+TEST_F(WindowsPageTest, AddRefusesEmptyAndDuplicateTitlesAndKeepsSpacesOfNewOnes) {
+  Store({"A"});
+  AddTitle("");
+  AddTitle("  A  ");
+  EXPECT_THAT(Writes(profile), IsEmpty());
+  AddTitle(" X ");
+  EXPECT_THAT(Writes(profile), ElementsAre("1= X ", "NbOcc=2"));
+}
+
+TEST_F(WindowsPageTest, AddWithoutACountStartsAtZeroAndStopsAt501Titles) {
+  titles.nbOcc = "";
+  AddTitle("First");
+  EXPECT_THAT(Writes(profile), ElementsAre("0=First", "NbOcc=1"));
+  for (int i = 1; i < 501; ++i) AddTitle("T" + std::to_string(i));
+  EXPECT_EQ(titles.nbOcc, "501");
+  profile.ClearWrites();
+  AddTitle("One too many");
+  EXPECT_THAT(Writes(profile), IsEmpty());
+  EXPECT_EQ(List2.Count(), 501);
+}
+
+TEST_F(WindowsPageTest, RemoveShiftsLaterTitlesDownOneKey) {
+  const struct {
+    int selected;
+    std::vector<std::string> writes;
+    std::vector<std::string> left;
+  } cases[] = {
+      {1, {"1=", "1=C", "2=", "NbOcc=2"}, {"A", "C"}},
+      {2, {"2=", "2=", "NbOcc=2"}, {"A", "B"}},  // the last one: its key is written empty twice
+      {0, {"0=", "0=B", "1=C", "2=", "NbOcc=2"}, {"B", "C"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.selected);
+    profile.ClearWrites();
+    List2.Clear();
+    Store({"A", "B", "C"});
+    LabAddDelete.SetCaption(kModeRemove);
+    List2.Select(c.selected);
+    page.AddOrRemove();
+    EXPECT_EQ(Writes(profile), c.writes);
+    EXPECT_EQ(List2.Entries(), c.left);
+    EXPECT_EQ(List2.Selected(), -1);
+    EXPECT_EQ(LabAddDelete.Caption(), kModeRemove);
+  }
+  profile.ClearWrites();
+  page.Remove();  // nothing selected
+  EXPECT_THAT(Writes(profile), IsEmpty());
+}
+
+TEST_F(WindowsPageTest, RemoveTakesTheDestructionTimeAlong) {
+  Store({"A", "B"});
+  List3.Add("10:00:00");
+  List3.Add("11:00:00");
+  List2.Select(0);
+  page.Remove();
+  EXPECT_THAT(List3.Entries(), ElementsAre("11:00:00"));
+}
+
+TEST_F(WindowsPageTest, ClearEmptiesOneKeyMoreThanTheCount) {
+  Store({"A", "B", "C"});
+  page.Clear();
+  EXPECT_THAT(Writes(profile), ElementsAre("0=", "1=", "2=", "3=", "NbOcc=0"));
+  EXPECT_THAT(List2.Entries(), IsEmpty());
+  EXPECT_THAT(prompts.events,
+              ElementsAre("not-topmost",
+                          "ask:Attention:" + AnsiFromUtf8("Etes vous sûr de vouloir vider la liste des fenêtres à détruire ?"),
+                          "topmost"));
+
+  profile.ClearWrites();
+  titles.nbOcc = "";
+  page.Clear();
+  EXPECT_THAT(Writes(profile), ElementsAre("0=", "NbOcc=0"));
+
+  profile.ClearWrites();
+  Store({"A"});
+  prompts.answer = false;
+  page.Clear();
+  EXPECT_THAT(Writes(profile), IsEmpty());
+  EXPECT_EQ(List2.Count(), 1);
+}
+
+TEST_F(WindowsPageTest, ModeFollowsClicks) {
+  Store({"A", "B"});
+  List3.Add("12:00:00");
+  List3.Add("13:00:00");
+  AddWin.SetText("typed");
+  List2.Select(1);
+  page.SelectForRemoval();
+  EXPECT_EQ(LabAddDelete.Caption(), kModeRemove);
+  EXPECT_EQ(AddWin.Text(), "");
+  EXPECT_EQ(List3.Selected(), 1);
+
+  List1.Add("Setup [Disabled]");
+  List1.Select(0);
+  page.Pick();
+  EXPECT_EQ(AddWin.Text(), "Setup [Disabled]");
+  EXPECT_EQ(LabAddDelete.Caption(), kModeAdd);
+  page.AddOrRemove();  // Enter in List1 adds the picked title
+  EXPECT_EQ(List2.Item(2), "Setup [Disabled]");
+
+  page.EntryDoubleClicked();
+  EXPECT_EQ(AddWin.Text(), "");
+}
+
+TEST_F(WindowsPageTest, SwitchToAndDestroyOneActOnTheSelectedEntry) {
+  const WindowHandle setup = desktop.Add("Setup", 100, 100, true, false);
+  List1.Add("Setup [Disabled]");
+  page.SwitchTo();  // nothing selected: an empty title, and the list is rebuilt
+  EXPECT_THAT(desktop.broughtToTop, IsEmpty());
+  EXPECT_EQ(ticks, 1);
+  EXPECT_THAT(List1.Entries(), IsEmpty());
+
+  List1.Add("Setup [Disabled]");
+  page.DestroyOne();
+  EXPECT_THAT(kills.titles, IsEmpty());
+  List1.Select(0);
+  kills.ok = false;  // a failed log line still takes the entry away
+  page.DestroyOne();
+  EXPECT_THAT(desktop.closes, ElementsAre(setup));
+  EXPECT_THAT(List1.Entries(), IsEmpty());
+}
+
+TEST_F(WindowsPageTest, DestroyAllAsksAndKillsEveryActiveWindow) {
+  List1.Add("A - Mozilla");
+  List1.Add("B - Mozilla");
+  prompts.answer = false;
+  page.DestroyAll();
+  EXPECT_THAT(kills.titles, IsEmpty());
+  EXPECT_EQ(prompts.events.back(), "topmost");
+  prompts.answer = true;
+  kills.ok = false;
+  page.DestroyAll();
+  EXPECT_THAT(kills.titles, ElementsAre("A - Mozilla", "B - Mozilla"));
+  EXPECT_EQ(List1.Count(), 2);
+}
+
+class OptionsPageTest : public ::testing::Test {
+ protected:
+  OptionsPageTest() { FillBuiltInHeaders(List5); }
+  void AddRule(const char* h, const char* w) {
+    AddH.SetText(h);
+    AddL.SetText(w);
+    page.AddSizeRule();
+  }
+  void StoreRules(std::initializer_list<const char*> rules) {
+    for (const char* r : rules) List4.Add(r);
+    titles.nbCondition = CStr(static_cast<long long>(rules.size()));
+  }
+  std::string FileBytes(const char* name) const {
+    return files.Bytes(std::string(kFolder) + "\\" + name).value_or("<none>");
+  }
+  std::string Stored(const char* key) const {
+    return store.Value(kAppName, kSettingsSection, key).value_or("<absent>");
+  }
+
+  test::FakeProfileFile profile;
+  ModuleINI ini{profile, kFolder};
+  TitleRuleState titles;
+  test::FakeSettingsStore store;
+  Settings settings{store, kFolder};
+  test::FakeFileSystem files;
+  test::FakeRegistry registry;
+  RecordingPrompts prompts;
+  MemoryTextBox AddH, AddL, AddEntete;
+  MemoryLabel LabBoutonHL, LabAjoutEntete;
+  MemoryList List4, List5;
+  MemoryCheckBox chkStart{false}, ChkDefaut{true}, chkMin{true};
+  OptionHandlers handlers{OptionBoxes{chkStart, ChkDefaut, chkMin}, settings, registry, files, List5,
+                          [this] { AddEntete.SetText(""); }};
+  OptionsPage page{OptionsPageParts{AddH, AddL, LabBoutonHL, List4, AddEntete, LabAjoutEntete, List5, ChkDefaut},
+                   ini, titles, settings, files, prompts};
+};
+
+TEST_F(OptionsPageTest, AddingASizeRuleWritesRuleCountAndTrace) {
+  StoreRules({"100 - 100", "200 - 200"});
+  AddRule("300", "200");
+  EXPECT_THAT(Writes(profile), ElementsAre("C2=300 - 200", "NbCondition=3"));
+  EXPECT_EQ(List4.Item(2), "300 - 200");
+  EXPECT_EQ(AddH.Text(), "");
+  EXPECT_EQ(AddL.Text(), "");
+  EXPECT_EQ(AddH.Focused(), 1);
+  EXPECT_EQ(FileBytes("debug.txt"),
+            "--------------Debut----------------\r\nNbCondition :  3\r\nX1 \r\n--X1 \r\nX2 \r\n--X2 \r\n"
+            "H: 300 - L: 200\r\nSetFocus\r\n--------------Fin----------------\r\n");
+  EXPECT_THAT(prompts.events, ElementsAre("not-topmost", "topmost"));
+}
+
+TEST_F(OptionsPageTest, InvalidSizesAreRefusedHeightFirst) {
+  const struct {
+    const char* h;
+    const char* w;
+    const char* message;
+  } cases[] = {
+      {"", "abc", "Veuillez saisir la hauteur de la fenetre à éliminer"},
+      {"12x", "200", "Veuillez saisir la hauteur de la fenetre à éliminer"},
+      {"300", "", "Veuillez saisir la largeur de la fenetre à éliminer"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.h) + "/" + c.w);
+    prompts.events.clear();
+    AddRule(c.h, c.w);
+    EXPECT_THAT(prompts.events,
+                ElementsAre("not-topmost", "inform:Vantrel:" + AnsiFromUtf8(c.message), "topmost"));
+  }
+  EXPECT_THAT(Writes(profile), IsEmpty());
+  EXPECT_EQ(FileBytes("debug.txt"), "<none>");
+}
+
+TEST_F(OptionsPageTest, RemovingASizeRuleMovesTheLaterOnesDown) {
+  StoreRules({"R0", "R1", "R2"});
+  LabBoutonHL.SetCaption("Supprimer");
+  List4.Select(0);
+  page.AddOrRemoveSizeRule();
+  EXPECT_THAT(Writes(profile), ElementsAre("C0=R1", "C1=R2", "NbCondition=2", "C2="));
+  EXPECT_THAT(List4.Entries(), ElementsAre("R1", "R2"));
+
+  profile.ClearWrites();
+  List4.Clear();
+  StoreRules({"only"});
+  List4.Select(0);
+  page.RemoveSizeRule();
+  EXPECT_THAT(Writes(profile), ElementsAre("NbCondition=0", "C0="));
+}
+
+TEST_F(OptionsPageTest, SelectingASizeRuleFillsTheBoxes) {
+  const struct {
+    const char* rule;
+    const char* h;
+    const char* w;
+  } cases[] = {{"300 - 200", "300", "200"}, {"12.5-7", "12.5", "7"}, {"-5 - 100", "0", "5"}, {"640", "640", ""}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.rule);
+    List4.Clear();
+    List4.Add(c.rule);
+    List4.Select(0);
+    page.SelectSizeRule();
+    EXPECT_EQ(AddH.Text(), c.h);
+    EXPECT_EQ(AddL.Text(), c.w);
+    EXPECT_EQ(LabBoutonHL.Caption(), "Supprimer");
+  }
+  page.HeightClicked();
+  EXPECT_EQ(LabBoutonHL.Caption(), "Ajouter");
+}
+
+TEST_F(OptionsPageTest, AddingASuffixSwitchesToTheCustomList) {
+  AddEntete.SetText("- Opera");
+  page.AddSuffix();
+  EXPECT_EQ(FileBytes("Vantrel-Url.ini"), "- Microsoft Internet\r\n- Netscape\r\n- Mozilla\r\n- Opera\r\n");
+  EXPECT_FALSE(ChkDefaut.Value());
+  EXPECT_EQ(Stored("RunUrlDefault"), "0");
+  EXPECT_THAT(List5.Entries(), ElementsAre("- Microsoft Internet", "- Netscape", "- Mozilla", "- Opera"));
+}
+
+TEST_F(OptionsPageTest, DuplicateSuffixChangesNothingButAnEmptyOneStillSaves) {
+  AddEntete.SetText("  - Netscape ");
+  page.AddSuffix();
+  EXPECT_EQ(FileBytes("Vantrel-Url.ini"), "<none>");
+  EXPECT_TRUE(ChkDefaut.Value());
+  AddEntete.SetText("   ");
+  page.AddSuffix();
+  EXPECT_EQ(FileBytes("Vantrel-Url.ini"), "- Microsoft Internet\r\n- Netscape\r\n- Mozilla\r\n");
+  EXPECT_FALSE(ChkDefaut.Value());
+}
+
+TEST_F(OptionsPageTest, RemovingASuffixAndGoingBackToTheDefaults) {
+  List5.Select(1);
+  page.SelectSuffix();
+  EXPECT_EQ(AddEntete.Text(), "- Netscape");
+  EXPECT_EQ(LabAjoutEntete.Caption(), "Supprimer");
+  page.AddOrRemoveSuffix();
+  EXPECT_THAT(List5.Entries(), ElementsAre("- Microsoft Internet", "- Mozilla"));
+  EXPECT_EQ(FileBytes("Vantrel-Url.ini"), "- Microsoft Internet\r\n- Mozilla\r\n");
+  ChkDefaut.SetValue(true);
+  EXPECT_THAT(List5.Entries(), ElementsAre("- Microsoft Internet", "- Netscape", "- Mozilla"));
+  EXPECT_EQ(Stored("RunUrlDefault"), "1");
+  EXPECT_EQ(AddEntete.Text(), "");
+  page.SuffixClicked();
+  EXPECT_EQ(LabAjoutEntete.Caption(), "Ajouter");
+}
+
+class StatisticsPageTest : public ::testing::Test {
+ protected:
+  static constexpr const char* kLog = "C:\\V\\logkill.txt";
+  test::FakeFileSystem files;
+  RecordingPrompts prompts;
+  MemoryReportList ListStat;
+  std::vector<int> widths;
+  StatisticsPage page{ListStat, files, kLog, prompts, [this](int w) { widths.push_back(w); }};
+  std::string Lines(int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i) s += "2003/04/16 ;14:32:0" + std::to_string(i % 10) + ";T" + std::to_string(i) + "\r\n";
+    return s;
+  }
+};
+
+TEST_F(StatisticsPageTest, LoadFitsTheTitleColumnToTheRows) {
+  const struct {
+    int lines;
+    int width;
+  } cases[] = {{3, 2700}, {11, 2700}, {12, 2400}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.lines);
+    files.Seed(kLog, Lines(c.lines));
+    widths.clear();
+    page.Load();
+    EXPECT_EQ(ListStat.Count(), c.lines);
+    EXPECT_THAT(widths, ElementsAre(c.width));
+  }
+}
+
+TEST_F(StatisticsPageTest, MalformedLineStopsLoadingButIsNeverLost) {
+  files.Seed(kLog, "2003/04/16 ;14:32:05;a;b\r\nbroken line\r\n2003/04/17 ;09:00:00;c\r\n");
+  page.Load();
+  ASSERT_EQ(ListStat.Count(), 1);
+  EXPECT_EQ(ListStat.Row(0)[2], "a;b");
+  EXPECT_THAT(widths, IsEmpty());
+  ListStat.AddRow({"2003/04/18 ", "10:00:00", "new"});
+  ListStat.Select(1);
+  page.DeleteSelected();
+  EXPECT_EQ(files.Bytes(kLog), "2003/04/16 ;14:32:05;a;b\r\nbroken line\r\n2003/04/17 ;09:00:00;c\r\n");
+}
+
+TEST_F(StatisticsPageTest, DeletingOneRowRewritesTheOthersUnchanged) {
+  files.Seed(kLog, "2003/04/16 ;14:32:05;A\r\n2003/04/16 ;14:32:06;B\r\n2003/04/16 ;14:32:07;C\r\n");
+  page.Load();
+  ListStat.Select(1);
+  prompts.answer = false;
+  page.DeleteSelected();
+  EXPECT_EQ(ListStat.Count(), 3);
+  prompts.answer = true;
+  page.DeleteSelected();
+  EXPECT_EQ(files.Bytes(kLog), "2003/04/16 ;14:32:05;A\r\n2003/04/16 ;14:32:07;C\r\n");
+  EXPECT_EQ(prompts.events.back(), "topmost");
+}
+
+TEST_F(StatisticsPageTest, NothingToDeleteShowsNoBox) {
+  page.DeleteSelected();  // no rows
+  ListStat.AddRow({"d", "t", "x"});
+  page.DeleteSelected();  // rows, none selected
+  EXPECT_THAT(prompts.events, IsEmpty());
+}
+
+TEST_F(StatisticsPageTest, EmptyingAsksEvenWhenEmptyAndDeletesTheLog) {
+  page.Empty();
+  EXPECT_EQ(prompts.events.size(), 3u);
+  EXPECT_THAT(widths, ElementsAre(2700));
+  files.Seed(kLog, Lines(2));
+  page.Load();
+  page.Empty();
+  EXPECT_FALSE(files.Exists(kLog));
+  EXPECT_EQ(ListStat.Count(), 0);
+}
+
+}  // namespace
+}  // namespace vantrel
