@@ -1,0 +1,462 @@
+#include "menus/render/mod_menus.h"
+
+#include <algorithm>
+#include <exception>
+#include <stdexcept>
+
+namespace vantrel {
+
+namespace {
+
+// The handling of a message could not go on (a handler that is not there);
+// the window procedure's trap catches it and passes the message on.
+class MenuEngineFault : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+constexpr std::int32_t kHighlightColourIndex = 13;
+constexpr std::uint32_t kMenuControlType = 1;
+constexpr std::uint16_t kMouseSelect = 0x8000;
+
+bool SameHandle(std::uintptr_t a, std::uintptr_t b) { return MenuKeyNumber(a) == MenuKeyNumber(b); }
+
+bool EqualsNoCase(std::string_view a, std::string_view b) { return a.size() == b.size() && UCase(a) == UCase(b); }
+
+std::int16_t SignedLoWord(std::uintptr_t value) {
+  return static_cast<std::int16_t>(LoWord(static_cast<std::uint32_t>(value & 0xFFFFFFFFu)));
+}
+std::uint16_t HiWordOf(std::uintptr_t value) { return HiWord(static_cast<std::uint32_t>(value & 0xFFFFFFFFu)); }
+
+}  // namespace
+
+struct modMenus::Dispatch {
+  WindowHandle hWnd;
+  std::uint32_t uMsg;
+  std::uintptr_t wParam;
+  std::intptr_t lParam;
+  bool passedOn = false;
+  std::intptr_t result = 0;
+};
+
+modMenus::modMenus(const MenuEngineServices& services) : services_(services) {}
+
+modMenus::~modMenus() {
+  if (!handlers_) return;
+  for (const HookedWindow& hooked : *handlers_) {
+    try {
+      if (hooked.handler->hPrevProc() != 0) services_.windows.Unsubclass(hooked.window, hooked.handler->hPrevProc());
+      if (hooked.handler->SystemMenu() != 0) services_.menus.GetSystemMenu(hooked.window, true);
+    } catch (...) {
+      // Going on with the other windows matters more.
+    }
+  }
+  try {
+    ReleaseEngine();
+  } catch (...) {
+  }
+}
+
+void modMenus::SetItalicSelection(bool Value) {
+  if (Value == italicSelection_) return;
+  italicSelection_ = Value;
+  if (Value) services_.fonts.BuildMenuFonts(true, true, "");
+}
+
+std::vector<std::string> modMenus::MenuHandlerKeys() const {
+  std::vector<std::string> keys;
+  if (handlers_) {
+    for (const HookedWindow& hooked : *handlers_) keys.push_back(hooked.key);
+  }
+  return keys;
+}
+
+std::shared_ptr<cMenuItems> modMenus::Find(std::string_view key) const {
+  if (!handlers_) return nullptr;
+  for (const HookedWindow& hooked : *handlers_) {
+    if (hooked.key == key) return hooked.handler;
+  }
+  return nullptr;
+}
+
+cMenuItems* modMenus::Handler(std::string_view key) const { return Find(key).get(); }
+
+std::shared_ptr<cMenuItems> modMenus::Require(std::string_view key) const {
+  auto handler = Find(key);
+  if (handler == nullptr) throw MenuEngineFault("no menu handler under " + std::string(key));
+  return handler;
+}
+
+std::shared_ptr<cMenuItems> modMenus::AddHandler(WindowHandle window, bool isMenuLess) {
+  MenuHandlerServices handlerServices{services_.menus, current_, services_.graphics, services_.forms, preparation_};
+  auto handler = std::make_shared<cMenuItems>(handlerServices);
+  handler->IsMenuLess(isMenuLess);
+  handlers_->push_back(HookedWindow{WindowKey(window), window, handler});
+  return handler;
+}
+
+void modMenus::RemoveHandler(WindowHandle window) {
+  if (!handlers_) return;
+  const std::string key = WindowKey(window);
+  std::erase_if(*handlers_, [&](const HookedWindow& hooked) { return hooked.key == key; });
+}
+
+bool modMenus::HasMdiClient(WindowHandle window) {
+  return services_.windows.FindChildWindow(window, "MDIClient", std::string_view{}) != 0;
+}
+
+void modMenus::HookMenus(WindowHandle hWnd, const PictureList* ImageList, cTips* Callbacks, std::int32_t Mode) {
+  WindowHooks& windows = services_.windows;
+
+  if (!handlers_) {
+    handlers_.emplace();
+    DetectPlatformIndent();
+    services_.fonts.BuildMenuFonts(true, false, "");
+    // The italic fonts are gone with the last unhook; an engine that starts
+    // over needs them again when the option is still on.
+    if (italicSelection_) services_.fonts.BuildMenuFonts(true, true, "");
+    savedHighlightColour_ = static_cast<std::int32_t>(services_.colours.SysColor(kHighlightColourIndex));
+    toolbarClassNames_ = {"msvb_lib_toolbar"};
+  }
+  hourglassShown_ = false;
+
+  const std::int64_t absMode = Mode < 0 ? -static_cast<std::int64_t>(Mode) : Mode;
+
+  WindowHandle target = hWnd;
+  if (absMode == hook_mode::Toolbar) {
+    target = 0;
+    for (const std::string& className : toolbarClassNames_) {
+      target = windows.FindChildWindow(hWnd, className, std::nullopt);
+      if (target != 0) break;
+    }
+  }
+  if (target == 0) return;
+
+  if (const auto hooked = Find(WindowKey(target))) {
+    switch (absMode) {
+      case hook_mode::Window:
+        if (HasMdiClient(target)) hooked->IsMenuLess(false);
+        break;
+      case hook_mode::WithMenu:
+        hooked->IsMenuLess(false);
+        break;
+      case hook_mode::MenuLess:
+        hooked->IsMenuLess(true);
+        break;
+      case hook_mode::MdiMenuLess:
+        if (HasMdiClient(target)) hooked->IsMenuLess(true);
+        break;
+      default:
+        break;
+    }
+    activeHandlerKey_ = "h0";
+    return;
+  }
+
+  const std::uintptr_t callbackAddress = reinterpret_cast<std::uintptr_t>(Callbacks);
+
+  const auto handler = AddHandler(target, Mode == hook_mode::MenuLess || Mode == hook_mode::MdiMenuLess);
+  try {
+    handler->InitializeSubMenu(target, ImageList, callbackAddress, false);
+  } catch (...) {
+    // The failure reaches the caller, but no handler stays behind for a
+    // window whose messages never come here.
+    RemoveHandler(target);
+    throw;
+  }
+  const WindowProcedure previous = windows.Subclass(target, *this);
+  if (previous == 0) {
+    // A window that cannot be subclassed never sends its messages here: no
+    // handler is kept for it.
+    RemoveHandler(target);
+    activeHandlerKey_ = "h0";
+    return;
+  }
+  handler->hPrevProc(previous);
+
+  const WindowHandle client = windows.FindChildWindow(target, "MDIClient", std::string_view{});
+  if (client != 0) {
+    auto clientHandler = Find(WindowKey(client));
+    if (clientHandler == nullptr) {
+      clientHandler = AddHandler(client, false);
+      clientHandler->InitializeSubMenu(client, nullptr, 0, true);
+      const WindowProcedure clientPrevious = windows.Subclass(client, *this);
+      if (clientPrevious == 0) {
+        RemoveHandler(client);
+        clientHandler = nullptr;
+      } else {
+        clientHandler->hPrevProc(clientPrevious);
+      }
+    }
+    if (clientHandler != nullptr) {
+      handler->MDIClient(client);
+      clientHandler->IsMDIclient(true);
+    }
+  }
+
+  if (client == 0 && EqualsNoCase(activeHandlerKey_, kMdiChildToSubclass)) {
+    const WindowHandle frame = windows.GetParent(windows.GetParent(hWnd));
+    // A child whose frame is not served keeps what its own hook gave it.
+    if (const auto frameHandler = Find(WindowKey(frame))) {
+      handler->InitializeSubMenu(hWnd, frameHandler->ImageListObject(), frameHandler->ShowTips(), false);
+      if (Mode < hook_mode::WithMenu) handler->IsMenuLess(frameHandler->IsMenuLess());
+    }
+  }
+
+  activeHandlerKey_ = "h0";
+}
+
+void modMenus::ReleaseEngine() {
+  if (!handlers_) return;
+  services_.fonts.BuildMenuFonts(false, false, "");
+  handlers_.reset();
+  if (resources_ != nullptr) resources_->ReleaseEngineResources();
+  toolbarClassNames_.clear();
+}
+
+void modMenus::UnhookMenus(WindowHandle hWnd) {
+  const auto handler = Find(WindowKey(hWnd));
+  // Only a hooked window has anything to undo; in particular the unhook of an
+  // unknown window must not end the engine under the windows still hooked.
+  if (handler == nullptr) return;
+
+  openedPopups_.reset();
+  if (handler->hPrevProc() != 0) services_.windows.Unsubclass(hWnd, handler->hPrevProc());
+  const MenuHandle systemMenu = handler->SystemMenu();
+
+  if (handlers_->size() == 1) {
+    ReleaseEngine();
+  } else {
+    RemoveHandler(hWnd);
+  }
+
+  if (systemMenu != 0) services_.menus.GetSystemMenu(hWnd, true);
+}
+
+void modMenus::DetectPlatformIndent() {
+  const auto version = services_.windows.GetPlatformVersion();
+  if (!version) return;
+  const std::string text = CStr(version->platformId) + "." + CStr(version->major) + "." + CStr(version->minor);
+  if (text == "1.4.10" || text == "1.4.90") {
+    platformIndent_ = 35;
+  } else if (text == "2.5.0" || text == "2.4.0" || text == "2.5.1") {
+    platformIndent_ = 0;
+  }
+}
+
+void modMenus::SelectItemSet(WindowHandle hWnd, MenuHandle& hMenu, bool IsSysMenu) {
+  WindowHooks& windows = services_.windows;
+  activeHandlerKey_ = WindowKey(hWnd);
+  const auto handler = Require(activeHandlerKey_);
+  if (IsSysMenu) {
+    hMenu = handler->SystemMenu();
+    return;
+  }
+
+  WindowHandle child = 0;
+  WindowHandle frame = 0;
+  if (handler->IsMDIclient()) {
+    child = static_cast<WindowHandle>(windows.SendWindowMessage(hWnd, menu_message::MdiGetActive, 0, 0));
+    frame = windows.GetParent(hWnd);
+  } else if (handler->MDIClient() != 0) {
+    child = static_cast<WindowHandle>(windows.SendWindowMessage(handler->MDIClient(), menu_message::MdiGetActive, 0, 0));
+    frame = hWnd;
+  }
+  if (child == 0) return;
+
+  // A child activated before the engine could hook it has no handler; the
+  // window that received the message serves its popups.
+  const auto childHandler = Find(WindowKey(child));
+  if (childHandler == nullptr) return;
+  activeHandlerKey_ = WindowKey(child);
+  // A child without a menu bar has its popups served by the frame.
+  if (childHandler->IsMenuLess() && !SameHandle(hMenu, childHandler->SystemMenu())) {
+    activeHandlerKey_ = WindowKey(frame);
+  }
+}
+
+bool modMenus::MeasureMenuItem(std::intptr_t address) {
+  MeasureItemRecord record;
+  if (!services_.windows.ReadMeasureItem(address, record)) return false;
+  if (record.controlType != kMenuControlType) return false;
+  const auto active = Require(activeHandlerKey_);
+  active->GetMenuItem(static_cast<std::int32_t>(record.itemId), record.itemData);
+  const std::int64_t width = static_cast<std::int64_t>(current_.item.ItemWidth) + current_.item.TextOffset;
+  record.itemWidth = static_cast<std::uint32_t>(std::max<std::int64_t>(width, 0));
+  record.itemHeight = static_cast<std::uint32_t>(std::max<std::int32_t>(current_.item.ItemHeight, 0));
+  services_.windows.WriteMeasureItem(address, record);
+  return true;
+}
+
+void modMenus::RestoreCursor() {
+  services_.windows.SetCursorShape(loopState_.SavedPointer);
+  hourglassShown_ = false;
+}
+
+std::intptr_t modMenus::PassOn(Dispatch& d) {
+  // Marked before the call: a message is never given to the previous
+  // procedure twice, even when that procedure fails.
+  d.passedOn = true;
+  const auto handler = Find(WindowKey(d.hWnd));
+  if (handler != nullptr && handler->hPrevProc() != 0) {
+    d.result = services_.windows.CallPrevious(handler->hPrevProc(), d.hWnd, d.uMsg, d.wParam, d.lParam);
+  } else {
+    d.result = services_.windows.CallDefault(d.hWnd, d.uMsg, d.wParam, d.lParam);
+  }
+  return d.result;
+}
+
+std::intptr_t modMenus::MenuWindowProc(WindowHandle hWnd, std::uint32_t uMsg, std::uintptr_t wParam,
+                                       std::intptr_t lParam) noexcept {
+  Dispatch d{hWnd, uMsg, wParam, lParam};
+  try {
+    return Handle(d);
+  } catch (...) {
+    if (d.passedOn) return d.result;
+    try {
+      return PassOn(d);
+    } catch (...) {
+      return 0;
+    }
+  }
+}
+
+std::intptr_t modMenus::Handle(Dispatch& d) {
+  namespace msg = menu_message;
+  WindowHooks& windows = services_.windows;
+
+  switch (d.uMsg) {
+    case msg::Destroy: {
+      const std::intptr_t kept = PassOn(d);
+      try {
+        UnhookMenus(d.hWnd);
+      } catch (...) {
+      }
+      return kept;
+    }
+
+    case msg::GetMinMaxInfo: {
+      MinMaxRecord record;
+      if (windows.ReadMinMax(d.lParam, record) && Require(WindowKey(d.hWnd))->RestrictSize(record, false)) {
+        windows.WriteMinMax(d.lParam, record);
+        return 0;
+      }
+      return PassOn(d);
+    }
+
+    case msg::DrawItem:
+      if (drawing_ != nullptr && drawing_->DrawMenuItem(d.lParam)) return 0;
+      return PassOn(d);
+
+    case msg::MeasureItem:
+      if (MeasureMenuItem(d.lParam)) return 0;
+      return PassOn(d);
+
+    case msg::KeyDown:
+    case msg::KeyUp:
+    case msg::SysKeyDown:
+    case msg::SysKeyUp:
+      return PassOn(d);
+
+    case msg::Command:
+      if (HiWordOf(d.wParam) == 0 && d.lParam == 0) {
+        const auto active = Require(activeHandlerKey_);
+        MenuHandle lastMenu = loopState_.LastMenu;
+        const bool consumed = active->MenuSelected(SignedLoWord(d.wParam), lastMenu, 0);
+        loopState_.LastMenu = lastMenu;
+        if (consumed) return 0;
+      }
+      return PassOn(d);
+
+    case msg::InitMenuPopup: {
+      const std::intptr_t kept = PassOn(d);
+      MenuHandle popup = static_cast<MenuHandle>(d.wParam);
+      SelectItemSet(d.hWnd, popup, HiWordOf(static_cast<std::uintptr_t>(d.lParam)) != 0);
+      const auto active = Require(activeHandlerKey_);
+      active->GetPanelItem(popup);
+      if (loopState_.SavedPointer != kCursorHourglass && current_.panel.SlowPanel) {
+        windows.SetCursorShape(kCursorHourglass);
+        hourglassShown_ = true;
+      } else {
+        hourglassShown_ = false;
+      }
+      // Popups are prepared inside a menu loop only.
+      if (!openedPopups_) throw MenuEngineFault("popup opened outside a menu loop");
+      if (std::any_of(openedPopups_->begin(), openedPopups_->end(),
+                      [&](MenuHandle opened) { return SameHandle(opened, popup); })) {
+        return kept;
+      }
+      bool isSysMenu = false;
+      if (!active->IsWindowList(popup, isSysMenu) && openedPopups_) openedPopups_->push_back(popup);
+      return kept;
+    }
+
+    case msg::MenuSelect:
+      if (d.lParam != 0) loopState_.LastMenu = static_cast<MenuHandle>(d.lParam);
+      if (tips_ != nullptr) tips_->NotifyMenuTip(d.wParam, d.lParam, loopState_.LastMenu);
+      keyboardSelection_ = (HiWordOf(d.wParam) & kMouseSelect) != kMouseSelect;
+      return PassOn(d);
+
+    case msg::EnterIdle:
+      if (hourglassShown_) RestoreCursor();
+      return PassOn(d);
+
+    case msg::MenuCommand: {
+      const auto active = Require(activeHandlerKey_);
+      const MenuHandle menu = static_cast<MenuHandle>(d.lParam);
+      const std::uint32_t id = services_.menus.GetItemID(menu, LoWord(static_cast<std::uint32_t>(d.wParam)));
+      MenuHandle selected = menu;
+      active->MenuSelected(static_cast<std::int32_t>(id), selected, 0);
+      return PassOn(d);
+    }
+
+    case msg::EnterMenuLoop: {
+      const int shape = windows.CursorShape();
+      if (shape != kCursorHourglass) loopState_.SavedPointer = static_cast<std::int16_t>(shape);
+      openedPopups_.emplace();
+      return PassOn(d);
+    }
+
+    case msg::ExitMenuLoop: {
+      if (hourglassShown_) RestoreCursor();
+      if (tips_ != nullptr) tips_->NotifyMenuTip(0, 0, 0);
+      if (!openedPopups_) throw MenuEngineFault("menu loop ended without beginning");
+      // The collection ends with the loop, whatever the updates do.
+      const std::vector<MenuHandle> opened = std::move(*openedPopups_);
+      openedPopups_.reset();
+      const auto active = Require(activeHandlerKey_);
+      for (const MenuHandle popup : opened) active->UpdateMenuItems(popup);
+      return PassOn(d);
+    }
+
+    case msg::MdiDestroy: {
+      const std::intptr_t kept = PassOn(d);
+      try {
+        UnhookMenus(static_cast<WindowHandle>(d.wParam));
+      } catch (...) {
+      }
+      return kept;
+    }
+
+    case msg::MdiActivate:
+      if (windows.GetParent(static_cast<WindowHandle>(d.wParam)) == d.hWnd) {
+        const std::intptr_t kept = PassOn(d);
+        activeHandlerKey_ = std::string(kMdiChildToSubclass);
+        HookMenus(static_cast<WindowHandle>(d.wParam), nullptr, nullptr, hook_mode::Window);
+        return kept;
+      }
+      return PassOn(d);
+
+    case msg::MdiMaximize: {
+      const std::intptr_t kept = PassOn(d);
+      activeHandlerKey_ = std::string(kMdiChildToSubclass);
+      HookMenus(static_cast<WindowHandle>(d.wParam), nullptr, nullptr, hook_mode::Window);
+      return kept;
+    }
+
+    default:
+      return PassOn(d);
+  }
+}
+
+}  // namespace vantrel
