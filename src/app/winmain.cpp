@@ -41,7 +41,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (!main->Load(instance)) return 1;
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-      if (IsDialogMessageA(main->Window(), &msg)) continue;
       TranslateMessage(&msg);
       DispatchMessageA(&msg);
     }

@@ -1,5 +1,7 @@
 #include "ui/skin_controls.h"
 
+#include <commctrl.h>
+
 #include "platform/win32/gdi_handles.h"
 
 namespace vantrel {
@@ -127,6 +129,96 @@ int Win32ListBox::Selected() const {
 void Win32ListBox::Select(int index) {
   SendMessageA(box_, LB_SETCURSEL, index >= 0 && index < Count() ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1),
                0);
+}
+
+std::string Win32TextBox::Text() const {
+  const int length = GetWindowTextLengthA(edit_);
+  if (length <= 0) return {};
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const int copied = GetWindowTextA(edit_, text.data(), length + 1);
+  text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+  return text;
+}
+
+void Win32TextBox::SetText(std::string_view text) {
+  const std::string s(text);
+  SetWindowTextA(edit_, s.c_str());
+}
+
+void Win32TextBox::Focus() {
+  if (edit_) SetFocus(edit_);
+}
+
+void Win32CheckBox::Attach(HWND button) {
+  button_ = button;
+  SendMessageA(button_, BM_SETCHECK, value_ ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void Win32CheckBox::SetValue(bool value) {
+  if (value == value_) return;
+  value_ = value;
+  if (button_) SendMessageA(button_, BM_SETCHECK, value_ ? BST_CHECKED : BST_UNCHECKED, 0);
+  if (handler_) handler_(value_);
+}
+
+void Win32CheckBox::Clicked() {
+  SetValue(SendMessageA(button_, BM_GETCHECK, 0, 0) == BST_CHECKED);
+}
+
+int Win32ReportList::Count() const { return static_cast<int>(SendMessageA(view_, LVM_GETITEMCOUNT, 0, 0)); }
+
+ReportRow Win32ReportList::Row(int index) const {
+  if (index < 0 || index >= Count()) return {};
+  ReportRow row;
+  for (int column = 0; column < 3; ++column) {
+    std::string text(512, '\0');
+    LVITEMA item{};
+    item.iSubItem = column;
+    item.pszText = text.data();
+    item.cchTextMax = static_cast<int>(text.size());
+    const LRESULT n = SendMessageA(view_, LVM_GETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    text.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    row.push_back(text);
+  }
+  return row;
+}
+
+void Win32ReportList::AddRow(const ReportRow& row) {
+  std::string first = row.empty() ? std::string() : row[0];
+  LVITEMA item{};
+  item.mask = LVIF_TEXT;
+  item.iItem = Count();
+  item.pszText = first.data();
+  const LRESULT at = SendMessageA(view_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  if (at < 0) return;
+  for (std::size_t column = 1; column < row.size() && column < 3; ++column) {
+    std::string text = row[column];
+    LVITEMA sub{};
+    sub.iSubItem = static_cast<int>(column);
+    sub.pszText = text.data();
+    SendMessageA(view_, LVM_SETITEMTEXTA, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(&sub));
+  }
+}
+
+bool Win32ReportList::RemoveRow(int index) {
+  if (index < 0 || index >= Count()) return false;
+  return SendMessageA(view_, LVM_DELETEITEM, static_cast<WPARAM>(index), 0) != FALSE;
+}
+
+void Win32ReportList::Clear() { SendMessageA(view_, LVM_DELETEALLITEMS, 0, 0); }
+
+int Win32ReportList::Selected() const {
+  return static_cast<int>(SendMessageA(view_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void Win32ReportList::Select(int index) {
+  LVITEMA item{};
+  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  item.state = 0;
+  SendMessageA(view_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+  if (index < 0 || index >= Count()) return;
+  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageA(view_, LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
 }
 
 }  // namespace vantrel

@@ -90,4 +90,53 @@ class Win32ListBox final : public ListControl {
   HWND box_ = nullptr;
 };
 
+// An edit box as a text entry.
+class Win32TextBox final : public TextBox {
+ public:
+  void Attach(HWND edit) { edit_ = edit; }
+  HWND Handle() const { return edit_; }
+  std::string Text() const override;
+  void SetText(std::string_view text) override;
+  void Focus() override;
+
+ private:
+  HWND edit_ = nullptr;
+};
+
+// A check box button. The value lives here and the button shows it; the
+// change handler runs on every change, from a click or from the program.
+class Win32CheckBox final : public CheckBox {
+ public:
+  explicit Win32CheckBox(bool initial) : value_(initial) {}
+  void Attach(HWND button);
+  HWND Handle() const { return button_; }
+  bool Value() const override { return value_; }
+  void SetValue(bool value) override;
+  void OnChange(ChangeHandler handler) override { handler_ = std::move(handler); }
+  // The user clicked the button: its new state becomes the value.
+  void Clicked();
+
+ private:
+  HWND button_ = nullptr;
+  bool value_;
+  ChangeHandler handler_;
+};
+
+// A report-style list view with one row per entry.
+class Win32ReportList final : public ReportList {
+ public:
+  void Attach(HWND listView) { view_ = listView; }
+  HWND Handle() const { return view_; }
+  int Count() const override;
+  ReportRow Row(int index) const override;
+  void AddRow(const ReportRow& row) override;
+  bool RemoveRow(int index) override;
+  void Clear() override;
+  int Selected() const override;
+  void Select(int index) override;
+
+ private:
+  HWND view_ = nullptr;
+};
+
 }  // namespace vantrel

@@ -1,5 +1,6 @@
 #include "ui/main/frm_main.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <cstdlib>
@@ -7,6 +8,7 @@
 
 #include "assets/resource_ids.h"
 #include "common/text.h"
+#include "store/kill_log.h"
 
 namespace vantrel {
 namespace {
@@ -50,17 +52,29 @@ FrmMain::FrmMain(std::string programFolder)
       recorder_(files_, clock_, settings_, sound_, ListStat),
       engine_(desktop_, clock_, WatchLists{List0, List0b, List1, List1b, List2, List3, List4, List5, Num0, Num1, Num2},
               kApplicationTitle),
-      pages_(*this, settings_, pop_, LabFActive, LabFOption, LabFStat, Entete2, PageHooks{}) {
-  FillBuiltInHeaders(List5);
+      pages_(*this, settings_, pop_, LabFActive, LabFOption, LabFStat, Entete2,
+             PageHooks{[this] { statsPage_->Load(); }, nullptr, nullptr}) {
   engine_.SetKillRecorder(&recorder_);
   options_ = std::make_unique<OptionHandlers>(OptionBoxes{chkStart, ChkDefaut, chkMin}, settings_, registry_, files_,
-                                              List5, nullptr);
+                                              List5, [this] {
+                                                AddEntete.SetText("");
+                                                AddEntete.Focus();
+                                              });
+  windowsPage_ = std::make_unique<WindowsPage>(WindowsPageParts{AddWin, LabAddDelete, List1, List2, List3}, ini_,
+                                               titles_, engine_, *this, [this] { Act_Timer(); });
+  optionsPage_ = std::make_unique<OptionsPage>(
+      OptionsPageParts{AddH, AddL, LabBoutonHL, List4, AddEntete, LabAjoutEntete, List5, ChkDefaut},
+      ini_, titles_, settings_, files_, *this);
+  statsPage_ = std::make_unique<StatisticsPage>(ListStat, files_, KillLogPath(programFolder_), *this,
+                                                [this](int twips) { SetTitleColumnWidth(twips); });
 }
 
 FrmMain::~FrmMain() { Unload(); }
 
 bool FrmMain::Load(HINSTANCE instance) {
   instance_ = instance;
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
   std::srand(static_cast<unsigned>(std::time(nullptr)));
   taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
   showRequest_ = RegisterWindowMessageA(kShowMessageName);
@@ -170,15 +184,19 @@ void FrmMain::CreateControls(HINSTANCE instance) {
   LabAddDelete = SkinLabel(window_, addDelete_.Bounds(), font, centred);
   LabAddDelete.SetCaption("Ajouter");
 
-  addWin_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | WS_TABSTOP,
-                            kAddWin.left, kAddWin.top, kAddWin.right - kAddWin.left, kAddWin.bottom - kAddWin.top,
-                            window_, nullptr, instance, nullptr);
+  HWND addWin = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | WS_TABSTOP,
+                                kAddWin.left, kAddWin.top, kAddWin.right - kAddWin.left, kAddWin.bottom - kAddWin.top,
+                                window_, nullptr, instance, nullptr);
+  AddWin.Attach(addWin);
   HWND list2 = CreateWindowExA(0, "LISTBOX", "",
                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER,
                                kList2.left, kList2.top, kList2.right - kList2.left, kList2.bottom - kList2.top, window_,
                                nullptr, instance, nullptr);
   List2.Attach(list2);
-  for (HWND child : {addWin_, list2}) SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  for (HWND child : {addWin, list2}) {
+    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SetWindowSubclass(child, ControlSubclass, 1, reinterpret_cast<DWORD_PTR>(this));
+  }
 
   for (int i = 0; i < 4; ++i) {
     frames_[i] = CreateWindowExA(0, kPageClassName, "", WS_CHILD | WS_CLIPCHILDREN, Pixels(kFrameLeftTwips),
@@ -186,6 +204,7 @@ void FrmMain::CreateControls(HINSTANCE instance) {
   }
   Entete2 = SkinLabel(frames_[FrameIndex(Page::Windows)], kEntete2, titleFont_.Get());
   Entete2.SetForeColor(RGB(255, 255, 255));
+  CreatePages(instance);
 }
 
 void FrmMain::Unload() {
@@ -228,6 +247,14 @@ void FrmMain::MakeNotTopmost() {
   if (window_) SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+bool FrmMain::AskYesNo(const std::string& text, const std::string& title) {
+  return MessageBoxA(window_, text.c_str(), title.c_str(), MB_YESNO) == IDYES;
+}
+
+void FrmMain::Inform(const std::string& text, const std::string& title) {
+  MessageBoxA(window_, text.c_str(), title.c_str(), MB_OK | MB_ICONINFORMATION);
+}
+
 int FrmMain::MessageBoxBetweenTopmost(const std::string& text, const std::string& caption, UINT flags) {
   MakeNotTopmost();
   const int answer = MessageBoxA(window_, text.c_str(), caption.c_str(), flags);
@@ -255,15 +282,7 @@ void FrmMain::ShowPage(Page page) {
   if (window_) ShowWindow(window_, SW_SHOWNORMAL);
 }
 
-void FrmMain::LabKillAll_Click() {
-  const int answer = MessageBoxBetweenTopmost(
-      AnsiFromUtf8("Etes-vous sûr de vouloir fermer toutes les fenêtres actives ?"), "Vantrel - Attention", MB_YESNO);
-  if (answer != IDYES) return;
-  const int count = List1.Count();
-  std::vector<std::string> titles;
-  for (int i = 0; i < count; ++i) titles.push_back(List1.Item(i));
-  for (const auto& title : titles) engine_.KillWindow(title);
-}
+void FrmMain::LabKillAll_Click() { windowsPage_->DestroyAll(); }
 
 void FrmMain::HideMainWindow() {
   if (window_) ShowWindow(window_, SW_HIDE);
@@ -386,6 +405,8 @@ void FrmMain::PaintPage(HWND page) {
     BitBlt(dc, 0, 0, kPageWidth, kPageHeight, memory.Get(), 0, 0, SRCCOPY);
   }
   if (page == frames_[FrameIndex(Page::Windows)]) Entete2.Paint(dc);
+  for (int i = 0; i < 4; ++i)
+    if (frames_[i] == page) PaintPageControls(i, dc);
   EndPaint(page, &ps);
 }
 
@@ -488,14 +509,45 @@ LRESULT CALLBACK FrmMain::PageProc(HWND window, UINT message, WPARAM wParam, LPA
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
   auto* self = reinterpret_cast<FrmMain*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (self && message == WM_PAINT) {
-    try {
-      self->PaintPage(window);
-      return 0;
-    } catch (...) {
+  if (!self) return DefWindowProcA(window, message, wParam, lParam);
+  int page = -1;
+  for (int i = 0; i < 4; ++i)
+    if (self->frames_[i] == window) page = i;
+  try {
+    switch (message) {
+      case WM_PAINT:
+        self->PaintPage(window);
+        return 0;
+      case WM_ERASEBKGND:
+        return 1;
+      case WM_LBUTTONDOWN:
+      case WM_LBUTTONUP:
+      case WM_MOUSEMOVE:
+        if (page >= 0) self->OnPageMouse(page, message, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+      case WM_COMMAND:
+        self->OnChildCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+        return 0;
+      case WM_CTLCOLORSTATIC:
+      case WM_CTLCOLORBTN:
+        if (page >= 0) {
+          HBRUSH brush = self->PageBackBrush(page, reinterpret_cast<HWND>(lParam));
+          if (brush) {
+            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+            return reinterpret_cast<LRESULT>(brush);
+          }
+        }
+        break;
+      case WM_SETCURSOR:
+        if (page >= 0 && LOWORD(lParam) == HTCLIENT && self->OnPageSetCursor(page, reinterpret_cast<HWND>(wParam)))
+          return TRUE;
+        break;
+      default:
+        break;
     }
+  } catch (...) {
+    // A page event never takes the program down.
   }
-  if (message == WM_ERASEBKGND) return 1;
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -551,9 +603,9 @@ LRESULT FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETCURSOR:
       if (LOWORD(lParam) == HTCLIENT && OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
       break;
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-      break;
+    case WM_COMMAND:
+      if (lParam != 0) OnChildCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+      return 0;
     case WM_SIZE:
       // Minimising (from the taskbar, say) hides the window in the tray instead.
       if (wParam == SIZE_MINIMIZED) {

@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
+#include <vector>
 #include <string>
 
 #include "engine/stored_kill_recorder.h"
@@ -22,6 +24,10 @@
 #include "store/module_ini.h"
 #include "store/settings.h"
 #include "ui/model/main_startup.h"
+#include "ui/model/options_page.h"
+#include "ui/model/statistics_page.h"
+#include "ui/model/user_prompts.h"
+#include "ui/model/windows_page.h"
 #include "ui/model/option_handlers.h"
 #include "ui/model/page_switcher.h"
 #include "ui/model/tray_animation.h"
@@ -36,7 +42,7 @@ inline constexpr const char* kMainClassName = "VantrelMain";
 // Asks a running Vantrel to show its main window (sent by a second start).
 inline constexpr const char* kShowMessageName = "Vantrel.ShowMainWindow";
 
-class FrmMain final : public MainFrameView, public MainWindowShell {
+class FrmMain final : public MainFrameView, public MainWindowShell, public UserPrompts {
  public:
   explicit FrmMain(std::string programFolder);
   ~FrmMain() override;
@@ -73,7 +79,17 @@ class FrmMain final : public MainFrameView, public MainWindowShell {
   void Quit();
 
   void MakeTopmost() override;
-  void MakeNotTopmost();
+  void MakeNotTopmost() override;
+  bool AskYesNo(const std::string& text, const std::string& title) override;
+  void Inform(const std::string& text, const std::string& title) override;
+
+  WindowsPage& Windows() { return *windowsPage_; }
+  OptionsPage& Options() { return *optionsPage_; }
+  StatisticsPage& StatisticsOps() { return *statsPage_; }
+  const ListControl& ActiveWindows() const { return List1; }
+  CheckBox& StartWithWindows() { return chkStart; }
+  CheckBox& StartHidden() { return chkMin; }
+  CheckBox& DefaultHeaders() { return ChkDefaut; }
 
   // MainFrameView
   int HeightTwips() const override { return heightTwips_; }
@@ -94,6 +110,12 @@ class FrmMain final : public MainFrameView, public MainWindowShell {
 
  private:
   enum class Hit { Background, Minimise, Help, TabWindows, TabOptions, TabStats, AddDelete, Other };
+  // A picture button of a page, with the label lying on it.
+  struct PageButton {
+    SkinPicture* picture;
+    SkinLabel* label;
+    std::function<void()> click;
+  };
 
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -108,6 +130,22 @@ class FrmMain final : public MainFrameView, public MainWindowShell {
   void Click(Hit hit);
   bool OnSetCursor(HWND over);
   int MessageBoxBetweenTopmost(const std::string& text, const std::string& caption, UINT flags);
+  // The pages' controls (main_pages.cpp).
+  void CreatePages(HINSTANCE instance);
+  void CreateWindowsPage(HINSTANCE instance);
+  void CreateOptionsPage(HINSTANCE instance);
+  void CreateStatisticsPage(HINSTANCE instance);
+  void PaintPageControls(int page, HDC dc);
+  void OnPageMouse(int page, UINT message, POINT p);
+  bool OnPageSetCursor(int page, HWND over);
+  void OnChildCommand(HWND control, UINT code);
+  HBRUSH PageBackBrush(int page, HWND control);
+  static LRESULT CALLBACK ControlSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                          DWORD_PTR self);
+  bool OnControlMessage(HWND control, UINT message, WPARAM wParam);
+  HWND MakeChild(int page, const char* cls, DWORD style, RECT r, const char* text = "", DWORD exStyle = 0);
+  void SetTitleColumnWidth(int twips);
+  void OpenSoundDialog();
 
   std::string programFolder_;
   Win32ProfileFile profile_;
@@ -120,12 +158,17 @@ class FrmMain final : public MainFrameView, public MainWindowShell {
   Settings settings_;
   Win32SoundDevice sound_;
 
-  MemoryList List0, List0b, List1, List1b, List3, List4, List5;
-  Win32ListBox List2;
+  MemoryList List0, List0b, List1b, List3;
+  Win32ListBox List1, List2, List4, List5;
   MemoryLabel Num0, Num1;
   SkinLabel Num2, Titre, LabFActive, LabFOption, LabFStat, LabAddDelete, Entete2;
-  MemoryReportList ListStat;  // the statistics of this run, one row per kill
-  MemoryCheckBox chkStart{false}, ChkDefaut{true}, chkMin{true};
+  // The pages' picture buttons and their labels.
+  SkinPicture KillAll, Command3, Command2, AddHL, AjoutEntete, KillAllStat, KillStat;
+  SkinLabel LabKillAll, LabKill, Label1, LabBoutonHL, LabAjoutEntete, LabKillAllStat, LabKillStat;
+  Win32ReportList ListStat;
+  Win32TextBox AddWin, AddH, AddL, AddEntete;
+  // Designed values: start with Windows clear, built-in headers set, start hidden set.
+  Win32CheckBox chkStart{false}, ChkDefaut{true}, chkMin{true};
   TitleRuleState titles_;
 
   StoredKillRecorder recorder_;
@@ -133,11 +176,19 @@ class FrmMain final : public MainFrameView, public MainWindowShell {
   FrmPop pop_;
   PageSwitcher pages_;
   std::unique_ptr<OptionHandlers> options_;
+  std::unique_ptr<WindowsPage> windowsPage_;
+  std::unique_ptr<OptionsPage> optionsPage_;
+  std::unique_ptr<StatisticsPage> statsPage_;
+  std::vector<PageButton> pageButtons_[4];
+  std::vector<SkinLabel> pageLabels_[4];
+  SkinPicture iconSon_;
+  win32::UniqueBitmap buttonWide_, buttonWideHover_, soundBitmap_, soundHover_;
+  win32::UniqueBrush pageBrushes_[4];
+  win32::UniqueFont boldFont_;
   TrayIcon tray_;
   TrayAnimation animation_;
 
   HWND window_ = nullptr;
-  HWND addWin_ = nullptr;
   HWND frames_[4] = {};
   HINSTANCE instance_ = nullptr;
   UINT taskbarCreated_ = 0;

@@ -1,0 +1,281 @@
+// The controls of the four pages below the main window's upper area, and
+// the events that reach the page operations.
+#include <windows.h>
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "assets/resource_ids.h"
+#include "common/text.h"
+#include "ui/main/frm_main.h"
+
+namespace vantrel {
+namespace {
+
+constexpr int kWindowsPage = 0, kOptionsPage = 1, kStatsPage = 2;
+constexpr COLORREF kHeaderText = RGB(255, 255, 255);
+constexpr COLORREF kPanelText = RGB(30, 42, 68);
+constexpr UINT kCentred = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
+constexpr UINT kLeft = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
+
+RECT Rect(int x, int y, int w, int h) { return RECT{x, y, x + w, y + h}; }
+
+HBITMAP LoadSkin(HINSTANCE instance, int id) {
+  return static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
+bool ShiftAlone() {
+  return GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0;
+}
+
+}  // namespace
+
+HWND FrmMain::MakeChild(int page, const char* cls, DWORD style, RECT r, const char* text, DWORD exStyle) {
+  HWND parent = page < 0 ? window_ : frames_[page];
+  HWND child = CreateWindowExA(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
+                               r.bottom - r.top, parent, nullptr, instance_, nullptr);
+  SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont_.Get()), FALSE);
+  SetWindowSubclass(child, ControlSubclass, 1, reinterpret_cast<DWORD_PTR>(this));
+  return child;
+}
+
+void FrmMain::CreatePages(HINSTANCE instance) {
+  buttonWide_.Reset(LoadSkin(instance, IDB_BUTTON_WIDE));
+  buttonWideHover_.Reset(LoadSkin(instance, IDB_BUTTON_WIDE_HOVER));
+  soundBitmap_.Reset(LoadSkin(instance, IDB_SOUND));
+  soundHover_.Reset(LoadSkin(instance, IDB_SOUND_HOVER));
+  boldFont_.Reset(CreateFontA(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, "Tahoma"));
+  CreateWindowsPage(instance);
+  CreateOptionsPage(instance);
+  CreateStatisticsPage(instance);
+}
+
+void FrmMain::CreateWindowsPage(HINSTANCE) {
+  HWND frame = frames_[kWindowsPage];
+  const auto listStyle = WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER | WS_TABSTOP;
+  List1.Attach(MakeChild(kWindowsPage, "LISTBOX", listStyle, Rect(8, 28, 314, 168)));
+
+  HFONT font = normalFont_.Get();
+  KillAll = SkinPicture(frame, POINT{8, 204}, buttonWide_.Get(), buttonWideHover_.Get());
+  LabKillAll = SkinLabel(frame, KillAll.Bounds(), font, kCentred);
+  LabKillAll.SetCaption("Tout Supprimer");
+  Command3 = SkinPicture(frame, POINT{150, 204}, buttonBitmap_.Get(), buttonHover_.Get());
+  LabKill = SkinLabel(frame, Command3.Bounds(), font, kCentred);
+  LabKill.SetCaption("Supprimer");
+  Command2 = SkinPicture(frame, POINT{242, 204}, buttonBitmap_.Get(), buttonHover_.Get());
+  Label1 = SkinLabel(frame, Command2.Bounds(), font, kCentred);
+  Label1.SetCaption("Basculer Vers");
+  pageButtons_[kWindowsPage] = {
+      {&KillAll, &LabKillAll, [this] { windowsPage_->DestroyAll(); }},
+      {&Command3, &LabKill, [this] { windowsPage_->DestroyOne(); }},
+      {&Command2, &Label1, [this] { windowsPage_->SwitchTo(); }},
+  };
+}
+
+void FrmMain::CreateOptionsPage(HINSTANCE) {
+  HWND frame = frames_[kOptionsPage];
+  HFONT font = normalFont_.Get();
+  auto& labels = pageLabels_[kOptionsPage];
+  const auto label = [&](RECT r, const char* utf8, HFONT f, COLORREF colour) {
+    SkinLabel l(frame, r, f, kLeft);
+    l.SetCaption(AnsiFromUtf8(utf8));
+    l.SetForeColor(colour);
+    labels.push_back(l);
+  };
+  label(Rect(8, 3, 200, 16), "Options", titleFont_.Get(), kHeaderText);
+  label(Rect(8, 25, 278, 16), "Les fenêtres inf. à cette taille seront supprimées", font, kPanelText);
+  label(Rect(8, 96, 76, 16), "Taille fenêtre :", font, kPanelText);
+  label(Rect(84, 96, 20, 16), "H =", font, kPanelText);
+  label(Rect(152, 96, 20, 16), "L =", font, kPanelText);
+  label(Rect(8, 146, 200, 16), "Entêtes des Navigateurs", boldFont_.Get(), kPanelText);
+
+  iconSon_ = SkinPicture(frame, POINT{292, 24}, soundBitmap_.Get(), soundHover_.Get());
+  const auto listStyle = WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER | WS_TABSTOP;
+  List4.Attach(MakeChild(kOptionsPage, "LISTBOX", listStyle, Rect(8, 42, 278, 48)));
+  AddH.Attach(MakeChild(kOptionsPage, "EDIT", ES_AUTOHSCROLL | WS_TABSTOP, Rect(104, 94, 44, 20), "", WS_EX_CLIENTEDGE));
+  AddL.Attach(MakeChild(kOptionsPage, "EDIT", ES_AUTOHSCROLL | WS_TABSTOP, Rect(172, 94, 44, 20), "", WS_EX_CLIENTEDGE));
+  AddHL = SkinPicture(frame, POINT{238, 92}, buttonBitmap_.Get(), buttonHover_.Get());
+  LabBoutonHL = SkinLabel(frame, AddHL.Bounds(), font, kCentred);
+  LabBoutonHL.SetCaption(kModeAdd);
+
+  const auto box = [&](Win32CheckBox& b, RECT r, const char* utf8) {
+    const std::string caption = AnsiFromUtf8(utf8);
+    b.Attach(MakeChild(kOptionsPage, "BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, r, caption.c_str()));
+  };
+  box(chkStart, Rect(8, 122, 150, 18), "Vantrel au démarrage");
+  box(chkMin, Rect(162, 122, 160, 18), "Minimiser au Démarrage");
+  box(ChkDefaut, Rect(250, 145, 70, 18), "Défaut");
+
+  AddEntete.Attach(
+      MakeChild(kOptionsPage, "EDIT", ES_AUTOHSCROLL | WS_TABSTOP, Rect(8, 166, 226, 20), "", WS_EX_CLIENTEDGE));
+  AjoutEntete = SkinPicture(frame, POINT{238, 164}, buttonBitmap_.Get(), buttonHover_.Get());
+  LabAjoutEntete = SkinLabel(frame, AjoutEntete.Bounds(), font, kCentred);
+  LabAjoutEntete.SetCaption(kModeAdd);
+  List5.Attach(MakeChild(kOptionsPage, "LISTBOX", listStyle, Rect(8, 192, 314, 42)));
+  FillBuiltInHeaders(List5);
+
+  pageButtons_[kOptionsPage] = {
+      {&AddHL, &LabBoutonHL, [this] { optionsPage_->AddOrRemoveSizeRule(); }},
+      {&AjoutEntete, &LabAjoutEntete, [this] { optionsPage_->AddOrRemoveSuffix(); }},
+      {&iconSon_, nullptr, [this] { OpenSoundDialog(); }},
+  };
+}
+
+void FrmMain::CreateStatisticsPage(HINSTANCE) {
+  HWND frame = frames_[kStatsPage];
+  HFONT font = normalFont_.Get();
+  SkinLabel title(frame, Rect(8, 3, 200, 16), titleFont_.Get(), kLeft);
+  title.SetCaption("Statisiques");
+  title.SetForeColor(kHeaderText);
+  pageLabels_[kStatsPage].push_back(title);
+
+  HWND view = MakeChild(kStatsPage, WC_LISTVIEWA, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP,
+                        Rect(8, 28, 314, 170), "", WS_EX_CLIENTEDGE);
+  SendMessageA(view, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+  const struct {
+    const char* title;
+    int twips;
+  } columns[] = {{"Date ", 1200}, {"Heure ", 1000}, {"Nom de la fenêtre", kTitleColumnWideTwips}};
+  for (int i = 0; i < 3; ++i) {
+    std::string text = AnsiFromUtf8(columns[i].title);
+    LVCOLUMNA column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    column.pszText = text.data();
+    column.cx = columns[i].twips / 15;
+    column.iSubItem = i;
+    SendMessageA(view, LVM_INSERTCOLUMNA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
+  }
+  ListStat.Attach(view);
+
+  KillAllStat = SkinPicture(frame, POINT{8, 206}, buttonWide_.Get(), buttonWideHover_.Get());
+  LabKillAllStat = SkinLabel(frame, KillAllStat.Bounds(), font, kCentred);
+  LabKillAllStat.SetCaption("Tout Supprimer");
+  KillStat = SkinPicture(frame, POINT{242, 206}, buttonBitmap_.Get(), buttonHover_.Get());
+  LabKillStat = SkinLabel(frame, KillStat.Bounds(), font, kCentred);
+  LabKillStat.SetCaption("Supprimer");
+  pageButtons_[kStatsPage] = {
+      {&KillAllStat, &LabKillAllStat, [this] { statsPage_->Empty(); }},
+      {&KillStat, &LabKillStat, [this] { statsPage_->DeleteSelected(); }},
+  };
+}
+
+void FrmMain::SetTitleColumnWidth(int twips) {
+  if (ListStat.Handle()) SendMessageA(ListStat.Handle(), LVM_SETCOLUMNWIDTH, 2, twips / 15);
+}
+
+void FrmMain::PaintPageControls(int page, HDC dc) {
+  for (const SkinLabel& label : pageLabels_[page]) label.Paint(dc);
+  for (const PageButton& button : pageButtons_[page]) {
+    button.picture->Paint(dc);
+    if (button.label) button.label->Paint(dc);
+  }
+}
+
+void FrmMain::OnPageMouse(int page, UINT message, POINT p) {
+  if (message == WM_MOUSEMOVE) {
+    // The sound icon lights up under the pointer; anywhere else on the page
+    // it shows its normal look.
+    if (page == kOptionsPage) iconSon_.SetHighlighted(iconSon_.Contains(p));
+    return;
+  }
+  static PageButton* pressed = nullptr;
+  PageButton* hit = nullptr;
+  for (PageButton& button : pageButtons_[page])
+    if (button.picture->Contains(p)) hit = &button;
+  if (message == WM_LBUTTONDOWN) {
+    pressed = hit;
+    return;
+  }
+  // A click is a press and a release on the same button.
+  if (message == WM_LBUTTONUP && hit && hit == pressed && hit->click) {
+    pressed = nullptr;
+    hit->click();
+  }
+}
+
+bool FrmMain::OnPageSetCursor(int page, HWND over) {
+  bool clickable = over == List1.Handle() || over == List4.Handle() || over == List5.Handle() ||
+                   over == AddEntete.Handle();
+  if (over == frames_[page]) {
+    POINT p{};
+    GetCursorPos(&p);
+    ScreenToClient(frames_[page], &p);
+    for (const PageButton& button : pageButtons_[page]) clickable = clickable || button.picture->Contains(p);
+  }
+  if (!clickable || !pointer_) return false;
+  SetCursor(pointer_);
+  return true;
+}
+
+HBRUSH FrmMain::PageBackBrush(int page, HWND control) {
+  if (!pageBrushes_[page].Valid()) {
+    // The check boxes stand on the page's light panel: their background is
+    // the panel's colour where they stand.
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, frames_[page], reinterpret_cast<POINT*>(&r), 2);
+    COLORREF colour = RGB(232, 238, 246);
+    if (pageBitmaps_[page].Valid()) {
+      auto memory = win32::UniqueMemoryDC::CompatibleWith(nullptr);
+      win32::Selection selected(memory.Get(), pageBitmaps_[page].Get());
+      const COLORREF sampled = GetPixel(memory.Get(), r.left + 1, r.top + 1);
+      if (sampled != CLR_INVALID) colour = sampled;
+    }
+    pageBrushes_[page].Reset(CreateSolidBrush(colour));
+  }
+  return pageBrushes_[page].Get();
+}
+
+void FrmMain::OnChildCommand(HWND control, UINT code) {
+  if (control == List2.Handle() && code == LBN_SELCHANGE) windowsPage_->SelectForRemoval();
+  else if (control == List1.Handle() && code == LBN_SELCHANGE) windowsPage_->Pick();
+  else if (control == List1.Handle() && code == LBN_DBLCLK) windowsPage_->SwitchTo();
+  else if (control == List4.Handle() && code == LBN_SELCHANGE) optionsPage_->SelectSizeRule();
+  else if (control == List5.Handle() && code == LBN_SELCHANGE) optionsPage_->SelectSuffix();
+  else if (code == BN_CLICKED) {
+    for (Win32CheckBox* box : {&chkStart, &chkMin, &ChkDefaut})
+      if (control == box->Handle()) box->Clicked();
+  }
+}
+
+bool FrmMain::OnControlMessage(HWND control, UINT message, WPARAM wParam) {
+  if (message == WM_KEYDOWN && wParam == VK_RETURN && (control == AddWin.Handle() || control == List1.Handle())) {
+    windowsPage_->AddOrRemove();
+    return true;
+  }
+  if (message == WM_KEYDOWN && wParam == VK_DELETE && control == List2.Handle()) {
+    if (ShiftAlone()) windowsPage_->Clear();
+    else windowsPage_->AddOrRemove();
+    return true;
+  }
+  if (message == WM_LBUTTONDOWN) {
+    if (control == AddWin.Handle()) windowsPage_->EntryClicked();
+    else if (control == AddH.Handle()) optionsPage_->HeightClicked();
+    else if (control == AddEntete.Handle()) optionsPage_->SuffixClicked();
+    return false;  // the box still takes the click
+  }
+  if (message == WM_LBUTTONDBLCLK && control == AddWin.Handle()) {
+    windowsPage_->EntryDoubleClicked();
+    return true;
+  }
+  if (message == WM_CHAR && wParam == '\r' && control == AddWin.Handle()) return true;  // no beep
+  return false;
+}
+
+LRESULT CALLBACK FrmMain::ControlSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                          DWORD_PTR selfData) {
+  auto* self = reinterpret_cast<FrmMain*>(selfData);
+  try {
+    if (self && self->window_ && self->OnControlMessage(window, message, wParam)) return 0;
+  } catch (...) {
+    // A key or click on a control never takes the program down.
+  }
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(window, ControlSubclass, 1);
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+void FrmMain::OpenSoundDialog() {
+  MakeNotTopmost();
+  MakeTopmost();
+}
+
+}  // namespace vantrel
