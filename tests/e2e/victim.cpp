@@ -50,13 +50,13 @@ LRESULT CALLBACK VictimProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-Victim Parse(const std::string& spec) {
+Victim Parse(const std::string& description) {
   Victim v;
   std::vector<std::string> parts;
   std::size_t from = 0;
   for (;;) {
-    const std::size_t bar = spec.find('|', from);
-    parts.push_back(spec.substr(from, bar == std::string::npos ? std::string::npos : bar - from));
+    const std::size_t bar = description.find('|', from);
+    parts.push_back(description.substr(from, bar == std::string::npos ? std::string::npos : bar - from));
     if (bar == std::string::npos) break;
     from = bar + 1;
   }
