@@ -44,6 +44,10 @@ void SkinLabel::Paint(HDC dc) const {
   DrawTextA(dc, shown.c_str(), static_cast<int>(shown.size()), &r, format_);
 }
 
+HBITMAP LoadSkinBitmap(HINSTANCE instance, int id) {
+  return static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
 SIZE BitmapSize(HBITMAP bitmap) {
   BITMAP info{};
   if (!bitmap || !GetObjectA(bitmap, sizeof info, &info)) return SIZE{0, 0};

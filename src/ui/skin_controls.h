@@ -65,6 +65,9 @@ class SkinPicture {
   bool highlight_ = false;
 };
 
+// A bitmap of the program's resources; the caller owns it.
+HBITMAP LoadSkinBitmap(HINSTANCE instance, int id);
+
 // Draws bitmap at (x, y), magenta transparent.
 void DrawSkinBitmap(HDC dc, HBITMAP bitmap, int x, int y);
 SIZE BitmapSize(HBITMAP bitmap);

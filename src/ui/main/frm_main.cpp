@@ -37,10 +37,6 @@ constexpr RECT kEntete2{8, 3, 322, 19};
 
 int Pixels(double twips) { return static_cast<int>(RoundHalfEven(twips / kTwipsPerPixel)); }
 
-HBITMAP LoadSkin(HINSTANCE instance, int id) {
-  return static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-}
-
 int FrameIndex(Page page) { return static_cast<int>(page) - 1; }
 
 }  // namespace
@@ -139,16 +135,16 @@ bool FrmMain::Load(HINSTANCE instance) {
 }
 
 void FrmMain::CreateControls(HINSTANCE instance) {
-  backBitmap_.Reset(LoadSkin(instance, IDB_MAIN_BACK));
+  backBitmap_.Reset(LoadSkinBitmap(instance, IDB_MAIN_BACK));
   const int pageIds[4] = {IDB_PAGE_WINDOWS, IDB_PAGE_OPTIONS, IDB_PAGE_STATS, IDB_PAGE_HELP};
-  for (int i = 0; i < 4; ++i) pageBitmaps_[i].Reset(LoadSkin(instance, pageIds[i]));
-  tabBitmap_.Reset(LoadSkin(instance, IDB_TAB));
-  buttonBitmap_.Reset(LoadSkin(instance, IDB_BUTTON));
-  buttonHover_.Reset(LoadSkin(instance, IDB_BUTTON_HOVER));
-  helpBitmap_.Reset(LoadSkin(instance, IDB_HELP));
-  helpHover_.Reset(LoadSkin(instance, IDB_HELP_HOVER));
-  minimiseBitmap_.Reset(LoadSkin(instance, IDB_MINIMISE));
-  minimiseHover_.Reset(LoadSkin(instance, IDB_MINIMISE_HOVER));
+  for (int i = 0; i < 4; ++i) pageBitmaps_[i].Reset(LoadSkinBitmap(instance, pageIds[i]));
+  tabBitmap_.Reset(LoadSkinBitmap(instance, IDB_TAB));
+  buttonBitmap_.Reset(LoadSkinBitmap(instance, IDB_BUTTON));
+  buttonHover_.Reset(LoadSkinBitmap(instance, IDB_BUTTON_HOVER));
+  helpBitmap_.Reset(LoadSkinBitmap(instance, IDB_HELP));
+  helpHover_.Reset(LoadSkinBitmap(instance, IDB_HELP_HOVER));
+  minimiseBitmap_.Reset(LoadSkinBitmap(instance, IDB_MINIMISE));
+  minimiseHover_.Reset(LoadSkinBitmap(instance, IDB_MINIMISE_HOVER));
   const int small = GetSystemMetrics(SM_CXSMICON);
   const int iconIds[3] = {IDI_TRAY0, IDI_TRAY1, IDI_TRAY2};
   for (int i = 0; i < 3; ++i)

@@ -132,6 +132,8 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   int MessageBoxBetweenTopmost(const std::string& text, const std::string& caption, UINT flags);
   // The pages' controls (main_pages.cpp).
   void CreatePages(HINSTANCE instance);
+  // A picture button of a page with its caption label lying on it.
+  void PlaceButton(int page, SkinPicture& picture, SkinLabel& label, POINT at, bool wide, const char* caption);
   void CreateWindowsPage(HINSTANCE instance);
   void CreateOptionsPage(HINSTANCE instance);
   void CreateStatisticsPage(HINSTANCE instance);

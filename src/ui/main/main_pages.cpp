@@ -19,10 +19,6 @@ constexpr UINT kLeft = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
 
 RECT Rect(int x, int y, int w, int h) { return RECT{x, y, x + w, y + h}; }
 
-HBITMAP LoadSkin(HINSTANCE instance, int id) {
-  return static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-}
-
 bool ShiftAlone() {
   return GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0;
 }
@@ -38,11 +34,19 @@ HWND FrmMain::MakeChild(int page, const char* cls, DWORD style, RECT r, const ch
   return child;
 }
 
+void FrmMain::PlaceButton(int page, SkinPicture& picture, SkinLabel& label, POINT at, bool wide, const char* caption) {
+  HWND frame = frames_[page];
+  picture = wide ? SkinPicture(frame, at, buttonWide_.Get(), buttonWideHover_.Get())
+                 : SkinPicture(frame, at, buttonBitmap_.Get(), buttonHover_.Get());
+  label = SkinLabel(frame, picture.Bounds(), normalFont_.Get(), kCentred);
+  label.SetCaption(caption);
+}
+
 void FrmMain::CreatePages(HINSTANCE instance) {
-  buttonWide_.Reset(LoadSkin(instance, IDB_BUTTON_WIDE));
-  buttonWideHover_.Reset(LoadSkin(instance, IDB_BUTTON_WIDE_HOVER));
-  soundBitmap_.Reset(LoadSkin(instance, IDB_SOUND));
-  soundHover_.Reset(LoadSkin(instance, IDB_SOUND_HOVER));
+  buttonWide_.Reset(LoadSkinBitmap(instance, IDB_BUTTON_WIDE));
+  buttonWideHover_.Reset(LoadSkinBitmap(instance, IDB_BUTTON_WIDE_HOVER));
+  soundBitmap_.Reset(LoadSkinBitmap(instance, IDB_SOUND));
+  soundHover_.Reset(LoadSkinBitmap(instance, IDB_SOUND_HOVER));
   boldFont_.Reset(CreateFontA(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, "Tahoma"));
   CreateWindowsPage(instance);
   CreateOptionsPage(instance);
@@ -50,20 +54,12 @@ void FrmMain::CreatePages(HINSTANCE instance) {
 }
 
 void FrmMain::CreateWindowsPage(HINSTANCE) {
-  HWND frame = frames_[kWindowsPage];
   const auto listStyle = WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER | WS_TABSTOP;
   List1.Attach(MakeChild(kWindowsPage, "LISTBOX", listStyle, Rect(8, 28, 314, 168)));
 
-  HFONT font = normalFont_.Get();
-  KillAll = SkinPicture(frame, POINT{8, 204}, buttonWide_.Get(), buttonWideHover_.Get());
-  LabKillAll = SkinLabel(frame, KillAll.Bounds(), font, kCentred);
-  LabKillAll.SetCaption("Tout Supprimer");
-  Command3 = SkinPicture(frame, POINT{150, 204}, buttonBitmap_.Get(), buttonHover_.Get());
-  LabKill = SkinLabel(frame, Command3.Bounds(), font, kCentred);
-  LabKill.SetCaption("Supprimer");
-  Command2 = SkinPicture(frame, POINT{242, 204}, buttonBitmap_.Get(), buttonHover_.Get());
-  Label1 = SkinLabel(frame, Command2.Bounds(), font, kCentred);
-  Label1.SetCaption("Basculer Vers");
+  PlaceButton(kWindowsPage, KillAll, LabKillAll, POINT{8, 204}, true, "Tout Supprimer");
+  PlaceButton(kWindowsPage, Command3, LabKill, POINT{150, 204}, false, "Supprimer");
+  PlaceButton(kWindowsPage, Command2, Label1, POINT{242, 204}, false, "Basculer Vers");
   pageButtons_[kWindowsPage] = {
       {&KillAll, &LabKillAll, [this] { windowsPage_->DestroyAll(); }},
       {&Command3, &LabKill, [this] { windowsPage_->DestroyOne(); }},
@@ -93,9 +89,7 @@ void FrmMain::CreateOptionsPage(HINSTANCE) {
   List4.Attach(MakeChild(kOptionsPage, "LISTBOX", listStyle, Rect(8, 42, 278, 48)));
   AddH.Attach(MakeChild(kOptionsPage, "EDIT", ES_AUTOHSCROLL | WS_TABSTOP, Rect(104, 94, 44, 20), "", WS_EX_CLIENTEDGE));
   AddL.Attach(MakeChild(kOptionsPage, "EDIT", ES_AUTOHSCROLL | WS_TABSTOP, Rect(172, 94, 44, 20), "", WS_EX_CLIENTEDGE));
-  AddHL = SkinPicture(frame, POINT{238, 92}, buttonBitmap_.Get(), buttonHover_.Get());
-  LabBoutonHL = SkinLabel(frame, AddHL.Bounds(), font, kCentred);
-  LabBoutonHL.SetCaption(kModeAdd);
+  PlaceButton(kOptionsPage, AddHL, LabBoutonHL, POINT{238, 92}, false, kModeAdd);
 
   const auto box = [&](Win32CheckBox& b, RECT r, const char* utf8) {
     const std::string caption = AnsiFromUtf8(utf8);
@@ -107,9 +101,7 @@ void FrmMain::CreateOptionsPage(HINSTANCE) {
 
   AddEntete.Attach(
       MakeChild(kOptionsPage, "EDIT", ES_AUTOHSCROLL | WS_TABSTOP, Rect(8, 166, 226, 20), "", WS_EX_CLIENTEDGE));
-  AjoutEntete = SkinPicture(frame, POINT{238, 164}, buttonBitmap_.Get(), buttonHover_.Get());
-  LabAjoutEntete = SkinLabel(frame, AjoutEntete.Bounds(), font, kCentred);
-  LabAjoutEntete.SetCaption(kModeAdd);
+  PlaceButton(kOptionsPage, AjoutEntete, LabAjoutEntete, POINT{238, 164}, false, kModeAdd);
   List5.Attach(MakeChild(kOptionsPage, "LISTBOX", listStyle, Rect(8, 192, 314, 42)));
   FillBuiltInHeaders(List5);
 
@@ -122,7 +114,6 @@ void FrmMain::CreateOptionsPage(HINSTANCE) {
 
 void FrmMain::CreateStatisticsPage(HINSTANCE) {
   HWND frame = frames_[kStatsPage];
-  HFONT font = normalFont_.Get();
   SkinLabel title(frame, Rect(8, 3, 200, 16), titleFont_.Get(), kLeft);
   title.SetCaption("Statisiques");
   title.SetForeColor(kHeaderText);
@@ -146,12 +137,8 @@ void FrmMain::CreateStatisticsPage(HINSTANCE) {
   }
   ListStat.Attach(view);
 
-  KillAllStat = SkinPicture(frame, POINT{8, 206}, buttonWide_.Get(), buttonWideHover_.Get());
-  LabKillAllStat = SkinLabel(frame, KillAllStat.Bounds(), font, kCentred);
-  LabKillAllStat.SetCaption("Tout Supprimer");
-  KillStat = SkinPicture(frame, POINT{242, 206}, buttonBitmap_.Get(), buttonHover_.Get());
-  LabKillStat = SkinLabel(frame, KillStat.Bounds(), font, kCentred);
-  LabKillStat.SetCaption("Supprimer");
+  PlaceButton(kStatsPage, KillAllStat, LabKillAllStat, POINT{8, 206}, true, "Tout Supprimer");
+  PlaceButton(kStatsPage, KillStat, LabKillStat, POINT{242, 206}, false, "Supprimer");
   pageButtons_[kStatsPage] = {
       {&KillAllStat, &LabKillAllStat, [this] { statsPage_->Empty(); }},
       {&KillStat, &LabKillStat, [this] { statsPage_->DeleteSelected(); }},

@@ -1,0 +1,451 @@
+#include "ui/sound/frm_son.h"
+
+#include <commdlg.h>
+#include <windowsx.h>
+
+#include <vector>
+
+#include "assets/resource_ids.h"
+#include "common/text.h"
+#include "ui/skin_controls.h"
+
+namespace vantrel {
+namespace {
+
+// Layout in pixels, on the background picture.
+constexpr RECT kTitre{14, 6, 116, 25};
+constexpr POINT kCloseAt{256, 7};
+constexpr int kCloseSize = 16;
+constexpr RECT kChkSon{18, 40, 98, 58};
+constexpr RECT kAddWin{19, 67, 262, 84};
+constexpr RECT kExploreur{96, 94, 176, 118};  // BtnSound(0) with Exploreur on it
+constexpr RECT kSon{182, 94, 262, 118};       // BtnSound(1) with Son on it
+constexpr int kFolderImage = 13;              // in the menu image strip
+constexpr int kSoundImage = 10;
+constexpr int kImageSize = 16;
+constexpr int kChkSonId = 101;
+constexpr int kAddWinId = 102;
+
+constexpr COLORREF kPanel = RGB(0xE8, 0xEE, 0xF6);
+constexpr COLORREF kInk = RGB(0x1E, 0x2A, 0x44);
+constexpr COLORREF kKey = RGB(255, 0, 255);
+
+int Pixels(double twips) {
+  const double value = twips / kSoundTwipsPerPixel;
+  // A place always comes through KeepInside; this only guards the cast.
+  if (!(value > -1e9 && value < 1e9)) return 0;
+  return static_cast<int>(RoundHalfEven(value));
+}
+
+HBITMAP LoadSkin(HINSTANCE instance, int id) {
+  return static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
+bool Inside(const RECT& r, POINT p) { return PtInRect(&r, p) != FALSE; }
+
+}  // namespace
+
+// ChkSon: a real check box whose change handler runs on every change of
+// its value, by a click or by the program, and never for the same value.
+class FrmSon::CheckBoxControl final : public CheckBox {
+ public:
+  explicit CheckBoxControl(HWND box) : box_(box) {}
+  bool Value() const override { return value_; }
+  void SetValue(bool value) override {
+    if (value == value_) return;
+    value_ = value;
+    SendMessageA(box_, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (handler_) handler_(value);
+  }
+  void OnChange(ChangeHandler handler) override { handler_ = std::move(handler); }
+  // The box was clicked: it has already toggled itself.
+  void Clicked() {
+    const bool now = SendMessageA(box_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    if (now == value_) return;
+    value_ = now;
+    if (handler_) handler_(now);
+  }
+
+ private:
+  HWND box_;
+  bool value_ = false;  // designed clear
+  ChangeHandler handler_;
+};
+
+class FrmSon::EditControl final : public TextBox {
+ public:
+  explicit EditControl(HWND edit) : edit_(edit) {}
+  std::string Text() const override {
+    const int length = GetWindowTextLengthA(edit_);
+    if (length <= 0) return {};
+    std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
+    const int read = GetWindowTextA(edit_, buffer.data(), length + 1);
+    return std::string(buffer.data(), static_cast<std::size_t>(read > 0 ? read : 0));
+  }
+  void SetText(std::string_view text) override { SetWindowTextA(edit_, std::string(text).c_str()); }
+  void Focus() override { SetFocus(edit_); }
+
+ private:
+  HWND edit_;
+};
+
+std::string Win32FileOpenDialog::Show(std::string_view folder, std::string_view fileName) {
+  // Only the name goes into the box: a full path there would make the
+  // dialog start in that path's folder instead of folder.
+  const std::size_t slash = fileName.find_last_of("\\/");
+  const std::string_view name = slash == std::string_view::npos ? fileName : fileName.substr(slash + 1);
+  std::vector<char> buffer(32768, '\0');
+  name.copy(buffer.data(), std::min(name.size(), buffer.size() - 1));
+  const std::string initialFolder(folder);
+  static const char kFilter[] = "Sons Wave (*.wav)\0*.wav\0Tous les fichiers (*.*)\0*.*\0";
+
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner_;
+  dialog.lpstrFilter = kFilter;
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = buffer.data();
+  dialog.nMaxFile = static_cast<DWORD>(buffer.size());
+  dialog.lpstrInitialDir = initialFolder.c_str();
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
+  // Cancelled or failed: the file name stays what it was.
+  if (!GetOpenFileNameA(&dialog)) return std::string(fileName);
+  return std::string(buffer.data());
+}
+
+FrmSon::FrmSon(HINSTANCE instance, Settings& settings, SoundDevice& sound, FileSystem& files,
+               FileOpenDialog* fileDialog)
+    : instance_(instance),
+      settings_(settings),
+      sound_(sound),
+      files_(files),
+      fileDialog_(fileDialog ? *fileDialog : systemDialog_) {}
+
+FrmSon::~FrmSon() {
+  EndModal();
+  if (window_) {
+    HWND w = window_;
+    window_ = nullptr;
+    SetWindowLongPtrA(w, GWLP_USERDATA, 0);
+    DestroyWindow(w);
+  }
+}
+
+bool FrmSon::ShowModal(HWND owner, HINSTANCE instance, Settings& settings, SoundDevice& sound, FileSystem& files) {
+  FrmSon dialog(instance, settings, sound, files);
+  return dialog.RunModal(owner);
+}
+
+bool FrmSon::RunModal(HWND owner) {
+  if (window_) return false;  // already showing
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = WindowProc;
+  wc.hInstance = instance_;
+  wc.lpszClassName = kSoundDialogClassName;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_APP));
+  RegisterClassA(&wc);  // fails harmlessly when already registered
+
+  closed_ = false;
+  owner_ = owner;
+  // Titled as the program, which the watch never takes for a pop-up.
+  CreateWindowExA(WS_EX_CONTROLPARENT, kSoundDialogClassName, kAppName.data(), WS_POPUP | WS_CLIPCHILDREN, 0, 0,
+                  kSoundDialogWidth, kSoundDialogHeight, owner, nullptr, instance_, this);
+  if (!window_ || !CreateControls()) {
+    if (window_) DestroyWindow(window_);
+    return false;
+  }
+  systemDialog_.SetOwner(window_);
+
+  SoundDialogView& view = *this;
+  dialog_ = std::make_unique<SoundDialog>(view, settings_, sound_, files_, fileDialog_, *ChkSon, *AddWin);
+  AreaTwips desktop{static_cast<double>(GetSystemMetrics(SM_XVIRTUALSCREEN)) * kSoundTwipsPerPixel,
+                    static_cast<double>(GetSystemMetrics(SM_YVIRTUALSCREEN)) * kSoundTwipsPerPixel,
+                    static_cast<double>(GetSystemMetrics(SM_CXVIRTUALSCREEN)) * kSoundTwipsPerPixel,
+                    static_cast<double>(GetSystemMetrics(SM_CYVIRTUALSCREEN)) * kSoundTwipsPerPixel};
+  if (desktop.width <= 0 || desktop.height <= 0)
+    desktop = AreaTwips{0, 0, static_cast<double>(GetSystemMetrics(SM_CXSCREEN)) * kSoundTwipsPerPixel,
+                        static_cast<double>(GetSystemMetrics(SM_CYSCREEN)) * kSoundTwipsPerPixel};
+  dialog_->Load(static_cast<double>(GetSystemMetrics(SM_CXSCREEN)) * kSoundTwipsPerPixel,
+                static_cast<double>(GetSystemMetrics(SM_CYSCREEN)) * kSoundTwipsPerPixel, desktop);
+
+  if (owner_ && IsWindowEnabled(owner_)) {
+    EnableWindow(owner_, FALSE);
+    ownerDisabled_ = true;
+  }
+  ShowWindow(window_, SW_SHOW);
+  SetForegroundWindow(window_);
+  SetFocus(ChkSon ? GetDlgItem(window_, kChkSonId) : window_);
+
+  // The modal loop. The owner's timers go on being served by it, so kills
+  // and their sounds go on while the dialog is open.
+  MSG msg;
+  while (!closed_ && window_) {
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0) {
+      PostQuitMessage(static_cast<int>(msg.wParam));  // the outer loop ends too
+      break;
+    }
+    if (got == -1) break;
+    if (window_ && IsDialogMessageA(window_, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  EndModal();
+  if (window_) DestroyWindow(window_);
+  dialog_.reset();
+  ChkSon.reset();
+  AddWin.reset();
+  return true;
+}
+
+void FrmSon::EndModal() {
+  // The owner comes back before the dialog goes, so it takes the activation.
+  if (ownerDisabled_ && owner_ && IsWindow(owner_)) EnableWindow(owner_, TRUE);
+  ownerDisabled_ = false;
+}
+
+bool FrmSon::CreateControls() {
+  back_.Reset(LoadSkin(instance_, IDB_SOUND_BACK));
+  button_.Reset(LoadSkin(instance_, IDB_BUTTON));
+  buttonPressed_.Reset(LoadSkin(instance_, IDB_BUTTON_HOVER));
+  close_.Reset(LoadSkin(instance_, IDB_CLOSE));
+  closeLit_.Reset(LoadSkin(instance_, IDB_CLOSE_HOVER));
+  images_.Reset(LoadSkin(instance_, IDB_MENU_IMAGES));
+  pointer_ = LoadCursorA(instance_, MAKEINTRESOURCEA(IDC_POINTER));
+  if (!pointer_) pointer_ = LoadCursor(nullptr, IDC_HAND);
+  font_.Reset(CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, "Tahoma"));
+  titleFont_.Reset(CreateFontA(-15, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, "Tahoma"));
+  panelBrush_.Reset(CreateSolidBrush(kPanel));
+
+  HWND box = CreateWindowExA(0, "BUTTON", "Son", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, kChkSon.left,
+                             kChkSon.top, kChkSon.right - kChkSon.left, kChkSon.bottom - kChkSon.top, window_,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kChkSonId)), instance_, nullptr);
+  HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, kAddWin.left,
+                              kAddWin.top, kAddWin.right - kAddWin.left, kAddWin.bottom - kAddWin.top, window_,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kAddWinId)), instance_, nullptr);
+  if (!box || !edit) return false;
+  for (HWND child : {box, edit}) SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+  ChkSon = std::make_unique<CheckBoxControl>(box);
+  AddWin = std::make_unique<EditControl>(edit);
+  return true;
+}
+
+// ---- the view as the logic sees it ------------------------------------------
+
+void FrmSon::MoveTo(PlaceTwips place) {
+  if (window_)
+    SetWindowPos(window_, nullptr, Pixels(place.left), Pixels(place.top), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FrmSon::PicturesChanged() {
+  if (!window_) return;
+  const RECT closeRect{kCloseAt.x, kCloseAt.y, kCloseAt.x + kCloseSize, kCloseAt.y + kCloseSize};
+  for (const RECT& r : {kExploreur, kSon, closeRect}) InvalidateRect(window_, &r, FALSE);
+}
+
+void FrmSon::Close() {
+  closed_ = true;
+  EndModal();
+  if (window_) {
+    HWND w = window_;
+    DestroyWindow(w);  // WM_NCDESTROY forgets the handle
+  }
+}
+
+// ---- painting and the mouse -------------------------------------------------
+
+void FrmSon::PaintButton(HDC dc, RECT bounds, bool pressed, int image, const char* caption) const {
+  // BtnSound(i) behind, the picture on it: Explore(1) / BPlay(1) is the
+  // warm face with the image pushed in by a pixel.
+  DrawSkinBitmap(dc, pressed ? buttonPressed_.Get() : button_.Get(), bounds.left, bounds.top);
+  const int shift = pressed ? 1 : 0;
+  if (images_.Valid()) {
+    auto memory = win32::UniqueMemoryDC::CompatibleWith(dc);
+    win32::Selection selected(memory.Get(), images_.Get());
+    TransparentBlt(dc, bounds.left + 8 + shift, bounds.top + 4 + shift, kImageSize, kImageSize, memory.Get(),
+                   (image - 1) * kImageSize, 0, kImageSize, kImageSize, kKey);
+  }
+  RECT text{bounds.left + 28 + shift, bounds.top + shift, bounds.right - 4 + shift, bounds.bottom + shift};
+  win32::Selection font(dc, font_.Get());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, kInk);
+  DrawTextA(dc, caption, -1, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+void FrmSon::Paint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(window_, &ps);
+  {
+    win32::SavedDC saved(dc);
+    if (back_.Valid()) {
+      auto memory = win32::UniqueMemoryDC::CompatibleWith(dc);
+      win32::Selection selected(memory.Get(), back_.Get());
+      BitBlt(dc, 0, 0, kSoundDialogWidth, kSoundDialogHeight, memory.Get(), 0, 0, SRCCOPY);
+    }
+    {
+      win32::Selection font(dc, titleFont_.Get());
+      SetBkMode(dc, TRANSPARENT);
+      SetTextColor(dc, kInk);
+      RECT titre = kTitre;
+      DrawTextA(dc, kAppName.data(), static_cast<int>(kAppName.size()), &titre,
+                DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    const bool lit = dialog_ && dialog_->CloseLit();
+    DrawSkinBitmap(dc, lit ? closeLit_.Get() : close_.Get(), kCloseAt.x, kCloseAt.y);
+    PaintButton(dc, kExploreur, dialog_ && dialog_->ExplorePressedLook(), kFolderImage,
+                AnsiFromUtf8("Parcourir").c_str());
+    PaintButton(dc, kSon, dialog_ && dialog_->PlayPressedLook(), kSoundImage, "Essayer");
+  }
+  EndPaint(window_, &ps);
+}
+
+FrmSon::Hit FrmSon::HitTest(POINT p) const {
+  const RECT closeRect{kCloseAt.x, kCloseAt.y, kCloseAt.x + kCloseSize, kCloseAt.y + kCloseSize};
+  if (Inside(closeRect, p)) return Hit::Close;
+  if (Inside(kExploreur, p)) return Hit::Exploreur;
+  if (Inside(kSon, p)) return Hit::Son;
+  return Hit::Background;  // the title included: the dialog is dragged by it too
+}
+
+void FrmSon::OnButtonDown(POINT p, bool left) {
+  if (!dialog_) return;
+  const Hit hit = HitTest(p);
+  if (hit != Hit::Background && !left) return;
+  pressed_ = hit;
+  SetCapture(window_);
+  switch (hit) {
+    case Hit::Exploreur: dialog_->Exploreur_MouseDown(); break;
+    case Hit::Son: dialog_->Son_MouseDown(); break;
+    case Hit::Close: break;
+    case Hit::Background:
+      dialog_->Background_MouseDown(static_cast<double>(p.x) * kSoundTwipsPerPixel,
+                                    static_cast<double>(p.y) * kSoundTwipsPerPixel);
+      break;
+  }
+}
+
+void FrmSon::OnButtonUp(POINT p) {
+  if (!dialog_ || !pressed_) return;
+  const Hit pressed = *pressed_;
+  pressed_.reset();
+  if (GetCapture() == window_) ReleaseCapture();
+  const bool over = HitTest(p) == pressed;
+  switch (pressed) {
+    case Hit::Exploreur:
+      if (over) dialog_->Exploreur_MouseUp();
+      else dialog_->ButtonReleasedElsewhere();
+      break;
+    case Hit::Son:
+      if (over) dialog_->Son_MouseUp();
+      else dialog_->ButtonReleasedElsewhere();
+      break;
+    case Hit::Close:
+      if (over) {
+        dialog_->Image4_MouseMove();  // a click without a move first still finds Image5
+        dialog_->Image5_Click();
+      }
+      break;
+    case Hit::Background: dialog_->Background_MouseUp(); break;
+  }
+}
+
+void FrmSon::OnMouseMove(POINT p) {
+  if (!dialog_) return;
+  // While a button is held, the moves belong to what it went down on.
+  const Hit hit = pressed_ ? *pressed_ : HitTest(p);
+  switch (hit) {
+    case Hit::Exploreur: dialog_->Exploreur_MouseMove(); break;
+    case Hit::Son: dialog_->Son_MouseMove(); break;
+    case Hit::Close: dialog_->Image4_MouseMove(); break;
+    case Hit::Background: {
+      POINT screen{};
+      GetCursorPos(&screen);
+      dialog_->Background_MouseMove(screen.x, screen.y);
+      break;
+    }
+  }
+}
+
+LRESULT CALLBACK FrmSon::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* created = static_cast<FrmSon*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    created->window_ = window;  // messages arrive before CreateWindowEx returns
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+  }
+  auto* self = reinterpret_cast<FrmSon*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcA(window, message, wParam, lParam);
+  try {
+    return self->OnMessage(message, wParam, lParam);
+  } catch (...) {
+    return DefWindowProcA(window, message, wParam, lParam);
+  }
+}
+
+LRESULT FrmSon::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  switch (message) {
+    case WM_PAINT: Paint(); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: OnButtonDown(at, true); return 0;
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: OnButtonDown(at, false); return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: OnButtonUp(at); return 0;
+    case WM_MOUSEMOVE: OnMouseMove(at); return 0;
+    case WM_CAPTURECHANGED:
+      // Capture taken away mid-press (a menu, another window): end it.
+      if (pressed_ && reinterpret_cast<HWND>(lParam) != window_ && dialog_) {
+        if (*pressed_ == Hit::Background) dialog_->Background_MouseUp();
+        else if (*pressed_ != Hit::Close) dialog_->ButtonReleasedElsewhere();
+        pressed_.reset();
+      }
+      return 0;
+    case WM_SETCURSOR:
+      if (reinterpret_cast<HWND>(wParam) == window_ && LOWORD(lParam) == HTCLIENT && pointer_) {
+        POINT p{};
+        GetCursorPos(&p);
+        ScreenToClient(window_, &p);
+        if (HitTest(p) != Hit::Background) {
+          SetCursor(pointer_);
+          return TRUE;
+        }
+      }
+      break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+      // The check box stands on the light panel.
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      SetBkColor(dc, kPanel);
+      SetTextColor(dc, kInk);
+      return reinterpret_cast<LRESULT>(panelBrush_.Get());
+    }
+    case WM_COMMAND:
+      if (LOWORD(wParam) == kChkSonId && HIWORD(wParam) == BN_CLICKED && ChkSon) {
+        ChkSon->Clicked();
+        return 0;
+      }
+      if (LOWORD(wParam) == IDCANCEL && dialog_) {  // Escape
+        dialog_->Image5_Click();
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      // However it is closed, the dialog silences the sound.
+      if (dialog_) dialog_->Image5_Click();
+      else Close();
+      return 0;
+    case WM_NCDESTROY:
+      SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+      window_ = nullptr;
+      closed_ = true;
+      return 0;
+    default: break;
+  }
+  return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+}  // namespace vantrel

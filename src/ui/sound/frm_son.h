@@ -1,0 +1,95 @@
+// FrmSon, the sound dialog: a skinned borderless window shown modally over
+// the main window. Its logic is SoundDialog; the window owns the controls,
+// the pictures and the modal loop, and forwards each event.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/file_system.h"
+#include "platform/sound_device.h"
+#include "platform/win32/gdi_handles.h"
+#include "store/settings.h"
+#include "ui/model/sound_dialog.h"
+
+namespace vantrel {
+
+inline constexpr const char* kSoundDialogClassName = "VantrelSound";
+
+// The file-open dialog of the browse button: GetOpenFileNameA, wave files
+// first, every file on request.
+class Win32FileOpenDialog final : public FileOpenDialog {
+ public:
+  void SetOwner(HWND owner) { owner_ = owner; }
+  std::string Show(std::string_view folder, std::string_view fileName) override;
+
+ private:
+  HWND owner_ = nullptr;
+};
+
+class FrmSon final : private SoundDialogView {
+ public:
+  // fileDialog: the browse button's dialog; the system's file-open dialog
+  // when null.
+  FrmSon(HINSTANCE instance, Settings& settings, SoundDevice& sound, FileSystem& files,
+         FileOpenDialog* fileDialog = nullptr);
+  ~FrmSon() override;
+  FrmSon(const FrmSon&) = delete;
+  FrmSon& operator=(const FrmSon&) = delete;
+
+  // Loads the dialog, shows it over owner (disabled meanwhile) and returns
+  // once it is closed. False when the window cannot be created.
+  bool RunModal(HWND owner);
+
+  // The whole showing in one call.
+  static bool ShowModal(HWND owner, HINSTANCE instance, Settings& settings, SoundDevice& sound, FileSystem& files);
+
+  HWND Window() const { return window_; }
+  const SoundDialog& Dialog() const { return *dialog_; }
+
+ private:
+  enum class Hit { Background, Exploreur, Son, Close };
+  class CheckBoxControl;
+  class EditControl;
+
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  bool CreateControls();
+  void Paint();
+  void PaintButton(HDC dc, RECT bounds, bool pressed, int image, const char* caption) const;
+  Hit HitTest(POINT p) const;
+  void OnButtonDown(POINT p, bool left);
+  void OnButtonUp(POINT p);
+  void OnMouseMove(POINT p);
+  void EndModal();
+
+  // SoundDialogView
+  void MoveTo(PlaceTwips place) override;
+  void PicturesChanged() override;
+  void Close() override;
+
+  HINSTANCE instance_;
+  Settings& settings_;
+  SoundDevice& sound_;
+  FileSystem& files_;
+  Win32FileOpenDialog systemDialog_;
+  FileOpenDialog& fileDialog_;
+  std::unique_ptr<CheckBoxControl> ChkSon;
+  std::unique_ptr<EditControl> AddWin;
+  std::unique_ptr<SoundDialog> dialog_;
+
+  HWND window_ = nullptr;
+  HWND owner_ = nullptr;
+  bool ownerDisabled_ = false;
+  bool closed_ = false;
+  std::optional<Hit> pressed_;  // the picture a button went down on
+  HCURSOR pointer_ = nullptr;
+  win32::UniqueBitmap back_, button_, buttonPressed_, close_, closeLit_, images_;
+  win32::UniqueFont font_, titleFont_;
+  win32::UniqueBrush panelBrush_;
+};
+
+}  // namespace vantrel
