@@ -602,6 +602,44 @@ def sound_picture(hover):
     return c
 
 
+# ---------------------------------------------------------------- sound dialog
+SOUND_W, SOUND_H = 280, 132
+
+
+def sound_back():
+    """The sound dialog: a title bar with a light name plate, and a sunken
+    light panel holding the check box, the path field and the two buttons."""
+    c = Canvas(SOUND_W, SOUND_H, NAVY_DEEP, 1.0)
+    c.hgradient(0, 0, SOUND_W, 30, NAVY_DEEP, NAVY_MID)
+    for x in range(SOUND_W):
+        c.put(x, 1, STEEL, 0.35)
+    c.rect(0, 29, SOUND_W, 30, NAVY_DARK)
+    for x in range(8, 140):
+        c.put(x, 28, ACCENT, 1.0 - (x - 8) / 132.0)
+    # Name plate for the dark caption.
+    c.vgradient(8, 6, 120, 25, PANEL, PANEL_LO)
+    c.rect(8, 6, 120, 7, PANEL_SHADE)
+    c.bevel(7, 5, 121, 26, NAVY_LINE, STEEL_LIGHT)
+    # Body and its panel, flat so the check box's own background matches.
+    c.vgradient(0, 30, SOUND_W, SOUND_H, NAVY_BODY, NAVY_DEEP)
+    c.rect(0, 30, SOUND_W, 31, STEEL, 0.45)
+    c.rect(8, 36, 272, 124, PANEL)
+    c.bevel(6, 34, 274, 126, NAVY_DARK, STEEL_LIGHT)
+    c.bevel(7, 35, 273, 125, NAVY_LINE, PANEL_SHADE)
+    # An accent mark beside the check box row.
+    c.rect(8, 36, 11, 60, ACCENT)
+    # The path field: white, sunken.
+    c.rect(16, 64, 264, 86, WHITE)
+    c.bevel(15, 63, 265, 87, PANEL_SHADE, WHITE)
+    c.bevel(16, 64, 264, 86, NAVY_DARK, PANEL_LO)
+    # A faint loudspeaker in the free corner of the button row.
+    speaker(c, 1.0, mix(PANEL, NAVY_MID, 0.35), mix(PANEL, NAVY_DEEP, 0.35), mix(PANEL, ACCENT, 0.6), 18, 90)
+    # Window border.
+    c.bevel(1, 1, SOUND_W - 1, SOUND_H - 1, STEEL, NAVY_DARK, 0.6)
+    c.bevel(0, 0, SOUND_W, SOUND_H, NAVY_LINE, NAVY_LINE)
+    return c
+
+
 # ---------------------------------------------------------------- emblem
 def emblem(c, size, angle, ox=0, oy=0, badge=True):
     """The Vantrel motif: a window closed by a red badge with an "x".
@@ -1025,6 +1063,7 @@ BITMAPS = [
     ("IDB_CLOSE_HOVER", 119, "close_hover"),
     ("IDB_MENU_IMAGES", 120, "menu_images"),
     ("IDB_SIDEBAR", 121, "sidebar"),
+    ("IDB_SOUND_BACK", 122, "sound_back"),
 ]
 ICONS = [
     ("IDI_APP", 1, "app"),
@@ -1153,6 +1192,7 @@ def outputs():
     files["skin/close_hover.bmp"] = bmp_bytes(close_button(True))
     files["skin/menu_images.bmp"] = bmp_bytes(menu_strip(), KEY, rgb("#F4F6FA"))
     files["skin/sidebar.bmp"] = bmp_bytes(sidebar(), KEY, rgb("#F4F6FA"))
+    files["skin/sound_back.bmp"] = bmp_bytes(sound_back())
     files["skin/pointer.cur"] = cur_bytes(HAND, HAND_HOTSPOT)
     frames = (0.0, 30.0, 60.0)  # the "x" has a quarter-turn symmetry: 90 loops to 0
     for k, angle in enumerate(frames):

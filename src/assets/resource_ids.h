@@ -36,6 +36,7 @@
 #define IDB_CLOSE_HOVER           119
 #define IDB_MENU_IMAGES           120
 #define IDB_SIDEBAR               121
+#define IDB_SOUND_BACK            122
 
 // IDB_MENU_IMAGES holds 15 images of 16x16, left to right, numbered from 1:
 // 1 minimise, 2 window list, 3 destroy all, 4 statistics, 5 refresh,

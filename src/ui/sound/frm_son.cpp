@@ -175,7 +175,7 @@ bool FrmSon::RunModal(HWND owner) {
   }
   ShowWindow(window_, SW_SHOW);
   SetForegroundWindow(window_);
-  SetFocus(ChkSon ? GetDlgItem(window_, kChkSonId) : window_);
+  SetFocus(GetDlgItem(window_, kAddWinId));
 
   // The modal loop. The owner's timers go on being served by it, so kills
   // and their sounds go on while the dialog is open.

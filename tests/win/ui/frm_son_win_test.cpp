@@ -1,0 +1,241 @@
+// The sound dialog under Wine, shown modally and driven from inside its
+// modal loop: the option stored on each change of ChkSon, Try, Browse with
+// the system's file dialog, dragging, the stored place, and closing, which
+// always stops the sound.
+#include <windows.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "platform/win32/file_system_win32.h"
+#include "platform/win32/settings_store_win32.h"
+#include "stored_settings.h"
+#include "support/fake_sound_device.h"
+#include "ui/sound/frm_son.h"
+#include "victims.h"
+#include "window_shot.h"
+
+namespace vantrel {
+namespace {
+
+using ::testing::ElementsAre;
+using testing::ScriptedSteps;
+using testing::StoredSetting;
+
+constexpr POINT kChkSonAt{30, 49};
+constexpr POINT kExploreurAt{136, 106};
+constexpr POINT kSonAt{222, 106};
+constexpr POINT kCloseAt{264, 15};
+constexpr POINT kGrip{200, 15};
+
+HWND Dialog() { return FindWindowA(kSoundDialogClassName, nullptr); }
+
+void PostClick(HWND window, POINT at) {
+  PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+  PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+  PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+}
+
+HWND ChildAt(HWND dialog, POINT at) { return ChildWindowFromPoint(dialog, at); }
+
+std::string TextOf(HWND window) {
+  char text[1024] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+class SoundDialogWinTest : public ::testing::Test {
+ protected:
+  SoundDialogWinTest() : folder_(testing::MakeTempFolder("sound")) {}
+  void SetUp() override {
+    owner_ = CreateWindowExA(0, "STATIC", "sound owner", WS_POPUP | WS_VISIBLE, 10, 10, 100, 60, nullptr, nullptr,
+                             GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(owner_, nullptr);
+  }
+  void TearDown() override { DestroyWindow(owner_); }
+
+  bool Run(std::vector<std::function<bool()>> steps, FileOpenDialog* fileDialog = nullptr) {
+    ScriptedSteps script(std::move(steps));
+    FrmSon son(GetModuleHandleA(nullptr), settings_, sound_, files_, fileDialog);
+    const bool shown = son.RunModal(owner_);
+    EXPECT_TRUE(script.Finished()) << "stopped at step " << script.Done();
+    return shown;
+  }
+  std::vector<std::string> LastTwoCommands() const {
+    const auto all = sound_.CommandTexts();
+    if (all.size() < 2) return all;
+    return {all.end() - 2, all.end()};
+  }
+
+  testing::StoredSettings stored_{};
+  std::string folder_;
+  Win32SettingsStore store_;
+  Settings settings_{store_, folder_};
+  test::FakeSoundDevice sound_;
+  Win32FileSystem files_;
+  HWND owner_ = nullptr;
+};
+
+TEST_F(SoundDialogWinTest, OpensCentredWithTheBoxSetAndStoresEachChangeThenStopsTheSoundOnClose) {
+  RECT place{};
+  bool ownerDisabled = false;
+  std::string path, afterClear, afterSet;
+  ASSERT_TRUE(Run({
+      [&] { return Dialog() != nullptr && IsWindowVisible(Dialog()); },
+      [&] {
+        GetWindowRect(Dialog(), &place);
+        ownerDisabled = !IsWindowEnabled(owner_);
+        path = TextOf(ChildAt(Dialog(), POINT{100, 75}));
+        return true;
+      },
+      [&] {
+        EXPECT_FALSE(testing::ShootWindow(Dialog(), "sound_dialog").empty());
+        SendMessageA(ChildAt(Dialog(), kChkSonAt), BM_CLICK, 0, 0);  // the user clears the box
+        afterClear = StoredSetting("SonValue");
+        SendMessageA(ChildAt(Dialog(), kChkSonAt), BM_CLICK, 0, 0);
+        afterSet = StoredSetting("SonValue");
+        SendMessageA(ChildAt(Dialog(), kChkSonAt), BM_CLICK, 0, 0);
+        return true;
+      },
+      [&] { return PostMessageA(Dialog(), WM_CLOSE, 0, 0) != FALSE; },
+  }));
+  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  EXPECT_EQ(place.left, (w * 15 - 4200) / 2 / 15);
+  EXPECT_EQ(place.top, (h * 15 - 1980) / 2 / 15);
+  EXPECT_EQ(place.right - place.left, 280);
+  EXPECT_TRUE(ownerDisabled);
+  EXPECT_TRUE(IsWindowEnabled(owner_));
+  EXPECT_EQ(path, folder_ + "\\wave\\1.wav");
+  EXPECT_EQ(afterClear, "0");
+  EXPECT_EQ(afterSet, "1");
+  EXPECT_EQ(StoredSetting("SonValue"), "0");
+  EXPECT_EQ(Dialog(), nullptr);
+  EXPECT_THAT(sound_.CommandTexts(), ElementsAre("stop sound", "close sound"));
+}
+
+TEST_F(SoundDialogWinTest, TryPlaysThePathWithSpacesAndTheCloseButtonStopsIt) {
+  const std::string wave = folder_ + "\\Mes Sons\\son d'essai.wav";
+  CreateDirectoryA((folder_ + "\\Mes Sons").c_str(), nullptr);
+  std::ofstream(wave, std::ios::binary) << "RIFF";
+  std::vector<std::string> afterTry;
+  ASSERT_TRUE(Run({
+      [&] { return Dialog() != nullptr; },
+      [&] {
+        SetWindowTextA(ChildAt(Dialog(), POINT{100, 75}), wave.c_str());
+        PostClick(Dialog(), kSonAt);
+        return true;
+      },
+      [&] {
+        afterTry = sound_.CommandTexts();
+        PostClick(Dialog(), kCloseAt);
+        return true;
+      },
+  }));
+  EXPECT_THAT(afterTry, ElementsAre("stop sound", "close sound", "open \"" + wave + "\" alias sound",
+                                    "set sound time format milliseconds", "play sound from 0"));
+  EXPECT_THAT(LastTwoCommands(), ElementsAre("stop sound", "close sound"));
+  EXPECT_EQ(sound_.Commands().size(), 7u);
+  EXPECT_EQ(StoredSetting("Wave"), "<absent>");  // a typed path is not kept
+}
+
+TEST_F(SoundDialogWinTest, BrowseWithTheSystemDialogKeepsTheChosenFile) {
+  CreateDirectoryA((folder_ + "\\wave").c_str(), nullptr);
+  const std::string chosen = folder_ + "\\wave\\carillon.wav";
+  std::ofstream(chosen, std::ios::binary) << "RIFF";
+  std::string boxText;
+  ASSERT_TRUE(Run({
+      [&] { return Dialog() != nullptr; },
+      [&] {
+        PostClick(Dialog(), kExploreurAt);
+        return true;
+      },
+      // The file dialog, a window of this thread, opens over the dialog.
+      [&] {
+        HWND box = FindWindowA("#32770", nullptr);
+        if (!box || !IsWindowVisible(box)) return false;
+        HWND name = GetDlgItem(box, 0x47c);  // the file name combo box
+        if (!name) name = GetDlgItem(box, 0x480);
+        if (!name) return false;
+        SetWindowTextA(name, chosen.c_str());
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        return true;
+      },
+      [&] {
+        if (FindWindowA("#32770", nullptr)) return false;
+        boxText = TextOf(ChildAt(Dialog(), POINT{100, 75}));
+        PostMessageA(Dialog(), WM_CLOSE, 0, 0);
+        return true;
+      },
+  }));
+  EXPECT_EQ(StoredSetting("Wave"), chosen);
+  EXPECT_EQ(boxText, chosen);
+}
+
+TEST_F(SoundDialogWinTest, DraggingStoresThePlaceAndTheNextOpeningStartsThere) {
+  RECT before{}, after{};
+  ASSERT_TRUE(Run({
+      [&] { return Dialog() != nullptr; },
+      [&] {
+        GetWindowRect(Dialog(), &before);
+        SetCursorPos(before.left + kGrip.x, before.top + kGrip.y);
+        PostMessageA(Dialog(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(kGrip.x, kGrip.y));
+        return true;
+      },
+      [&] {
+        SetCursorPos(before.left + kGrip.x - 50, before.top + kGrip.y + 40);
+        PostMessageA(Dialog(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(kGrip.x, kGrip.y));
+        return true;
+      },
+      [&] {
+        PostMessageA(Dialog(), WM_LBUTTONUP, 0, MAKELPARAM(kGrip.x, kGrip.y));
+        GetWindowRect(Dialog(), &after);
+        PostMessageA(Dialog(), WM_CLOSE, 0, 0);
+        return true;
+      },
+  }));
+  // The pointer is shared with whatever else runs on this display, so the
+  // place is checked against itself; the arithmetic has its host tests.
+  EXPECT_NE(after.left, before.left);
+  EXPECT_NE(after.top, before.top);
+  EXPECT_EQ(StoredSetting("SonLeft"), std::to_string(after.left * 15));
+  EXPECT_EQ(StoredSetting("SonTop"), std::to_string(after.top * 15));
+
+  RECT again{};
+  ASSERT_TRUE(Run({
+      [&] { return Dialog() != nullptr; },
+      [&] {
+        GetWindowRect(Dialog(), &again);
+        PostMessageA(Dialog(), WM_CLOSE, 0, 0);
+        return true;
+      },
+  }));
+  EXPECT_EQ(again.left, after.left);
+  EXPECT_EQ(again.top, after.top);
+}
+
+TEST_F(SoundDialogWinTest, APlaceStoredOffTheScreenComesBackOnIt) {
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "Software\\Vantrel\\Settings", &key), ERROR_SUCCESS);
+  for (const char* name : {"SonTop", "SonLeft"}) RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>("900000"), 7);
+  RegCloseKey(key);
+  RECT place{};
+  ASSERT_TRUE(Run({
+      [&] { return Dialog() != nullptr; },
+      [&] {
+        GetWindowRect(Dialog(), &place);
+        PostMessageA(Dialog(), WM_CLOSE, 0, 0);
+        return true;
+      },
+  }));
+  RECT desktop{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN), 0, 0};
+  desktop.right = desktop.left + GetSystemMetrics(SM_CXVIRTUALSCREEN);
+  desktop.bottom = desktop.top + GetSystemMetrics(SM_CYVIRTUALSCREEN);
+  EXPECT_EQ(place.right, desktop.right);
+  EXPECT_EQ(place.bottom, desktop.bottom);
+  EXPECT_EQ(StoredSetting("SonTop"), "900000");  // loading never rewrites it
+}
+
+}  // namespace
+}  // namespace vantrel
