@@ -15,6 +15,7 @@ namespace {
 
 constexpr UINT_PTR kActTimer = 1;
 constexpr UINT_PTR kTimer1 = 2;
+constexpr UINT_PTR kTimer2 = 3;
 constexpr UINT kActInterval = 500;
 constexpr UINT kTimer1Interval = 1000;
 constexpr const char* kPageClassName = "VantrelPage";
@@ -49,7 +50,8 @@ FrmMain::FrmMain(std::string programFolder)
       engine_(desktop_, clock_, WatchLists{List0, List0b, List1, List1b, List2, List3, List4, List5, Num0, Num1, Num2},
               kApplicationTitle),
       pages_(*this, settings_, pop_, LabFActive, LabFOption, LabFStat, Entete2,
-             PageHooks{[this] { statsPage_->Load(); }, nullptr, nullptr}) {
+             PageHooks{[this] { statsPage_->Load(); }, [this](bool on) { RunHelpScroller(on); },
+                       [this] { help_.Compose(); }}) {
   engine_.SetKillRecorder(&recorder_);
   options_ = std::make_unique<OptionHandlers>(OptionBoxes{chkStart, ChkDefaut, chkMin}, settings_, registry_, files_,
                                               List5, [this] {
@@ -201,6 +203,13 @@ void FrmMain::CreateControls(HINSTANCE instance) {
   Entete2 = SkinLabel(frames_[FrameIndex(Page::Windows)], kEntete2, titleFont_.Get());
   Entete2.SetForeColor(RGB(255, 255, 255));
   CreatePages(instance);
+
+  help_.Create(frames_[FrameIndex(Page::Help)], RECT{0, 28, 329, 235}, instance);
+  // A click on the text pauses or resumes the scrolling.
+  help_.onRunningChanged = [this](bool on) { SetHelpTimer(on); };
+  helpTitle_ = SkinLabel(frames_[FrameIndex(Page::Help)], kEntete2, titleFont_.Get());
+  helpTitle_.SetCaption(HelpPage::Title());
+  helpTitle_.SetForeColor(RGB(255, 255, 255));
 }
 
 void FrmMain::Unload() {
@@ -208,6 +217,7 @@ void FrmMain::Unload() {
   if (window_) {
     KillTimer(window_, kActTimer);
     KillTimer(window_, kTimer1);
+    KillTimer(window_, kTimer2);
     HWND w = window_;
     window_ = nullptr;
     SetWindowLongPtrA(w, GWLP_USERDATA, 0);
@@ -223,6 +233,17 @@ void FrmMain::Act_Timer() {
   } catch (...) {
     // A tick never ends the program; the next one scans again.
   }
+}
+
+void FrmMain::RunHelpScroller(bool on) {
+  help_.SetRunning(on);
+  SetHelpTimer(on);
+}
+
+void FrmMain::SetHelpTimer(bool on) {
+  if (!window_) return;
+  if (on) SetTimer(window_, kTimer2, kHelpScrollIntervalMs, nullptr);
+  else KillTimer(window_, kTimer2);
 }
 
 void FrmMain::Timer1_Timer() {
@@ -401,6 +422,7 @@ void FrmMain::PaintPage(HWND page) {
     BitBlt(dc, 0, 0, kPageWidth, kPageHeight, memory.Get(), 0, 0, SRCCOPY);
   }
   if (page == frames_[FrameIndex(Page::Windows)]) Entete2.Paint(dc);
+  if (page == frames_[FrameIndex(Page::Help)]) helpTitle_.Paint(dc);
   for (int i = 0; i < 4; ++i)
     if (frames_[i] == page) PaintPageControls(i, dc);
   EndPaint(page, &ps);
@@ -577,6 +599,7 @@ LRESULT FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       if (wParam == kActTimer) Act_Timer();
       else if (wParam == kTimer1) Timer1_Timer();
+      else if (wParam == kTimer2) help_.Tick();
       return 0;
     case WM_PAINT:
       Paint();
@@ -617,6 +640,7 @@ LRESULT FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       tray_.RemoveTrayIcon();
       KillTimer(window_, kActTimer);
       KillTimer(window_, kTimer1);
+      KillTimer(window_, kTimer2);
       return 0;
     case WM_NCDESTROY:
       SetWindowLongPtrA(window_, GWLP_USERDATA, 0);

@@ -23,6 +23,7 @@
 #include "platform/win32/win32_desktop.h"
 #include "store/module_ini.h"
 #include "store/settings.h"
+#include "ui/main/help_page.h"
 #include "ui/model/main_startup.h"
 #include "ui/model/options_page.h"
 #include "ui/model/statistics_page.h"
@@ -62,6 +63,7 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   const ListControl& SizeRules() const { return List4; }
   const ListControl& BrowserHeaders() const { return List5; }
   PageSwitcher& Pages() { return pages_; }
+  const HelpPage& Help() const { return help_; }
   FrmPop& Pop() { return pop_; }
   const TrayIcon& Tray() const { return tray_; }
 
@@ -148,6 +150,8 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   HWND MakeChild(int page, const char* cls, DWORD style, RECT r, const char* text = "", DWORD exStyle = 0);
   void SetTitleColumnWidth(int twips);
   void OpenSoundDialog();
+  void RunHelpScroller(bool on);
+  void SetHelpTimer(bool on);  // Timer2, which scrolls the help text
 
   std::string programFolder_;
   Win32ProfileFile profile_;
@@ -184,6 +188,8 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   std::vector<PageButton> pageButtons_[4];
   std::vector<SkinLabel> pageLabels_[4];
   SkinPicture iconSon_;
+  HelpPage help_;
+  SkinLabel helpTitle_;
   win32::UniqueBitmap buttonWide_, buttonWideHover_, soundBitmap_, soundHover_;
   win32::UniqueBrush pageBrushes_[4];
   win32::UniqueFont boldFont_;

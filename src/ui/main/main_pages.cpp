@@ -7,6 +7,7 @@
 #include "assets/resource_ids.h"
 #include "common/text.h"
 #include "ui/main/frm_main.h"
+#include "ui/sound/frm_son.h"
 
 namespace vantrel {
 namespace {
@@ -262,6 +263,7 @@ LRESULT CALLBACK FrmMain::ControlSubclass(HWND window, UINT message, WPARAM wPar
 
 void FrmMain::OpenSoundDialog() {
   MakeNotTopmost();
+  FrmSon::ShowModal(window_, instance_, settings_, sound_, files_);
   MakeTopmost();
 }
 

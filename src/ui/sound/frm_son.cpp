@@ -97,13 +97,11 @@ std::string Win32FileOpenDialog::Show(std::string_view folder, std::string_view 
   std::vector<char> buffer(32768, '\0');
   name.copy(buffer.data(), std::min(name.size(), buffer.size() - 1));
   const std::string initialFolder(folder);
-  static const char kFilter[] = "Sons Wave (*.wav)\0*.wav\0Tous les fichiers (*.*)\0*.*\0";
 
   OPENFILENAMEA dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner_;
-  dialog.lpstrFilter = kFilter;
-  dialog.nFilterIndex = 1;
+  // No file-type filter: every file of the folder is offered.
   dialog.lpstrFile = buffer.data();
   dialog.nMaxFile = static_cast<DWORD>(buffer.size());
   dialog.lpstrInitialDir = initialFolder.c_str();
