@@ -8,6 +8,7 @@
 //   driver.exe visible CLASS                 prints 1 or 0
 //   driver.exe tray MOUSEMESSAGE             the tray icon reports a mouse message
 //   driver.exe command CLASS ID              posts WM_COMMAND ID to the window
+//   driver.exe close CLASS                   posts WM_CLOSE to the window
 //   driver.exe click CLASS X Y [right]       a click at client X, Y of the window
 //   driver.exe drag CLASS X Y DX DY          presses at X, Y, moves by DX, DY, releases
 //   driver.exe answer TITLE yes|no [SECONDS] answers the message box titled TITLE
@@ -15,6 +16,15 @@
 //   driver.exe menu-open [SECONDS]           waits until a pop-up menu is open
 //   driver.exe menu-close                    closes the open pop-up menu
 //   driver.exe setting KEY                   prints the stored setting KEY
+// Controls are named by a place: the top-level CLASS, the page frame of
+// the main window (0 to 3, or -1 for the window itself), the control's class
+// and its rank among the controls of that class there (0 first).
+//   driver.exe settext CLASS FRAME CTLCLASS N TEXT   sets a control's text
+//   driver.exe key CLASS FRAME CTLCLASS N VK         a key pressed in the control
+//   driver.exe count-items CLASS FRAME CTLCLASS N    entries of a list box or list view
+//   driver.exe select CLASS FRAME CTLCLASS N ROW     selects a list box entry or list view row
+//   driver.exe click-frame FRAME X Y                 a click on a page of the main window
+//   driver.exe press CLASS BUTTONTEXT                clicks the button with that caption
 //   driver.exe reset-settings                removes every stored setting
 #include <windows.h>
 
@@ -37,6 +47,28 @@ bool WaitFor(Condition done, double seconds) {
 }
 
 LPARAM Point(int x, int y) { return MAKELPARAM(x, y); }
+
+HWND NthChild(HWND parent, const char* cls, int n) {
+  HWND child = nullptr;
+  for (int i = 0; i <= n; ++i) {
+    child = FindWindowExA(parent, child, cls, nullptr);
+    if (!child) return nullptr;
+  }
+  return child;
+}
+
+HWND Place(const char* top, int frame, const char* cls, int n) {
+  HWND parent = FindWindowA(top, nullptr);
+  if (!parent) return nullptr;
+  if (frame >= 0) parent = NthChild(parent, "VantrelPage", frame);
+  return parent ? NthChild(parent, cls, n) : nullptr;
+}
+
+void PostClick(HWND w, int x, int y) {
+  PostMessageA(w, WM_MOUSEMOVE, 0, Point(x, y));
+  PostMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, Point(x, y));
+  PostMessageA(w, WM_LBUTTONUP, 0, Point(x, y));
+}
 
 struct BoxSearch {
   const char* title;
@@ -120,6 +152,45 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  if (action == "settext" || action == "key" || action == "count-items" || action == "select") {
+    HWND control = Place(arg(2), std::atoi(arg(3)), arg(4), std::atoi(arg(5)));
+    if (!control) return 1;
+    const std::string cls = arg(4);
+    if (action == "settext") {
+      SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(arg(6)));
+    } else if (action == "key") {
+      PostMessageA(control, WM_KEYDOWN, static_cast<WPARAM>(std::atoi(arg(6))), 0);
+      PostMessageA(control, WM_KEYUP, static_cast<WPARAM>(std::atoi(arg(6))), 0);
+    } else if (action == "count-items") {
+      const UINT message = cls == "LISTBOX" ? LB_GETCOUNT : 0x1004;  // LVM_GETITEMCOUNT
+      std::printf("%ld\n", static_cast<long>(SendMessageA(control, message, 0, 0)));
+    } else {
+      const int row = std::atoi(arg(6));
+      if (cls == "LISTBOX") {
+        SendMessageA(control, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+        PostMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(control));
+      } else {
+        // A click in the row's middle: the list view selects it itself.
+        PostClick(control, 40, 8 + 20 + row * 15);
+      }
+    }
+    return 0;
+  }
+  if (action == "click-frame") {
+    HWND frame = Place("VantrelMain", -1, "VantrelPage", std::atoi(arg(2)));
+    if (!frame) return 1;
+    PostClick(frame, std::atoi(arg(3)), std::atoi(arg(4)));
+    return 0;
+  }
+  if (action == "press") {
+    HWND top = FindTopLevel(arg(2));
+    HWND button = top ? FindWindowExA(top, nullptr, "BUTTON", arg(3)) : nullptr;
+    if (!button) return 1;
+    SendMessageA(button, BM_CLICK, 0, 0);
+    return 0;
+  }
+
   HWND w = FindTopLevel(arg(2));
   if (action == "tray") {
     w = FindTopLevel("VantrelMain");
@@ -136,6 +207,10 @@ int main(int argc, char** argv) {
   }
   if (action == "visible") {
     std::printf("%d\n", IsWindowVisible(w) ? 1 : 0);
+    return 0;
+  }
+  if (action == "close") {
+    PostMessageA(w, WM_CLOSE, 0, 0);
     return 0;
   }
   if (action == "command") {
