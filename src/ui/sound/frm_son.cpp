@@ -37,10 +37,6 @@ int Pixels(double twips) {
   return static_cast<int>(RoundHalfEven(value));
 }
 
-HBITMAP LoadSkin(HINSTANCE instance, int id) {
-  return static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-}
-
 bool Inside(const RECT& r, POINT p) { return PtInRect(&r, p) != FALSE; }
 
 }  // namespace
@@ -204,12 +200,12 @@ void FrmSon::EndModal() {
 }
 
 bool FrmSon::CreateControls() {
-  back_.Reset(LoadSkin(instance_, IDB_SOUND_BACK));
-  button_.Reset(LoadSkin(instance_, IDB_BUTTON));
-  buttonPressed_.Reset(LoadSkin(instance_, IDB_BUTTON_HOVER));
-  close_.Reset(LoadSkin(instance_, IDB_CLOSE));
-  closeLit_.Reset(LoadSkin(instance_, IDB_CLOSE_HOVER));
-  images_.Reset(LoadSkin(instance_, IDB_MENU_IMAGES));
+  back_.Reset(LoadSkinBitmap(instance_, IDB_SOUND_BACK));
+  button_.Reset(LoadSkinBitmap(instance_, IDB_BUTTON));
+  buttonPressed_.Reset(LoadSkinBitmap(instance_, IDB_BUTTON_HOVER));
+  close_.Reset(LoadSkinBitmap(instance_, IDB_CLOSE));
+  closeLit_.Reset(LoadSkinBitmap(instance_, IDB_CLOSE_HOVER));
+  images_.Reset(LoadSkinBitmap(instance_, IDB_MENU_IMAGES));
   pointer_ = LoadCursorA(instance_, MAKEINTRESOURCEA(IDC_POINTER));
   if (!pointer_) pointer_ = LoadCursor(nullptr, IDC_HAND);
   font_.Reset(CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, "Tahoma"));
