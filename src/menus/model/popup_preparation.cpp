@@ -1,0 +1,427 @@
+#include "menus/model/popup_preparation.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <exception>
+
+#include "common/text.h"
+#include "menus/model/caption_markup.h"
+#include "menus/model/file_information.h"
+
+namespace vantrel {
+namespace {
+
+bool Has(std::uint32_t flags, std::uint32_t bit) { return (flags & bit) != 0; }
+bool Present(std::string_view markup, std::string_view key) { return !GetMarkupValue(markup, key).empty(); }
+
+std::string ReplaceAll(std::string_view text, std::string_view what, std::string_view with) {
+  std::string result;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t p = text.find(what, start);
+    if (p == std::string_view::npos) break;
+    result.append(text.substr(start, p - start));
+    result.append(with);
+    start = p + what.size();
+  }
+  result.append(text.substr(start));
+  return result;
+}
+
+std::string LowerCase(std::string_view text) {
+  std::string result(text);
+  for (char& c : result) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return result;
+}
+
+bool HasUpperCase(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
+// A caption as read: character 0 bytes dropped, blanks trimmed.
+std::string CleanCaption(std::string_view caption) {
+  std::string cleaned;
+  cleaned.reserve(caption.size());
+  for (const char c : caption) {
+    if (c != '\0') cleaned.push_back(c);
+  }
+  return std::string(TrimSpaces(cleaned));
+}
+
+// A whole 32-bit number from a markup number; out of range counts as 0.
+std::int32_t WholeNumber(double value) {
+  if (std::isnan(value)) return 0;
+  const long long whole = RoundHalfEven(value);
+  if (whole < INT32_MIN || whole > INT32_MAX) return 0;
+  return static_cast<std::int32_t>(whole);
+}
+
+// A window handle written in decimal: 32-bit values, the negative ones
+// sign-extended as the system does; 0 when the number is none.
+WindowHandle WindowFromNumber(double value) {
+  if (std::isnan(value)) return 0;
+  const long long whole = RoundHalfEven(value);
+  if (whole < INT32_MIN || whole > static_cast<long long>(UINT32_MAX)) return 0;
+  if (whole < 0) return static_cast<WindowHandle>(static_cast<std::intptr_t>(whole));
+  return static_cast<WindowHandle>(whole);
+}
+
+constexpr std::uint16_t kReplacedFlags = item_flag::Disabled | item_flag::Checked | item_flag::Default;
+
+}  // namespace
+
+MenuPopupPreparation::MenuPopupPreparation(MenuPreparationServices services) : services_(std::move(services)) {
+  if (services_.files != nullptr) driveIcon_.emplace(*services_.files);
+}
+
+void MenuPopupPreparation::ReleaseEngineResources() {
+  if (driveIcon_) driveIcon_->Destroy();
+}
+
+bool MenuPopupPreparation::MenuSelected(cMenuItems& handler, std::int32_t index, MenuHandle& menu,
+                                        std::intptr_t lParam) {
+  if (services_.lists == nullptr) return false;
+  return services_.lists->MenuSelected(handler, index, menu, lParam);
+}
+
+bool MenuPopupPreparation::IsWindowList(cMenuItems& handler, MenuHandle popup, bool& isSysMenu) {
+  try {
+    // A generated list popup is prepared by the handler that serves it.
+    if (cMenuItems* delegate = handler.Delegate(popup)) {
+      bool delegateSysMenu = false;
+      delegate->IsWindowList(popup, delegateSysMenu);
+      return false;
+    }
+    return PreparePopup(handler, popup, isSysMenu);
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+bool MenuPopupPreparation::PreparePopup(cMenuItems& handler, MenuHandle popup, bool& isSysMenu) {
+  MenuAccess& menus = handler.Services().menus;
+  const int count = menus.GetItemCount(popup);
+  if (count < 0) return false;  // not a menu
+
+  PopupLayout layout;
+  layout.ids.assign(static_cast<std::size_t>(count) + 1, 0);
+  const int screenHeight = services_.text.ScreenHeight();
+  // Without a known screen height nothing wraps.
+  long long limit = screenHeight > 0 ? screenHeight - kColumnLimitMargin : LLONG_MAX;
+  bool sidebarSeen = false;
+  bool pending = false;
+  long long columnHeight = 0;
+  bool windowList = false;
+
+  for (int p = 0; p < count; ++p) {
+    try {
+      const auto position = static_cast<std::uint32_t>(p);
+      MenuItemInfo info;
+      if (!menus.GetItemInfo(popup, position, MenuItemBy::Position, info)) continue;
+      const std::string caption = CleanCaption(info.caption);
+      const auto id = static_cast<std::int32_t>(info.id);
+      const bool hasSubMenu = info.subMenu != 0;
+
+      if (id >= kFirstSysCommandID && !hasSubMenu) {
+        isSysMenu = true;
+      } else if (id > kLastPlainItemID && !hasSubMenu) {
+        windowList = true;
+      }
+      layout.ids[static_cast<std::size_t>(p) + 1] = id;
+
+      std::uint16_t flags = 0;
+      if (Has(info.state, menu_state::Grayed | menu_state::Disabled)) flags |= setup_flag::Disabled;
+      if (Has(info.state, menu_state::Checked)) flags |= setup_flag::Checked;
+      if (Has(info.state, menu_state::Default)) flags |= setup_flag::Default;
+      if (hasSubMenu) flags |= setup_flag::HasSubMenu;
+
+      std::uint32_t type = info.type;
+      std::uint32_t state = info.state;
+      // Column starts are laid out anew below; items of a system menu are
+      // written twice, the owner-draw bit only at the second write.
+      bool rewrite = false;
+      if (Has(type, menu_type::BarBreak | menu_type::ColumnBreak)) {
+        type &= ~(menu_type::BarBreak | menu_type::ColumnBreak);
+        rewrite = true;
+      }
+      if (isSysMenu) rewrite = true;
+
+      const ItemSetupResult setup =
+          SetupMenuItem(handler, caption, flags, type, state, popup, id, static_cast<std::int16_t>(p));
+      long long height = setup.Height;
+
+      if (pending) {
+        layout.breaks.push_back(ColumnBreak{id, p});
+        pending = false;
+        columnHeight = 0;
+        rewrite = true;
+      }
+      if (setup.IsSidebar && !sidebarSeen) {
+        pending = true;
+        layout.breaks[0] = ColumnBreak{id, p};
+        sidebarSeen = true;
+        rewrite = true;
+        height = 0;
+      }
+      if (!rewrite) type |= menu_type::OwnerDraw;
+
+      columnHeight += height;
+      if (columnHeight > limit && sidebarSeen) {
+        layout.breaks.push_back(ColumnBreak{id, p});
+        // Later columns are no taller than the first.
+        if (layout.breaks.size() == 3) limit = columnHeight - height;
+        columnHeight = height;
+      }
+
+      // Written back by position: separators and other items may share an
+      // identifier, and a write by command would also search the submenus.
+      MenuItemInfo written;
+      written.state = state;
+      written.id = info.id;
+      written.type = type;
+      written.itemData = popup;
+      std::uint32_t fields = menu_field::State | menu_field::Id | menu_field::Type | menu_field::Data;
+      if (hasSubMenu || setup.NewSubMenu != 0) {
+        written.subMenu = setup.NewSubMenu != 0 ? setup.NewSubMenu : info.subMenu;
+        fields |= menu_field::SubMenu;
+      }
+      menus.SetItemInfo(popup, position, MenuItemBy::Position, fields, written);
+      if (rewrite) {
+        written.type |= menu_type::OwnerDraw;
+        menus.SetItemInfo(popup, position, MenuItemBy::Position, fields, written);
+      }
+    } catch (const std::exception&) {
+      // This item stays as it is; the others are prepared.
+    }
+  }
+
+  if (sidebarSeen) {
+    try {
+      if (const auto sidebar = handler.FindItem(layout.breaks[0].id, popup)) {
+        MenuItemData& record = handler.Item(*sidebar);
+        if (Present(SplitCaption(record.RawCaption).markup, "NoScroll") && layout.breaks.size() > 2) {
+          record.ItemFlags |= item_flag::SidebarRemoved;
+          menus.RemoveItem(popup, static_cast<std::uint32_t>(layout.breaks[0].position), MenuItemBy::Position);
+          layout.breaks.resize(1);
+        }
+      }
+    } catch (const std::exception&) {
+    }
+    for (std::size_t i = 1; i < layout.breaks.size(); ++i) {
+      const auto position = static_cast<std::uint32_t>(layout.breaks[i].position);
+      MenuItemInfo info;
+      if (!menus.GetItemInfo(popup, position, MenuItemBy::Position, info)) continue;
+      info.type |= menu_type::OwnerDraw | (i == 1 ? menu_type::ColumnBreak : menu_type::BarBreak);
+      menus.SetItemInfo(popup, position, MenuItemBy::Position, menu_field::Type, info);
+    }
+  }
+
+  try {
+    MeasurePanel(handler, popup, isSysMenu, layout, services_);
+  } catch (const std::exception&) {
+  }
+  menus.DrawMenuBar(handler.Form());
+  return windowList;
+}
+
+void MenuPopupPreparation::BindListControl(cMenuItems& handler, MenuItemData& record, std::string_view markup) {
+  std::string value = GetMarkupValue(markup, "LB:");
+  if (!value.empty()) {
+    record.ListKind = 1;
+  } else {
+    value = GetMarkupValue(markup, "CB:");
+    if (!value.empty()) record.ListKind = 0;
+  }
+  if (value.empty()) return;
+  if (IsNumeric(value)) {
+    const WindowHandle window = WindowFromNumber(Val(value));
+    if (window != 0 && services_.windows != nullptr && services_.windows->IsWindow(window)) {
+      record.ListWindow = window;
+    }
+    return;
+  }
+  try {
+    if (const auto control = handler.FindNamedControl(value)) record.ListWindow = control->window;
+  } catch (const std::exception&) {
+    // An unknown control leaves the binding as it was.
+  }
+}
+
+void MenuPopupPreparation::ApplyGeneratedKeys(MenuItemData& record, std::string_view markup,
+                                              const std::string& defaultTip) {
+  const std::string control = GetMarkupValue(markup, "gControl:");
+  if (!control.empty()) {
+    record.ListSource = WholeNumber(MarkupNumber(control));
+    const std::string kind = GetMarkupValue(markup, "gType:");
+    if (!kind.empty()) record.ListKind = static_cast<std::uint8_t>(WholeNumber(MarkupNumber(kind)) & 0xFF);
+    if (Present(markup, "LColor:")) record.ItemFlags |= item_flag::ColourItem;
+    if (Present(markup, "LFont:")) record.ItemFlags |= item_flag::FontItem;
+    const std::string stateCode = GetMarkupValue(markup, "LState:");
+    if (!stateCode.empty()) record.RightText = stateCode;
+  }
+
+  // File items: the entry is a file name of the folder in "gEXE:".
+  const std::string folder = GetMarkupValue(markup, "gEXE:");
+  if (!folder.empty()) {
+    const std::string path = folder + record.DisplayText;
+    record.ImageRef = services_.files != nullptr ? GetShortFileName(path, *services_.files) : path;
+    std::string name = PathPart(record.DisplayText, "m");
+    const std::string extension = PathPart(record.DisplayText, "E");
+    if (!HasUpperCase(name)) name = UCase(name);
+    record.DisplayText = name + "." + LowerCase(extension);
+    const std::string description =
+        services_.files != nullptr ? GetFileDescription(record.ImageRef, *services_.files) : std::string();
+    record.ItemTip = description.empty() ? defaultTip : description;
+  }
+
+  // Drive items: the entry is a drive root.
+  const std::string drive = GetMarkupValue(markup, "LDrv:");
+  if (!drive.empty()) {
+    const std::size_t slash = drive.find('\\');
+    record.ImageRef = slash == std::string::npos ? drive : drive.substr(0, slash + 1);
+    if (record.ItemTip == "Removable Media") {
+      const PictureHandle icon = driveIcon_ ? driveIcon_->Get(record.ImageRef) : 0;
+      record.ImageRef = icon != 0 ? MenuKeyNumber(icon) : std::string();
+      record.DisplayText += " Removable";
+    } else if (services_.volumes != nullptr) {
+      const auto buffer = services_.volumes->LabelBuffer(record.ImageRef);
+      const std::string label = buffer ? TextUpToNul(*buffer) : std::string();
+      if (!label.empty()) {
+        record.DisplayText +=
+            record.ItemTip == "Network/Mapped Drive" ? "  (" + label + ")" : " " + label;
+      }
+    }
+  }
+
+  // A submenu's arrow takes the place of the right-hand text.
+  if (Has(record.ItemFlags, item_flag::HasSubMenu)) record.RightText.clear();
+}
+
+ItemSetupResult MenuPopupPreparation::SetupMenuItem(cMenuItems& handler, std::string_view Caption,
+                                                    std::uint16_t ItemFlags, std::uint32_t& Type,
+                                                    std::uint32_t& State, MenuHandle hMenu, std::int32_t ID,
+                                                    std::int16_t Position) {
+  ItemSetupResult result;
+  const std::optional<int> found = handler.FindItem(ID, hMenu);
+  int number = found.value_or(0);
+  MenuItemData record = found ? handler.Item(*found) : MenuItemData{};
+  std::string markup;
+  bool expandLists = true;
+
+  const bool lostDefault = !Has(ItemFlags, item_flag::Default) && Has(record.ItemFlags, item_flag::Default);
+  if (found && (Caption.empty() || Caption == record.RawCaption) && !lostDefault) {
+    // Converted items read back without caption: the record stands.
+    markup = SplitCaption(record.RawCaption).markup;
+    record.ItemFlags = static_cast<std::uint16_t>((record.ItemFlags & ~kReplacedFlags) | (ItemFlags & kReplacedFlags));
+    if (record.ListWindow == 0 && !Has(record.ItemFlags, item_flag::OwnsListMenu)) {
+      expandLists = false;
+      if (Has(record.ItemFlags, item_flag::Sidebar)) {
+        result.IsSidebar = true;
+        record.RightText.clear();
+      } else if (Has(record.ItemFlags, item_flag::Separator)) {
+        Type |= menu_type::Separator;
+      }
+    }
+  } else {
+    // A converted item reads back without caption; one rebuilt for a lost
+    // default state is built again from the caption it had.
+    const std::string caption = Caption.empty() && found ? record.RawCaption : std::string(Caption);
+    record.RawCaption = caption;
+    record.ItemPosition = Position;
+    record.ItemFlags = ItemFlags;
+    const CaptionParts parts = SplitCaption(caption);
+    markup = parts.markup;
+    record.DisplayText = ReplaceAll(parts.displayText, "& ", "&& ");
+    if (!parts.rightText.empty()) record.RightText = parts.rightText;
+    const std::string tip = GetMarkupValue(markup, "TIP:");
+    record.ItemTip = tip.empty() ? handler.DefaultTip() : tip;
+
+    if (Present(markup, "SIDEBAR")) {
+      if (Position == 0) {
+        State &= ~menu_state::Checked;
+        Type &= ~menu_type::Separator;
+        record.ItemFlags = static_cast<std::uint16_t>((ItemFlags & item_flag::Disabled) | item_flag::Sidebar);
+        record.RightText = "Remeasure";
+        result.IsSidebar = true;
+      } else {
+        record.DisplayText.clear();  // a separator
+      }
+    }
+
+    if (!result.IsSidebar) {
+      if (!record.DisplayText.empty() && record.DisplayText.front() == '-') {
+        record.DisplayText.erase(0, 1);
+        Type |= menu_type::Separator;
+      }
+      if (record.DisplayText.empty()) Type |= menu_type::Separator;
+      if (Has(Type, menu_type::Separator)) {
+        record.ItemFlags = item_flag::Separator | item_flag::Disabled;
+        if (Present(markup, "RAISED")) record.ItemFlags |= item_flag::RaisedSeparator;
+        State = menu_state::Disabled;
+        record.RightText.clear();
+        record.ImageRef.clear();
+        record.ListWindow = 0;
+      } else {
+        if (Present(markup, "DEFAULT")) record.ItemFlags |= item_flag::Default;
+        if (!markup.empty()) {
+          const std::string hotKey = GetMarkupValue(markup, "HotKey:");
+          if (!hotKey.empty()) record.RightText = hotKey;
+          if (!Has(record.ItemFlags, item_flag::HasSubMenu) || record.ListWindow != 0) {
+            BindListControl(handler, record, markup);
+          }
+          ApplyGeneratedKeys(record, markup, handler.DefaultTip());
+        }
+      }
+      MeasureItemSize(record, markup, handler.Form(), services_);
+    }
+  }
+
+  if (expandLists) {
+    std::string_view listKey;
+    std::string listValue;
+    for (const std::string_view key : kListMenuKeys) {
+      listValue = GetMarkupValue(markup, key);
+      if (!listValue.empty()) {
+        listKey = key;
+        break;
+      }
+    }
+    if (!listKey.empty()) {
+      if (services_.lists != nullptr) {
+        result.NewSubMenu =
+            services_.lists->ExpandListMenu(handler, Position, hMenu, listKey, listValue, record.ItemTip);
+      }
+      record.ItemFlags |= item_flag::OwnsListMenu;
+    } else if (record.ListWindow != 0 && services_.lists != nullptr) {
+      result.NewSubMenu = services_.lists->ExpandListControl(handler, Position, hMenu, record.ListKind,
+                                                             record.ListWindow, markup);
+    }
+    if (result.NewSubMenu != 0) {
+      record.ItemFlags |= item_flag::HasSubMenu;
+      RemoveRightText(record, handler.Form(), services_);
+    }
+  }
+
+  // Pictures are resolved at every preparation: handles may have changed.
+  record.ImageIsBackground = false;
+  if (!Present(markup, "gControl:") && !Has(record.ItemFlags, item_flag::Separator)) {
+    const ResolvedPicture picture = ResolveItemImage(markup, handler, services_.pictures);
+    record.ImageRef = picture.handle != 0 ? MenuKeyNumber(picture.handle) : std::string();
+    if (picture.kind == PictureKind::Bitmap && Present(markup, "IMGBKG")) record.ImageIsBackground = true;
+  }
+
+  record.ItemID = ID;
+  if (number == 0) {
+    number = handler.AddItem(record, hMenu);
+  } else {
+    handler.Item(number) = record;
+  }
+  if (result.NewSubMenu != 0) handler.AddItemKey(MenuKeyNumber(result.NewSubMenu) + "." + MenuKeyNumber(hMenu), number);
+  result.Height = handler.Item(number).ItemHeight;
+  return result;
+}
+
+}  // namespace vantrel
