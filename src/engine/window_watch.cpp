@@ -84,11 +84,18 @@ void WatchEngine::ScanWindows() {
   std::vector<WindowHandle> windows;
   Tolerant([&] { windows = desktop_.TopLevelWindows(); });
 
+  // The scan lets the user interface run between windows. A yield costs
+  // about as much as reading a window, and most top-level windows are
+  // hidden and cost one question: it yields after each visible window and
+  // after every run of kHiddenPerYield hidden ones.
+  constexpr int kHiddenPerYield = 16;
+  int hiddenSinceYield = 0;
   for (const WindowHandle window : windows) {
+    bool visible = false;
     Tolerant([&] {
-      // Visibility is asked first: most top-level windows are hidden, and
-      // a hidden window is skipped whatever its title.
+      // Visibility is asked first: a hidden window is skipped whatever its title.
       if (!desktop_.IsVisible(window)) return;
+      visible = true;
       const std::string title = desktop_.Title(window);
       if (title.empty()) return;
       if (desktop_.IsEnabled(window)) {
@@ -101,6 +108,8 @@ void WatchEngine::ScanWindows() {
         lists_.List0b.Add(CStr(windowCount++));
       }
     });
+    if (!visible && ++hiddenSinceYield < kHiddenPerYield) continue;
+    hiddenSinceYield = 0;
     Tolerant([&] { desktop_.YieldToEvents(); });
   }
 

@@ -2,6 +2,12 @@
 // window per argument and reports every close request it receives.
 //
 //   victim.exe --log FILE [--seconds N] "title|width|height|flags" ...
+//   victim.exe --log FILE --mix N     N windows in the mix of a real desktop:
+//       four in five hidden, a tenth of the visible ones browser windows
+//       (800 x 600, larger than any rule of the benchmarks)
+//   victim.exe --log FILE --latency N  N small browser pop-ups, one at a
+//       time: each is shown and the time until its close request arrives
+//       is logged as "LATENCY i milliseconds"
 //
 // flags, any of: hidden, disabled, max, min, refuse (answers WM_CLOSE
 // without closing). The log gets "READY" once every window exists, then one
@@ -28,6 +34,10 @@ struct Victim {
 std::vector<Victim> victims;
 std::FILE* logFile = nullptr;
 int open = 0;
+int latencyCount = 0;  // pop-ups still to show in --latency mode
+int latencyIndex = 0;
+LARGE_INTEGER shownAt{};
+void ShowNextPopup();
 
 void Log(const std::string& line) {
   if (!logFile) return;
@@ -40,9 +50,24 @@ LRESULT CALLBACK VictimProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     for (std::size_t i = 0; i < victims.size(); ++i) {
       if (victims[i].window != window) continue;
       Log("CLOSE " + std::to_string(i) + " " + victims[i].title);
+      if (latencyCount > 0) {
+        LARGE_INTEGER now{}, frequency{};
+        QueryPerformanceCounter(&now);
+        QueryPerformanceFrequency(&frequency);
+        const double ms = static_cast<double>(now.QuadPart - shownAt.QuadPart) * 1000.0 /
+                          static_cast<double>(frequency.QuadPart);
+        char line[64];
+        std::snprintf(line, sizeof line, "LATENCY %d %.1f", latencyIndex, ms);
+        Log(line);
+      }
       if (victims[i].refuse) return 0;
       victims[i].window = nullptr;
       DestroyWindow(window);
+      if (latencyCount > 0) {
+        if (--latencyCount == 0) PostQuitMessage(0);
+        else ShowNextPopup();
+        return 0;
+      }
       if (--open == 0) PostQuitMessage(0);
       return 0;
     }
@@ -72,6 +97,30 @@ Victim Parse(const std::string& description) {
   return v;
 }
 
+void ShowNextPopup() {
+  Victim v;
+  v.title = "Pop " + std::to_string(++latencyIndex) + " - Mozilla";
+  v.window = CreateWindowExA(0, "VantrelVictim", v.title.c_str(), WS_OVERLAPPEDWINDOW, 100, 100, 300, 200, nullptr,
+                             nullptr, GetModuleHandleA(nullptr), nullptr);
+  victims.push_back(v);
+  QueryPerformanceCounter(&shownAt);
+  ShowWindow(v.window, SW_SHOWNOACTIVATE);
+}
+
+// The windows of a desktop in use: most top-level windows are hidden.
+void AddDesktopMix(int count) {
+  for (int k = 0; k < count; ++k) {
+    Victim v;
+    v.hidden = k % 5 != 0;
+    const bool browser = !v.hidden && (k / 5) % 10 == 0;
+    v.title = (browser ? "Page " : v.hidden ? "Hidden " : "Window ") + std::to_string(k) + (browser ? " - Mozilla" : "");
+    v.width = 800;
+    v.height = 600;
+    v.refuse = true;
+    victims.push_back(v);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -82,6 +131,10 @@ int main(int argc, char** argv) {
       logFile = std::fopen(argv[++i], "w");
     } else if (arg == "--seconds" && i + 1 < argc) {
       seconds = std::atoi(argv[++i]);
+    } else if (arg == "--mix" && i + 1 < argc) {
+      AddDesktopMix(std::atoi(argv[++i]));
+    } else if (arg == "--latency" && i + 1 < argc) {
+      latencyCount = std::atoi(argv[++i]);
     } else {
       victims.push_back(Parse(arg));
     }
@@ -99,13 +152,17 @@ int main(int argc, char** argv) {
   for (auto& v : victims) {
     v.window = CreateWindowExA(0, "VantrelVictim", v.title.c_str(), WS_OVERLAPPEDWINDOW, x, 60, v.width, v.height,
                                nullptr, nullptr, wc.hInstance, nullptr);
-    x += 20;
+    x = 40 + (x - 20) % 400;
     if (!v.window) continue;
     ++open;
     if (v.disabled) EnableWindow(v.window, FALSE);
     if (!v.hidden) ShowWindow(v.window, v.maximised ? SW_SHOWMAXIMIZED : v.minimised ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE);
   }
   Log("READY");
+  if (latencyCount > 0) {
+    ++open;  // the loop below runs until the last pop-up has closed
+    ShowNextPopup();
+  }
 
   SetTimer(nullptr, 0, static_cast<UINT>(seconds) * 1000u, nullptr);
   MSG msg;

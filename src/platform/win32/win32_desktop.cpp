@@ -31,11 +31,18 @@ std::vector<WindowHandle> Win32Desktop::TopLevelWindows() const {
 }
 
 std::string Win32Desktop::Title(WindowHandle window) const {
+  // Most titles fit a small buffer, read in one call. A title that fills it
+  // may be longer: it is read again with a buffer one character longer than
+  // the length the window reports, which gives the same text as always
+  // reading it that way.
+  char small[256];
+  const int copied = GetWindowTextA(ToHwnd(window), small, static_cast<int>(sizeof small));
+  if (copied < static_cast<int>(sizeof small) - 1) return std::string(small, copied > 0 ? copied : 0);
   const int length = GetWindowTextLengthA(ToHwnd(window));
   if (length <= 0) return {};
   std::string title(static_cast<std::size_t>(length) + 1, '\0');
-  const int copied = GetWindowTextA(ToHwnd(window), title.data(), length + 1);
-  title.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+  const int full = GetWindowTextA(ToHwnd(window), title.data(), length + 1);
+  title.resize(full > 0 ? static_cast<std::size_t>(full) : 0);
   return title;
 }
 
