@@ -22,6 +22,11 @@
 #include "menus/render/menu_item_renderer.h"
 #include "menus/render/menu_tooltips.h"
 #include "menus/render/mod_menus.h"
+#include "menus/model/popup_preparation.h"
+#include "platform/win32/menu_text_measure_win32.h"
+#include "platform/win32/sidebar_painter_win32.h"
+#include "platform/win32/volume_labels_win32.h"
+#include "platform/win32/file_information_win32.h"
 #include "platform/win32/draw_request_win32.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/image_list_win32.h"
@@ -304,6 +309,16 @@ int Run(int argc, char** argv) {
   MenuItemRenderer renderer{
       MenuItemRendererServices{engine, requests, canvas, fonts, Win32SystemColours(), painter, inspector}};
   MenuTooltips tooltips{engine, menus};
+  Win32MenuTextMeasure measure;
+  Win32SidebarPainter sidebars;
+  Win32FileInformation files;
+  Win32VolumeLabels volumes;
+  MenuPreparationServices preparationServices{fonts, measure, sidebars, canvas, Win32SystemColours(), inspector,
+                                              &windows, &files, &volumes, nullptr,
+                                              [&engine] { return engine.PlatformIndent(); }};
+  MenuPopupPreparation preparation{preparationServices};
+  engine.SetPreparation(&preparation);
+  engine.SetEngineResources(&preparation);
   engine.SetItemDrawing(&renderer);
   engine.SetTipEvents(&tooltips);
   engine.SetHighlightDisabled(true);

@@ -18,7 +18,9 @@ constexpr int kTextIndent = 23;
 constexpr int kColourSampleGap = 38;
 constexpr int kRightTextMargin = 15;
 constexpr int kPictureSize = 16;
-constexpr int kBackgroundModeValue = 3;
+// Text is drawn transparently over the highlight: an opaque text box would
+// cover the gradient with a solid band.
+constexpr int kBackgroundModeValue = 1;
 
 // Font slots of the table.
 constexpr int kContextFont = 0;

@@ -77,10 +77,15 @@ bool FrmPop::Load(HINSTANCE instance, Commands commands) {
     const std::string caption = AnsiFromUtf8(item.caption);
     AppendMenuA(menu_, MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), item.id, caption.c_str());
   }
+  // The menu engine draws the menu from the markup of its captions. Should
+  // hooking fail, the menu still works as a plain one.
+  engine_.Hook(window_, instance);
   return true;
 }
 
 void FrmPop::Unload() {
+  // The engine lets go of the window and the menu before they go.
+  engine_.Unhook();
   if (menu_) {
     DestroyMenu(menu_);
     menu_ = nullptr;

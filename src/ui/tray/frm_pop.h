@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "ui/model/tray_items.h"
+#include "ui/tray/tray_menu_engine.h"
 
 namespace vantrel {
 
@@ -34,6 +35,8 @@ class FrmPop final : public TrayMenuItems {
   bool Load(HINSTANCE instance, Commands commands);
   void Unload();
   bool Loaded() const { return window_ != nullptr; }
+  // True when the menu engine draws the tray menu.
+  bool MenuEngineHooked() const { return engine_.Hooked(); }
   HWND Window() const { return window_; }
   HMENU Menu() const { return menu_; }
 
@@ -49,6 +52,7 @@ class FrmPop final : public TrayMenuItems {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(UINT id);
 
+  TrayMenuEngine engine_;  // outlives the window it hooks
   HWND window_ = nullptr;
   HMENU menu_ = nullptr;
   Commands commands_;

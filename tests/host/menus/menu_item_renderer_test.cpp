@@ -155,10 +155,11 @@ TEST_F(ItemDrawingTest, WithoutAServingHandlerTheRequestIsHandledAndNothingDrawn
 
 // --- A plain item ---
 
+// Text is drawn transparently (mode 1) so that the highlight shows through it.
 TEST_F(ItemDrawingTest, APlainItemPaintsItsBackgroundThenItsTextInTheNormalFont) {
   AddItem(5, "Open");
   SetPanel(false);
-  EXPECT_THAT(Draw(5, kFull, 0), ElementsAre("BkMode 3", "FillBox 0,20,200,42 " + kMenu + " -1", "Font 1",
+  EXPECT_THAT(Draw(5, kFull, 0), ElementsAre("BkMode 1", "FillBox 0,20,200,42 " + kMenu + " -1", "Font 1",
                                             "TextColour " + kMenuText, "Text 23,20,200,42 124 'Open'", "Font 0"));
 }
 
@@ -439,7 +440,7 @@ TEST_F(ItemDrawingTest, APlainSeparatorIsAnEtchedLineOnFullDrawsOnly) {
   SetPanel(false);
   // mid = 20 + 22 \ 2 = 31; the line pair is drawn at mid + 1.
   EXPECT_THAT(Draw(5, kFull, 0),
-              ElementsAre("BkMode 3", "Font 1", "Frame 2,32,198,32 visible raised lines 1 1 20 16", "Font 0"));
+              ElementsAre("BkMode 1", "Font 1", "Frame 2,32,198,32 visible raised lines 1 1 20 16", "Font 0"));
   EXPECT_THAT(Draw(5, kSelect, kSelected), IsEmpty());
   EXPECT_THAT(Draw(5, draw_action::Focus, 0), IsEmpty());
 }
@@ -456,7 +457,7 @@ TEST_F(ItemDrawingTest, ATitledSeparatorCentresItsTitleBetweenTwoLines) {
   SetPanel(false);
   // The title measures 42 wide; moved right by (200 - 42) \ 2 = 79.
   EXPECT_THAT(Draw(5, kFull, 0),
-              ElementsAre("BkMode 3", "Font 3", "TextColour " + kHighlight, "Measure 0,21,200,43 525 'Options'",
+              ElementsAre("BkMode 1", "Font 3", "TextColour " + kHighlight, "Measure 0,21,200,43 525 'Options'",
                           "Text 79,21,121,34 124 'Options'", "Frame 0,32,76,32 visible raised lines 1 1 20 16",
                           "Frame 124,32,200,32 visible raised lines 1 1 20 16", "Font 0"));
 }

@@ -119,6 +119,31 @@ TEST_F(MainWindowTest, MinimiserInTheTrayMenuFollowsTheWindowsVisibility) {
   EXPECT_FALSE(MinimiserEnabledInMenu());
 }
 
+TEST_F(MainWindowTest, TheTrayMenuIsDrawnByTheMenuEngine) {
+  ASSERT_TRUE(main_.Pop().MenuEngineHooked());
+  int ownerDrawn = 0, items = 0;
+  ULONG_PTR itemData = 0;
+  InsideModalLoop inside([&] {
+    HMENU menu = main_.Pop().Menu();
+    items = GetMenuItemCount(menu);
+    for (int i = 0; i < items; ++i) {
+      MENUITEMINFOA info{};
+      info.cbSize = sizeof info;
+      info.fMask = MIIM_FTYPE | MIIM_DATA;
+      GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
+      if (info.fType & MFT_OWNERDRAW) ++ownerDrawn;
+      if (i == 1) itemData = info.dwItemData;
+    }
+    EndMenu();
+  });
+  TrayMouse(WM_RBUTTONUP);
+  PumpFor(400);
+  ASSERT_TRUE(inside.ran);
+  EXPECT_EQ(items, 14);
+  EXPECT_EQ(ownerDrawn, items);
+  EXPECT_EQ(itemData, reinterpret_cast<ULONG_PTR>(main_.Pop().Menu()));
+}
+
 TEST_F(MainWindowTest, LeftDoubleClickOnTheIconBringsTheHiddenWindowBack) {
   main_.Minimise();
   EXPECT_FALSE(IsWindowVisible(Main()));
