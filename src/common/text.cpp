@@ -170,6 +170,10 @@ std::string AnsiFromUtf8(std::string_view s) {
       if ((c & 0xC0) != 0x80) { ok = false; break; }
       cp = (cp << 6) | (c & 0x3F);
     }
+    // An overlong form ("\xC1\x81" for "A", "\xC0\x80" for NUL) is no
+    // character: it would smuggle a plain byte past every check on the text.
+    constexpr char32_t kShortest[4] = {0, 0x80, 0x800, 0x10000};
+    if (ok && cp < kShortest[extra]) ok = false;
     if (!ok) {
       out.push_back('?');
       ++i;

@@ -64,6 +64,26 @@ TEST(AnsiFromUtf8, GivesWindows1252Bytes) {
   EXPECT_EQ(AnsiFromUtf8("\xFF" "b"), "?b");
 }
 
+TEST(AnsiFromUtf8, RefusesOverlongForms) {
+  const struct {
+    const char* utf8;
+    const char* ansi;
+  } cases[] = {
+      {"\xC1\x80", "??"},              // "@" in two bytes
+      {"a\xC0\x80" "b", "a??b"},       // NUL in two bytes
+      {"\xE0\x80\xAF", "???"},         // "/" in three bytes
+      {"\xE0\x82\xAC", "???"},         // U+00AC in three bytes
+      {"\xF0\x82\x82\xAC", "????"},    // U+20AC in four bytes
+      {"\xC2\x80", "?"},               // the shortest two-byte form stays a character
+      {"\xE0\xA0\x80", "?"},           // and the shortest three-byte form
+      {"\xC2\xAC", "\xAC"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.utf8);
+    EXPECT_EQ(AnsiFromUtf8(c.utf8), c.ansi);
+  }
+}
+
 TEST(Words, SplitA32BitParameter) {
   EXPECT_EQ(LoWord(0x12345678u), 0x5678);
   EXPECT_EQ(HiWord(0x12345678u), 0x1234);
