@@ -7,7 +7,8 @@ what=${1:-test}
 packages=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
           wine wine64 fonts-wine fonts-liberation xvfb xauth procps util-linux googletest)
 if [ "$what" = test ]; then
-  packages+=(g++ googletest libgtest-dev libgmock-dev imagemagick xdotool python3)
+  packages+=(g++ googletest libgtest-dev libgmock-dev imagemagick xdotool python3
+             clang-14 libclang-rt-14-dev llvm-14)
 fi
 
 missing=()
