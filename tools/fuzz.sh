@@ -55,7 +55,8 @@ for name in "${targets[@]}"; do
   options=(-artifact_prefix="$crashes/" -max_len=4096 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1)
   [ -f "fuzz/dict/$name.dict" ] && options+=(-dict="fuzz/dict/$name.dict")
   if [ "$mode" = short ]; then
-    # A fresh scratch corpus and a fixed seed: the same runs every time.
+    # A fresh scratch corpus each time and a fixed random seed
+    # (VANTREL_FUZZ_SEED changes it, VANTREL_FUZZ_RUNS the number of runs).
     corpus=$build/short-corpus/$name
     rm -rf "$corpus"
     options+=(-runs="$runs" -seed="${VANTREL_FUZZ_SEED:-1}")
