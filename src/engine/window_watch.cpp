@@ -197,19 +197,32 @@ void WatchEngine::BringActiveListInLine(int windowCount) {
   }
 }
 
+// The list is filled anew from List0. When that gives exactly the entries
+// it already shows, it is left as it is: rewriting the same entries twice a
+// second would only clear the user's selection under the Windows page's
+// buttons, and repaint the list for nothing.
 int WatchEngine::RebuildActiveList() {
-  lists_.List1.Clear();
-  lists_.List1b.Clear();
-  int copied = 0;
+  std::vector<std::string> texts, positions;
   const int entries = lists_.List0.Count();
   for (int k = 0; k < entries; ++k) {
-    const std::string entry = lists_.List0.Item(k);
+    std::string entry = lists_.List0.Item(k);
     if (entry == mainCaption_ || entry == kProgramManager) continue;
-    lists_.List1.Add(entry);
-    lists_.List1b.Add(lists_.List0b.Item(k));
-    ++copied;
+    texts.push_back(std::move(entry));
+    positions.push_back(lists_.List0b.Item(k));
   }
-  return copied;
+  const int count = static_cast<int>(texts.size());
+  bool same = lists_.List1.Count() == count && lists_.List1b.Count() == count;
+  for (int a = 0; same && a < count; ++a)
+    same = lists_.List1.Item(a) == texts[static_cast<std::size_t>(a)] &&
+           lists_.List1b.Item(a) == positions[static_cast<std::size_t>(a)];
+  if (same) return count;
+  lists_.List1.Clear();
+  lists_.List1b.Clear();
+  for (int a = 0; a < count; ++a) {
+    lists_.List1.Add(texts[static_cast<std::size_t>(a)]);
+    lists_.List1b.Add(positions[static_cast<std::size_t>(a)]);
+  }
+  return count;
 }
 
 // An active-list entry stands while List0 holds its text at the position

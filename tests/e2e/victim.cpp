@@ -38,6 +38,10 @@ int latencyCount = 0;  // pop-ups still to show in --latency mode
 int latencyIndex = 0;
 LARGE_INTEGER shownAt{};
 void ShowNextPopup();
+void CALLBACK NextPopupTimer(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  ShowNextPopup();
+}
 
 void Log(const std::string& line) {
   if (!logFile) return;
@@ -64,8 +68,10 @@ LRESULT CALLBACK VictimProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       victims[i].window = nullptr;
       DestroyWindow(window);
       if (latencyCount > 0) {
+        // The next pop-up comes after a delay that wanders over the watch
+        // period, so that pop-ups do not all appear just after a scan.
         if (--latencyCount == 0) PostQuitMessage(0);
-        else ShowNextPopup();
+        else SetTimer(nullptr, 0, static_cast<UINT>((latencyIndex * 137) % 500 + 1), NextPopupTimer);
         return 0;
       }
       if (--open == 0) PostQuitMessage(0);
@@ -164,10 +170,10 @@ int main(int argc, char** argv) {
     ShowNextPopup();
   }
 
-  SetTimer(nullptr, 0, static_cast<UINT>(seconds) * 1000u, nullptr);
+  const UINT_PTR end = SetTimer(nullptr, 0, static_cast<UINT>(seconds) * 1000u, nullptr);
   MSG msg;
   while (open > 0 && GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if (msg.message == WM_TIMER && msg.hwnd == nullptr) break;
+    if (msg.message == WM_TIMER && msg.hwnd == nullptr && msg.wParam == end) break;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }

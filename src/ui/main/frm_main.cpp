@@ -329,6 +329,7 @@ void FrmMain::SetHeightTwips(int twips) {
   // new pixel height is worth a move and a repaint.
   if (pixels == heightPixels_ || !window_) return;
   heightPixels_ = pixels;
+  ++heightRepaints_;
   SetWindowPos(window_, nullptr, 0, 0, Pixels(widthTwips_), pixels,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
   UpdateWindow(window_);

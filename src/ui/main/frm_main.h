@@ -64,6 +64,8 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   const ListControl& BrowserHeaders() const { return List5; }
   PageSwitcher& Pages() { return pages_; }
   const HelpPage& Help() const { return help_; }
+  // How many times the page animation has moved and repainted the window.
+  long HeightRepaints() const { return heightRepaints_; }
   FrmPop& Pop() { return pop_; }
   const TrayIcon& Tray() const { return tray_; }
 
@@ -213,6 +215,7 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   int widthTwips_ = kMainWindowWidthTwips;
   double leftTwips_ = 0, topTwips_ = 0;
   int heightPixels_ = 0;
+  long heightRepaints_ = 0;
   bool dragging_ = false;
   POINT dragFrom_{};  // twips within the window
   Hit pressed_ = Hit::Other;

@@ -263,6 +263,23 @@ TEST_F(WatchTest, ActiveListKeepsItsSelectionWhileNothingChanges) {
   EXPECT_EQ(List1.Selected(), 1);
 }
 
+TEST_F(WatchTest, SelectionSurvivesScansWhileOtherProgramsWindowsAreOpen) {
+  AddOrdinaryDesktop();
+  for (const char* other : {"Spreadsheet", "Terminal", "Music"}) desktop.Add(other);
+  desktop.Add("A - Mozilla");
+  desktop.Add("B - Mozilla");
+  engine.ScanWindows();
+  ASSERT_THAT(Entries(List1), ElementsAre("A - Mozilla", "B - Mozilla"));  // more counted than listed
+  List1.Select(1);
+  engine.ScanWindows();
+  engine.ScanWindows();
+  EXPECT_EQ(List1.Selected(), 1);
+  desktop.Add("C - Mozilla");
+  engine.ScanWindows();  // a new entry: the list is filled anew
+  EXPECT_THAT(Entries(List1), ElementsAre("A - Mozilla", "B - Mozilla", "C - Mozilla"));
+  EXPECT_EQ(List1.Selected(), -1);
+}
+
 TEST_F(WatchTest, ActiveListFollowsTheWindowOrder) {
   AddOrdinaryDesktop();
   desktop.Add("A - Mozilla");

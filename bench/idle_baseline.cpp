@@ -1,0 +1,49 @@
+// Baselines for the idle cost of the program, run beside it for the same time:
+//   idle_baseline.exe --least SECONDS  the least work of a scan, twice a second
+//   idle_baseline.exe --bare SECONDS   a bare program that only opens one window
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+BOOL CALLBACK Collect(HWND w, LPARAM p) {
+  reinterpret_cast<std::vector<HWND>*>(p)->push_back(w);
+  return TRUE;
+}
+
+volatile int g_sink = 0;
+
+void CALLBACK LeastWork(HWND, UINT, UINT_PTR, DWORD) {
+  std::vector<HWND> windows;
+  EnumWindows(Collect, reinterpret_cast<LPARAM>(&windows));
+  char title[256];
+  int sum = 0;
+  for (HWND w : windows) {
+    if (!IsWindowVisible(w)) continue;
+    sum += GetWindowTextA(w, title, sizeof title);
+    sum += IsWindowEnabled(w) ? 1 : 0;
+  }
+  g_sink = g_sink + sum;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string mode = argc > 1 ? argv[1] : "--bare";
+  const int seconds = argc > 2 ? std::atoi(argv[2]) : 60;
+  HWND window = CreateWindowExA(0, "STATIC", "Bare window", WS_OVERLAPPEDWINDOW, 10, 10, 200, 100, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  if (mode == "--least") SetTimer(nullptr, 0, 500, LeastWork);
+  const UINT_PTR end = SetTimer(nullptr, 0, static_cast<UINT>(seconds) * 1000u, nullptr);
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (msg.message == WM_TIMER && msg.wParam == end && msg.lParam == 0) break;
+    DispatchMessageA(&msg);
+  }
+  DestroyWindow(window);
+  return 0;
+}
