@@ -4,6 +4,7 @@
 #   host-san  the same under AddressSanitizer and UndefinedBehaviorSanitizer
 #   win64     Vantrel.exe with MinGW-w64; the unit tests, the Win32 tests and
 #             the end-to-end tests under Wine
+#   fuzz      libFuzzer over every reader of outside text, a short fixed run
 # Ends with a pass/fail line per level and an overall verdict.
 set -u
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -22,6 +23,10 @@ for preset in "${order[@]}"; do
   fi
 done
 
+# Every reader of outside text, fuzzed for a short fixed number of runs.
+echo "=== fuzz ==="
+if tools/fuzz.sh short; then verdict[fuzz]=PASS; else verdict[fuzz]=FAIL; fi
+
 # Nothing of the Wine runs outlives the tests.
 if [ -d build/win64/wineprefix ]; then
   WINEPREFIX=$PWD/build/win64/wineprefix wineserver -k 2>/dev/null
@@ -32,7 +37,7 @@ pkill -f "Xvfb :${VANTREL_XVFB_DISPLAY:-77} " 2>/dev/null
 echo
 echo "=== Summary ==="
 status=0
-for preset in "${order[@]}"; do
+for preset in "${order[@]}" fuzz; do
   echo "  $preset: ${verdict[$preset]}"
   [ "${verdict[$preset]}" = PASS ] || status=1
 done
