@@ -60,7 +60,9 @@ $run "$bin/driver.exe" wait-window VantrelMain 30
 sleep 5
 pid_of() { pgrep -f "$1" | head -n 1; }
 cpu() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
-private_kb() { awk '/^Private_(Clean|Dirty):/ { s += $2 } END { print s }' "/proc/$1/smaps_rollup"; }
+# Private memory: the pages only this process has written (what Windows
+# counts as private bytes); pages read from files are shared, not counted.
+private_kb() { awk '/^Private_Dirty:/ { s += $2 } END { print s }' "/proc/$1/smaps_rollup"; }
 p_app=$(pid_of "app/Vantrel.exe"); p_least=$(pid_of "idle_baseline.exe --least"); p_bare=$(pid_of "idle_baseline.exe --bare")
 a0=$(cpu "$p_app"); l0=$(cpu "$p_least")
 sleep "$idle"
