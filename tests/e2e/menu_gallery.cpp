@@ -2,23 +2,30 @@
 // the caption markup allows: pictures, checks, default, disabled, titled and
 // raised separators, a text sidebar with breaks, a picture sidebar, a long
 // popup that wraps into columns, system-command glyphs, right-hand texts and
-// colour samples. The tooltip of the highlighted item shows in the title.
+// colour samples, and generated list menus (a list box and a combo box of
+// the window, and every built-in list). The tooltip of the highlighted item
+// shows in the title.
 //
 //   menu_gallery.exe                   the window; its menu bar opens the popups
-//   menu_gallery.exe --open N [--select K] [--flag PATH]
-//       opens popup N (1..5) at a fixed place (80, 80), moves the highlight
-//       down K times with the keyboard, writes PATH when the popup is shown
-//       and closes when PATH.done exists (or after 30 seconds).
+//   menu_gallery.exe --open N [--select K] [--right 1] [--flag PATH]
+//       opens popup N (1..6) at a fixed place (80, 80), moves the highlight
+//       down K times with the keyboard (and, with --right, opens the
+//       highlighted item's submenu), writes PATH when the popup is shown and
+//       closes when PATH.done exists (or after 30 seconds).
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <string_view>
 #include <string>
 #include <vector>
 
 #include "common/text.h"
+#include "menus/model/application_forms.h"
 #include "menus/render/c_tips.h"
+#include "menus/render/list_menus.h"
 #include "menus/render/menu_item_renderer.h"
 #include "menus/render/menu_tooltips.h"
 #include "menus/render/mod_menus.h"
@@ -36,6 +43,12 @@
 #include "platform/win32/menu_fonts_win32.h"
 #include "platform/win32/picture_inspector_win32.h"
 #include "platform/win32/window_hooks_win32.h"
+#include "platform/win32/clock_win32.h"
+#include "platform/win32/colour_dialog_win32.h"
+#include "platform/win32/date_names_win32.h"
+#include "platform/win32/list_controls_win32.h"
+#include "platform/win32/path_probe_win32.h"
+#include "platform/win32/settings_store_win32.h"
 
 namespace {
 
@@ -50,6 +63,7 @@ constexpr int kOpenY = 80;
 struct Options {
   int open = 0;
   int select = 0;
+  bool right = false;
   std::string flag;
 };
 
@@ -141,6 +155,26 @@ HBITMAP MakeSidebarPicture() {
   return bitmap;
 }
 
+// The gallery window as the engine finds its controls: "List1" and "Combo1".
+class GalleryForm final : public ApplicationForms {
+ public:
+  HWND window = nullptr;
+  HWND list = nullptr;
+  HWND combo = nullptr;
+
+  std::size_t FormCount() const override { return window ? 1 : 0; }
+  WindowHandle FormWindow(std::size_t form) const override {
+    return form == 0 ? reinterpret_cast<WindowHandle>(window) : 0;
+  }
+  std::optional<FormControl> Control(std::size_t form, std::string_view name) const override {
+    if (form != 0) return std::nullopt;
+    if (UCase(name) == "LIST1") return FormControl{reinterpret_cast<WindowHandle>(list), 0};
+    if (UCase(name) == "COMBO1") return FormControl{reinterpret_cast<WindowHandle>(combo), 0};
+    return std::nullopt;
+  }
+  std::optional<FormControl> ControlItem(std::size_t, std::string_view, int) const override { return std::nullopt; }
+};
+
 struct Gallery {
   HWND window = nullptr;
   UniqueImageList images;
@@ -206,6 +240,17 @@ HMENU BuildMenus(Gallery& gallery) {
   Append(colours, MF_STRING, 503, "Bleu{gControl:1|LColor:16711680}");
   Append(colours, MF_STRING, 504, "Autre...{gControl:1|LColor:-1}");
   Append(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(colours), "Couleurs");
+
+  // Each item opens a list built anew at every opening.
+  HMENU lists = ::CreatePopupMenu();
+  Append(lists, MF_STRING, 601, "Couleur du texte{lvColors:255:ID:Fore|Tip:Couleur du texte}");
+  Append(lists, MF_STRING, 602, "Liste{LB:List1|Tip:Une ligne de la liste}");
+  Append(lists, MF_STRING, 603, "Combo{CB:Combo1}");
+  Append(lists, MF_STRING, 604, "Mois{lvMonths:0:Group:CYQtr}");
+  Append(lists, MF_STRING, 605, "Jours{lvDays:}");
+  Append(lists, MF_STRING, 606, Ansi("États{lvStates:ca}"));
+  Append(lists, MF_STRING, 607, Ansi("Février 2004{lvMonth:2:Year:2004}"));
+  Append(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(lists), "Listes");
   return bar;
 }
 
@@ -241,6 +286,7 @@ LRESULT CALLBACK GalleryProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       ::SetTimer(window, kWatchTimer, 100, &Watch);
       // Keyboard moves are read by the menu loop from the thread's queue.
       for (int i = 0; i < g_options.select; ++i) ::PostMessageA(window, WM_KEYDOWN, VK_DOWN, 0);
+      if (g_options.right) ::PostMessageA(window, WM_KEYDOWN, VK_RIGHT, 0);
       ::SetForegroundWindow(window);
       ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, kOpenX, kOpenY, 0, window, nullptr);
       return 0;
@@ -267,6 +313,7 @@ Options ReadOptions(int argc, char** argv) {
     const std::string arg = argv[i];
     if (arg == "--open") options.open = std::atoi(argv[++i]);
     else if (arg == "--select") options.select = std::atoi(argv[++i]);
+    else if (arg == "--right") options.right = std::atoi(argv[++i]) != 0;
     else if (arg == "--flag") options.flag = argv[++i];
   }
   return options;
@@ -301,7 +348,8 @@ int Run(int argc, char** argv) {
   Win32MenuAccess menus;
   Win32MenuFontTable fonts;
   Win32GraphicsObjects graphics;
-  modMenus engine{MenuEngineServices{windows, menus, fonts, Win32SystemColours(), &graphics}};
+  GalleryForm form;
+  modMenus engine{MenuEngineServices{windows, menus, fonts, Win32SystemColours(), &graphics, &form}};
   Win32DrawRequestReader requests;
   Win32MenuCanvas canvas{Win32SystemColours()};
   Win32MenuItemPainter painter{Win32SystemColours()};
@@ -313,8 +361,16 @@ int Run(int argc, char** argv) {
   Win32SidebarPainter sidebars;
   Win32FileInformation files;
   Win32VolumeLabels volumes;
+  Win32ListControls listControls;
+  Win32SettingsStore settings;
+  Win32ColourDialog colourDialog;
+  Win32DateNames dateNames;
+  Win32Clock clock;
+  Win32PathProbe paths;
+  ListMenus lists{ListMenuServices{listControls, windows, settings, colourDialog, dateNames, clock,
+                                   Win32SystemColours(), paths, &files}};
   MenuPreparationServices preparationServices{fonts, measure, sidebars, canvas, Win32SystemColours(), inspector,
-                                              &windows, &files, &volumes, nullptr,
+                                              &windows, &files, &volumes, &lists,
                                               [&engine] { return engine.PlatformIndent(); }};
   MenuPopupPreparation preparation{preparationServices};
   engine.SetPreparation(&preparation);
@@ -330,6 +386,23 @@ int Run(int argc, char** argv) {
   gallery.window = ::CreateWindowExA(0, kClass, "Vantrel - galerie", WS_OVERLAPPEDWINDOW, 40, 20, 640, 480, nullptr,
                                      g_bar, ::GetModuleHandleA(nullptr), nullptr);
   if (gallery.window == nullptr) return 1;
+
+  // The controls the "Listes" popup shows as submenus.
+  form.window = gallery.window;
+  form.list = ::CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY, 20, 60, 180, 120,
+                                gallery.window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(701)),
+                                ::GetModuleHandleA(nullptr), nullptr);
+  form.combo = ::CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 220, 60, 180, 160,
+                                 gallery.window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(702)),
+                                 ::GetModuleHandleA(nullptr), nullptr);
+  for (const char* entry : {"Premier", "Second", "Troisième{IMG:i2}", "Quatrième & dernier"}) {
+    ::SendMessageA(form.list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Ansi(entry).c_str()));
+  }
+  ::SendMessageA(form.list, LB_SETCURSEL, 1, 0);
+  for (const char* entry : {"Petit", "Moyen", "Grand"}) {
+    ::SendMessageA(form.combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Ansi(entry).c_str()));
+  }
+  ::SendMessageA(form.combo, CB_SETCURSEL, 2, 0);
 
   cTips tips;
   const HWND window = gallery.window;

@@ -253,6 +253,8 @@ bool cMenuItems::AddItemKey(std::string key, int n) {
   return itemIndex_.emplace(std::move(key), n).second;
 }
 
+bool cMenuItems::RemoveItemKey(std::string_view key) { return itemIndex_.erase(std::string(key)) != 0; }
+
 std::optional<int> cMenuItems::FindPanel(MenuHandle hMenu) const {
   const auto it = panelIndex_.find(MenuPanelKey(hMenu));
   if (it == panelIndex_.end()) return std::nullopt;
@@ -287,6 +289,17 @@ bool cMenuItems::AddDelegate(MenuHandle hMenu, std::unique_ptr<cMenuItems> handl
   if (handler == nullptr || Delegate(hMenu) != nullptr) return false;
   delegates_.emplace_back(MenuDelegateKey(hMenu), std::move(handler));
   return true;
+}
+
+bool cMenuItems::RemoveDelegate(MenuHandle hMenu) {
+  const std::string key = MenuDelegateKey(hMenu);
+  for (auto it = delegates_.begin(); it != delegates_.end(); ++it) {
+    if (it->first == key) {
+      delegates_.erase(it);
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace vantrel

@@ -126,6 +126,8 @@ class cMenuItems final : public PictureSources {
   // A further key for item n (the generated submenu of an item); false when
   // the key is taken or n names no item.
   bool AddItemKey(std::string key, int n);
+  // Takes one key out of the item index (the record stays); false when absent.
+  bool RemoveItemKey(std::string_view key);
 
   int PanelCount() const { return static_cast<int>(panels_.size()) - 1; }
   std::optional<int> FindPanel(MenuHandle hMenu) const;
@@ -139,6 +141,8 @@ class cMenuItems final : public PictureSources {
   // The handler that serves generated popup hMenu; nullptr when none.
   cMenuItems* Delegate(MenuHandle hMenu) const;
   bool AddDelegate(MenuHandle hMenu, std::unique_ptr<cMenuItems> handler);
+  // Ends the handler serving hMenu; false when there is none.
+  bool RemoveDelegate(MenuHandle hMenu);
   std::size_t DelegateCount() const { return delegates_.size(); }
 
  private:

@@ -9,19 +9,26 @@
 #include "common/text.h"
 #include "menus/model/application_forms.h"
 #include "menus/model/popup_preparation.h"
+#include "menus/render/list_menus.h"
 #include "menus/render/menu_item_renderer.h"
 #include "menus/render/menu_tooltips.h"
 #include "menus/render/mod_menus.h"
+#include "platform/win32/clock_win32.h"
+#include "platform/win32/colour_dialog_win32.h"
+#include "platform/win32/date_names_win32.h"
 #include "platform/win32/draw_request_win32.h"
 #include "platform/win32/file_information_win32.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/image_list_win32.h"
 #include "platform/win32/item_painter_win32.h"
+#include "platform/win32/list_controls_win32.h"
 #include "platform/win32/menu_access_win32.h"
 #include "platform/win32/menu_canvas_win32.h"
 #include "platform/win32/menu_fonts_win32.h"
 #include "platform/win32/menu_text_measure_win32.h"
+#include "platform/win32/path_probe_win32.h"
 #include "platform/win32/picture_inspector_win32.h"
+#include "platform/win32/settings_store_win32.h"
 #include "platform/win32/sidebar_painter_win32.h"
 #include "platform/win32/volume_labels_win32.h"
 #include "platform/win32/window_hooks_win32.h"
@@ -68,8 +75,17 @@ struct TrayMenuEngine::Parts {
   Win32SidebarPainter sidebars;
   Win32FileInformation files;
   Win32VolumeLabels volumes;
+  // The list menus any caption of the form may ask for.
+  Win32ListControls listControls;
+  Win32SettingsStore settings;
+  Win32ColourDialog colourDialog;
+  Win32DateNames dateNames;
+  Win32Clock clock;
+  Win32PathProbe paths;
+  ListMenus lists{ListMenuServices{listControls, windows, settings, colourDialog, dateNames, clock,
+                                   Win32SystemColours(), paths, &files}};
   MenuPopupPreparation preparation{MenuPreparationServices{fonts, measure, sidebars, canvas, Win32SystemColours(),
-                                                           inspector, &windows, &files, &volumes, nullptr,
+                                                           inspector, &windows, &files, &volumes, &lists,
                                                            [this] { return engine.PlatformIndent(); }}};
   win32::UniqueBitmap strip, sidebar;
   UniqueImageList images;  // MiniToolBar
