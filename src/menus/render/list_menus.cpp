@@ -382,10 +382,12 @@ bool ListMenus::MenuSelected(cMenuItems& handler, std::int32_t index, MenuHandle
 bool ListMenus::SelectBuiltInEntry(cMenuItems& handler, std::string_view markup, std::string_view key,
                                    std::string v) {
   bool result = true;
-  std::string userId = GetMarkupValue(markup, "lvID:");
-  cTips* callback = cTips::FromAddress(handler.ShowTips());
+  const std::string userId = GetMarkupValue(markup, "lvID:");
+  // Resolved when raising: the colour chooser runs a message loop of its
+  // own, in which the host may let its callback object go.
+  const std::uintptr_t callback = handler.ShowTips();
   auto raise = [&](std::string category, TipValue value) {
-    if (callback != nullptr) callback->RaiseCustomSelection(userId, std::move(category), std::move(value));
+    if (cTips* tips = cTips::FromAddress(callback)) tips->RaiseCustomSelection(userId, std::move(category), std::move(value));
   };
 
   if (key == "LColor:") {
@@ -407,6 +409,8 @@ bool ListMenus::SelectBuiltInEntry(cMenuItems& handler, std::string_view markup,
       } else {
         request.flags = colour_dialog_flag::AnyColor | colour_dialog_flag::FullOpen;
       }
+      // The chooser is modal: a menu prepared meanwhile may replace this
+      // handler's popup and end the handler, which is not touched after it.
       const std::optional<std::int32_t> chosen = s_.colourDialog.ChooseColour(request);
       if (chosen) {
         raise("Color", *chosen);
