@@ -106,6 +106,13 @@ class ControlsWindow {
   HWND combo_ = nullptr;
 };
 
+// A caption binding an item to a control: "Liste{LB:" and the handle.
+std::string Bound(const char* head, HWND control) {
+  std::string caption(head);
+  caption.append(MenuKeyNumber(ControlsWindow::H(control))).append("}");
+  return caption;
+}
+
 // --- The platform parts ------------------------------------------------------
 
 TEST(Win32ListControlsTest, ReadsAndSelectsTheEntriesOfRealControls) {
@@ -284,8 +291,7 @@ TEST_F(RealListMenusTest, ChoosingAListBoxEntrySelectsItAndNotifiesTheParent) {
   ControlsWindow w;
   w.AddEntries({"Rouge", "Vert", "Bleu", "Jaune"}, {"Un", "Deux", "Trois"});
   engine.HookMenus(ControlsWindow::H(w.Parent()), nullptr, nullptr, hook_mode::Window);
-  UniqueMenu popup = PopupWith({"Liste{LB:" + MenuKeyNumber(ControlsWindow::H(w.List())) + "}",
-                                "Combo{CB:" + MenuKeyNumber(ControlsWindow::H(w.Combo())) + "}"});
+  UniqueMenu popup = PopupWith({Bound("Liste{LB:", w.List()), Bound("Combo{CB:", w.Combo())});
 
   // The first item, its submenu, down to the third entry, chosen.
   RunMenu(w.Parent(), popup.Get(), {VK_DOWN, VK_RIGHT, VK_DOWN, VK_DOWN, VK_RETURN});
@@ -316,7 +322,7 @@ TEST_F(RealListMenusTest, ChoosingAnEntryOfAMultipleSelectionListTogglesIt) {
   w.AddEntries({"Rouge", "Vert"}, {});
   ::SendMessageA(w.List(), LB_SETSEL, TRUE, 0);
   engine.HookMenus(ControlsWindow::H(w.Parent()), nullptr, nullptr, hook_mode::Window);
-  UniqueMenu popup = PopupWith({"Liste{LB:" + MenuKeyNumber(ControlsWindow::H(w.List())) + "}"});
+  UniqueMenu popup = PopupWith({Bound("Liste{LB:", w.List())});
   RunMenu(w.Parent(), popup.Get(), {VK_DOWN, VK_RIGHT, VK_RETURN});  // "Rouge", selected: cleared
   RunMenu(w.Parent(), popup.Get(), {VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN});  // "Vert": set
   EXPECT_EQ(::SendMessageA(w.List(), LB_GETSEL, 0, 0), 0);
@@ -338,14 +344,14 @@ TEST_F(RealListMenusTest, ChoosingAColourStoresItAndABuiltInListNeedsNoControl) 
 TEST_F(RealListMenusTest, RebuildingTheListsAtEveryOpeningLeavesNoMenuOrDrawingObjectBehind) {
   ControlsWindow w;
   w.AddEntries({"Rouge", "Vert", "Bleu"}, {"Un", "Deux"});
-  const std::string list = MenuKeyNumber(ControlsWindow::H(w.List()));
-  const std::string combo = MenuKeyNumber(ControlsWindow::H(w.Combo()));
-  UniqueMenu popup = PopupWith({"Couleurs{lvColors:255}", "Liste{LB:" + list + "}", "Combo{CB:" + combo + "}",
-                                "Etats{lvStates:ca}", "Mois{lvMonths:0:Group:CYQtr}", "Jours{lvDays:}",
-                                "Fevrier{lvMonth:2:Year:2004}"});
+  UniqueMenu popup = PopupWith({"Couleurs{lvColors:255}", Bound("Liste{LB:", w.List()), Bound("Combo{CB:", w.Combo()),
+                                "Etats{lvStates:ca}",
+                                "Mois{lvMonths:0:Group:CYQtr}", "Jours{lvDays:}", "Fevrier{lvMonth:2:Year:2004}"});
   constexpr int kLists = 7;
   engine.HookMenus(ControlsWindow::H(w.Parent()), nullptr, nullptr, hook_mode::Window);
-  cMenuItems* handler = engine.HandlerOf(ControlsWindow::H(w.Parent()));
+  std::string key = "h";  // the handler of the parent window
+  key.append(MenuKeyNumber(ControlsWindow::H(w.Parent())));
+  cMenuItems* handler = engine.Handler(key);
   ASSERT_NE(handler, nullptr);
 
   // The first openings settle what the engine keeps (fonts, the records).
