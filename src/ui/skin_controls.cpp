@@ -90,40 +90,56 @@ void SkinPicture::Paint(HDC dc) const {
   DrawSkinBitmap(dc, highlight_ && hoverBitmap_ ? hoverBitmap_ : normal_, bounds_.left, bounds_.top);
 }
 
-int Win32ListBox::Count() const {
-  const LRESULT n = SendMessageA(box_, LB_GETCOUNT, 0, 0);
-  return n == LB_ERR ? 0 : static_cast<int>(n);
+void Win32ListBox::Attach(HWND listBox) {
+  box_ = listBox;
+  entries_.clear();
+  const LRESULT count = SendMessageA(box_, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; count != LB_ERR && i < count; ++i) {
+    const LRESULT length = SendMessageA(box_, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+    std::string text(length > 0 ? static_cast<std::size_t>(length) + 1 : 1, '\0');
+    const LRESULT copied =
+        SendMessageA(box_, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    entries_.push_back(std::move(text));
+  }
 }
+
+int Win32ListBox::Count() const { return static_cast<int>(entries_.size()); }
 
 std::string Win32ListBox::Item(int index) const {
   if (index < 0 || index >= Count()) return {};
-  const LRESULT length = SendMessageA(box_, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (length == LB_ERR || length <= 0) return {};
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const LRESULT copied =
-      SendMessageA(box_, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
-  return text;
+  return entries_[static_cast<std::size_t>(index)];
 }
 
 void Win32ListBox::Add(std::string_view text) {
   const std::string s(text);
-  SendMessageA(box_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
+  // The control's entries stay those kept here: an entry it refuses (no
+  // memory) is not kept either.
+  if (box_ && SendMessageA(box_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str())) < 0) return;
+  entries_.push_back(s);
 }
 
 bool Win32ListBox::Insert(int index, std::string_view text) {
   if (index < 0 || index > Count()) return false;
   const std::string s(text);
   // LB_INSERTSTRING with -1 would append; an index equal to the count appends too.
-  return SendMessageA(box_, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(s.c_str())) >= 0;
+  if (box_ && SendMessageA(box_, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(s.c_str())) < 0)
+    return false;
+  entries_.insert(entries_.begin() + index, s);
+  return true;
 }
 
 bool Win32ListBox::Remove(int index) {
   if (index < 0 || index >= Count()) return false;
-  return SendMessageA(box_, LB_DELETESTRING, static_cast<WPARAM>(index), 0) != LB_ERR;
+  if (box_) SendMessageA(box_, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+  entries_.erase(entries_.begin() + index);
+  return true;
 }
 
-void Win32ListBox::Clear() { SendMessageA(box_, LB_RESETCONTENT, 0, 0); }
+void Win32ListBox::Clear() {
+  if (box_) SendMessageA(box_, LB_RESETCONTENT, 0, 0);
+  entries_.clear();
+}
 
 int Win32ListBox::Selected() const {
   const LRESULT s = SendMessageA(box_, LB_GETCURSEL, 0, 0);

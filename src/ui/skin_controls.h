@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/controls.h"
 
@@ -72,12 +73,15 @@ HBITMAP LoadSkinBitmap(HINSTANCE instance, int id);
 void DrawSkinBitmap(HDC dc, HBITMAP bitmap, int x, int y);
 SIZE BitmapSize(HBITMAP bitmap);
 
-// A list box window as a list of text entries.
+// A list box window as a list of text entries. The entries are kept here
+// too, as the program writes them (the user selects entries but never edits
+// them): reading an entry is then a plain lookup instead of two messages to
+// the control, which the watch does for every window twice a second.
 class Win32ListBox final : public ListControl {
  public:
   Win32ListBox() = default;
-  explicit Win32ListBox(HWND listBox) : box_(listBox) {}
-  void Attach(HWND listBox) { box_ = listBox; }
+  explicit Win32ListBox(HWND listBox) { Attach(listBox); }
+  void Attach(HWND listBox);
   HWND Handle() const { return box_; }
 
   int Count() const override;
@@ -91,6 +95,7 @@ class Win32ListBox final : public ListControl {
 
  private:
   HWND box_ = nullptr;
+  std::vector<std::string> entries_;
 };
 
 // An edit box as a text entry.
