@@ -1,6 +1,7 @@
 // The main window's page switching and the tray menu, timed in this process
 // under the real window manager. Prints "name value unit" lines.
-//   ui_bench.exe
+//   ui_bench.exe        (UI_BENCH_WINDOWS=1: the parts of an opening on the
+//                        Windows page instead of the Options page)
 #include <windows.h>
 
 #include <algorithm>
@@ -75,6 +76,21 @@ int main() {
   std::printf("page_open %.1f ms\n", Median(open));
   std::printf("page_close %.1f ms\n", Median(close));
   std::printf("page_open_repaints %ld count\n", repaints);
+  {
+    // The parts of an opening, each on its own.
+    const bool windowsPage = getenv("UI_BENCH_WINDOWS") != nullptr;
+    if (windowsPage) main.Pages().LabFActive_Click();
+    else main.Pages().LabFOption_Click();
+    main.Pages().Shrink();
+    double t = Now();
+    main.Pages().Pause();
+    std::printf("page_pause %.1f ms\n", Now() - t);
+    t = Now();
+    main.Pages().Grow();
+    std::printf("page_grow %.1f ms\n", Now() - t);
+    if (windowsPage) main.Pages().LabFActive_Click();
+    else main.Pages().LabFOption_Click();
+  }
 
   HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, WatchIdle, nullptr, GetCurrentThreadId());
   std::vector<double> openings;

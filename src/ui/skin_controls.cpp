@@ -28,8 +28,10 @@ void SkinLabel::SetVisible(bool visible) {
   Invalidate();
 }
 
+// Painting is asked for a part of the window at a time (the page animation
+// uncovers one row after another): what lies outside it is not drawn at all.
 void SkinLabel::Paint(HDC dc) const {
-  if (!visible_ || caption_.empty()) return;
+  if (!visible_ || caption_.empty() || !RectVisible(dc, &bounds_)) return;
   win32::SavedDC saved(dc);
   if (font_) SelectObject(dc, font_);
   SetBkMode(dc, TRANSPARENT);
@@ -86,7 +88,7 @@ void SkinPicture::SetHighlighted(bool highlighted) {
 }
 
 void SkinPicture::Paint(HDC dc) const {
-  if (!visible_) return;
+  if (!visible_ || !RectVisible(dc, &bounds_)) return;
   DrawSkinBitmap(dc, highlight_ && hoverBitmap_ ? hoverBitmap_ : normal_, bounds_.left, bounds_.top);
 }
 

@@ -351,7 +351,22 @@ void FrmMain::ShowTabPicture(Page tab, bool visible) {
   if (i >= 0 && i < 3) tabs_[i].SetVisible(visible);
 }
 
-void FrmMain::DoEvents() { PumpPendingMessages(); }
+// The page animation asks for pending events thousands of times in a row.
+// Each question is a round trip to the window server that costs tens of
+// microseconds, so the questions, not the repaints, would set the length of
+// the animation: events are handled at most once per millisecond, and a
+// question within the same millisecond returns at once (what arrives in
+// between is handled by the next one).
+void FrmMain::DoEvents() {
+  static LARGE_INTEGER frequency{};
+  if (frequency.QuadPart == 0) QueryPerformanceFrequency(&frequency);
+  LARGE_INTEGER now{};
+  QueryPerformanceCounter(&now);
+  if (lastEvents_ != 0 && (now.QuadPart - lastEvents_) * 1000 < frequency.QuadPart) return;
+  PumpPendingMessages();
+  QueryPerformanceCounter(&now);
+  lastEvents_ = now.QuadPart;
+}
 
 double FrmMain::ScreenWidthTwips() const { return static_cast<double>(GetSystemMetrics(SM_CXSCREEN)) * kTwipsPerPixel; }
 double FrmMain::ScreenHeightTwips() const {
@@ -399,8 +414,8 @@ void FrmMain::Paint() {
     if (backBitmap_.Valid()) {
       auto memory = win32::UniqueMemoryDC::CompatibleWith(dc);
       win32::Selection selected(memory.Get(), backBitmap_.Get());
-      const SIZE size = BitmapSize(backBitmap_.Get());
-      BitBlt(dc, 0, 0, size.cx, size.cy, memory.Get(), 0, 0, SRCCOPY);
+      const RECT& r = ps.rcPaint;
+      BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, memory.Get(), r.left, r.top, SRCCOPY);
     }
     for (const SkinPicture& tab : tabs_) tab.Paint(dc);
     btnAide_.Paint(dc);
@@ -420,7 +435,8 @@ void FrmMain::PaintPage(HWND page) {
     win32::SavedDC saved(dc);
     auto memory = win32::UniqueMemoryDC::CompatibleWith(dc);
     win32::Selection selected(memory.Get(), pageBitmaps_[i].Get());
-    BitBlt(dc, 0, 0, kPageWidth, kPageHeight, memory.Get(), 0, 0, SRCCOPY);
+    const RECT& r = ps.rcPaint;
+    BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, memory.Get(), r.left, r.top, SRCCOPY);
   }
   if (page == frames_[FrameIndex(Page::Windows)]) Entete2.Paint(dc);
   if (page == frames_[FrameIndex(Page::Help)]) helpTitle_.Paint(dc);

@@ -216,6 +216,7 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   double leftTwips_ = 0, topTwips_ = 0;
   int heightPixels_ = 0;
   long heightRepaints_ = 0;
+  long long lastEvents_ = 0;  // when DoEvents last handled events (performance counter)
   bool dragging_ = false;
   POINT dragFrom_{};  // twips within the window
   Hit pressed_ = Hit::Other;
