@@ -98,6 +98,17 @@ pair "browser test, 100 titles" BM_BrowserTest BM_BrowserTestBaseline
 pair "GetMarkupValue" BM_GetMarkupValue BM_MarkupBaseline
 pair "scan of 1000 listed windows (fake desktop)" BM_ScanWithReconciliation BM_ScanWalkBaseline
 
+echo "== soak"
+$run "$bin/soak.exe" ${VANTREL_SOAK:-10000 1000 200} | tr -d '\r' | tee "$work/soak.txt"
+soak() { awk -v k="$1" '$1 == k { print $2 " -> " $4 " " $5 }' "$work/soak.txt"; }
+soakv() { awk -v k="$1" '$1 == k { print $2 }' "$work/soak.txt"; }
+row "soak: $(soakv scans) scans with windows coming and going" "$(soakv soak)" "" "" \
+  "GDI $(soak scan_gdi_objects); handles $(soak scan_kernel_handles); private KiB $(soak scan_private_kib)"
+row "soak: kill log lines / close requests received" "$(soakv kill_log_lines)" "$(soakv close_requests_received)" "" \
+  "missing $(soakv lines_missing), garbled $(soakv lines_garbled)"
+row "soak: $(soakv menu_openings) tray menus, $(soakv page_switches) page switches" "" "" "" \
+  "GDI $(soak window_gdi_objects); windows $(soak window_windows)"
+
 echo
 echo "Vantrel benchmarks on $(uname -n), $(nproc) cores, $(date -u +%Y-%m-%d)"
 printf '%-44s %14s %14s %8s %s\n' "measure" "value" "baseline" "ratio" "note"

@@ -5,6 +5,9 @@
 //   victim.exe --log FILE --mix N     N windows in the mix of a real desktop:
 //       four in five hidden, a tenth of the visible ones browser windows
 //       (800 x 600, larger than any rule of the benchmarks)
+//   victim.exe --log FILE --churn SECONDS  windows that come and go for that
+//       long: small browser pop-ups, "Target - Mozilla", disabled "Setup",
+//       plain ones; some live a few milliseconds only
 //   victim.exe --log FILE --latency N  N small browser pop-ups, one at a
 //       time: each is shown and the time until its close request arrives
 //       is logged as "LATENCY i milliseconds"
@@ -38,6 +41,40 @@ int latencyCount = 0;  // pop-ups still to show in --latency mode
 int latencyIndex = 0;
 LARGE_INTEGER shownAt{};
 void ShowNextPopup();
+int churnSeconds = 0;
+unsigned churnState = 12345;
+unsigned ChurnRandom() {
+  churnState = churnState * 1103515245u + 12345u;
+  return (churnState >> 16) & 0x7FFF;
+}
+// One step of the churn: a new window of some kind, and maybe the end of an
+// old one (closed by its own program, not by a close request).
+void CALLBACK ChurnStep(HWND, UINT, UINT_PTR, DWORD) {
+  Victim v;
+  const unsigned kind = ChurnRandom() % 4;
+  const unsigned n = static_cast<unsigned>(victims.size());
+  v.title = kind == 0 ? "Pop " + std::to_string(n) + " - Mozilla" : kind == 1 ? std::string("Target - Mozilla")
+          : kind == 2 ? std::string("Setup") : "Plain " + std::to_string(n);
+  v.width = kind == 0 ? 300 : 700;
+  v.height = kind == 0 ? 200 : 500;
+  v.disabled = kind == 2;
+  v.window = CreateWindowExA(0, "VantrelVictim", v.title.c_str(), WS_OVERLAPPEDWINDOW, 40 + static_cast<int>(n % 300),
+                             60, v.width, v.height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  if (!v.window) return;
+  if (v.disabled) EnableWindow(v.window, FALSE);
+  ShowWindow(v.window, SW_SHOWNOACTIVATE);
+  victims.push_back(v);
+  ++open;
+  // Now and then a window of the churn goes away by itself.
+  if (ChurnRandom() % 3 == 0) {
+    Victim& old = victims[ChurnRandom() % victims.size()];
+    if (old.window) {
+      DestroyWindow(old.window);
+      old.window = nullptr;
+      --open;
+    }
+  }
+}
 void CALLBACK NextPopupTimer(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
   ShowNextPopup();
@@ -139,6 +176,9 @@ int main(int argc, char** argv) {
       seconds = std::atoi(argv[++i]);
     } else if (arg == "--mix" && i + 1 < argc) {
       AddDesktopMix(std::atoi(argv[++i]));
+    } else if (arg == "--churn" && i + 1 < argc) {
+      churnSeconds = std::atoi(argv[++i]);
+      seconds = churnSeconds;
     } else if (arg == "--latency" && i + 1 < argc) {
       latencyCount = std::atoi(argv[++i]);
     } else {
@@ -168,6 +208,10 @@ int main(int argc, char** argv) {
   if (latencyCount > 0) {
     ++open;  // the loop below runs until the last pop-up has closed
     ShowNextPopup();
+  }
+  if (churnSeconds > 0) {
+    ++open;  // the churn runs until its time is over
+    SetTimer(nullptr, 0, 15, ChurnStep);
   }
 
   const UINT_PTR end = SetTimer(nullptr, 0, static_cast<UINT>(seconds) * 1000u, nullptr);
