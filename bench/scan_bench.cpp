@@ -7,6 +7,8 @@
 //   scan_bench.exe [N ...]     prints one line per N: times and ratio
 #include <windows.h>
 
+#include "timing.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -21,18 +23,8 @@
 
 namespace {
 
-double Now() {
-  static LARGE_INTEGER frequency{};
-  if (frequency.QuadPart == 0) QueryPerformanceFrequency(&frequency);
-  LARGE_INTEGER t{};
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty() ? 0 : v[v.size() / 2];
-}
+using vantrel::bench::Median;
+using vantrel::bench::Now;
 
 BOOL CALLBACK Collect(HWND w, LPARAM p) {
   reinterpret_cast<std::vector<HWND>*>(p)->push_back(w);

@@ -4,6 +4,8 @@
 //                        Windows page instead of the Options page)
 #include <windows.h>
 
+#include "timing.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -13,18 +15,8 @@
 
 namespace {
 
-double Now() {
-  static LARGE_INTEGER frequency{};
-  if (frequency.QuadPart == 0) QueryPerformanceFrequency(&frequency);
-  LARGE_INTEGER t{};
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty() ? 0 : v[v.size() / 2];
-}
+using vantrel::bench::Median;
+using vantrel::bench::Now;
 
 std::string TempFolder() {
   char temp[MAX_PATH];
@@ -36,7 +28,6 @@ std::string TempFolder() {
 
 // The menu is drawn and waiting when its loop first goes idle: the time of
 // that moment closes the measure, and the menu is closed.
-HWND g_menuOwner = nullptr;
 double g_idleAt = 0;
 LRESULT CALLBACK WatchIdle(int code, WPARAM wParam, LPARAM lParam) {
   const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);

@@ -5,34 +5,7 @@
 #   main_window.sh BIN_DIR PREFIX OUT_DIR
 set -u
 bin=$1 prefix=$2 out=$3
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-run="$here/../../tools/wine-run.sh --prefix $prefix"
-# The driver writes Windows line ends.
-drive() {
-  $run "$bin/driver.exe" "$@" | tr -d "\r"
-  return "${PIPESTATUS[0]}"
-}
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/vantrel-main.XXXXXX")
-mkdir -p "$out"
-cleanup() {
-  [ -n "${vantrel_pid:-}" ] && kill "$vantrel_pid" 2>/dev/null
-  wait 2>/dev/null
-  drive reset-settings >/dev/null 2>&1
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-shot() {
-  sleep 0.5
-  DISPLAY=${DISPLAY:-:${VANTREL_XVFB_DISPLAY:-77}} import -window root "$out/$1.png" 2>/dev/null ||
-    echo "note: no screenshot $1"
-}
-height() { drive rect VantrelMain | awk '{print $4 - $2}'; }
-wait_height() {
-  for _ in $(seq 1 100); do [ "$(height)" = "$1" ] && return 0; sleep 0.2; done
-  fail "$2 (window height $(height), expected $1)"
-}
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 cp "$bin/Vantrel.exe" "$work/"
 drive reset-settings

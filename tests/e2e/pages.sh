@@ -5,40 +5,8 @@
 #   pages.sh BIN_DIR PREFIX OUT_DIR
 set -u
 bin=$1 prefix=$2 out=$3
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-run="$here/../../tools/wine-run.sh --prefix $prefix"
-winpath() { echo "Z:$(echo "$1" | tr / '\\')"; }
-# The driver writes Windows line ends.
-drive() {
-  $run "$bin/driver.exe" "$@" | tr -d "\r"
-  return "${PIPESTATUS[0]}"
-}
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/vantrel-pages.XXXXXX")
-mkdir -p "$out"
-cleanup() {
-  [ -n "${vantrel_pid:-}" ] && kill "$vantrel_pid" 2>/dev/null
-  [ -n "${victim_pid:-}" ] && kill "$victim_pid" 2>/dev/null
-  wait 2>/dev/null
-  drive reset-settings >/dev/null 2>&1
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-display=${DISPLAY:-:${VANTREL_XVFB_DISPLAY:-77}}
-shot() { sleep 0.5; DISPLAY=$display import -window root "$out/$1.png" 2>/dev/null || echo "note: no screenshot $1"; }
-height() { drive rect VantrelMain | awk '{print $4 - $2}'; }
-wait_height() {
-  for _ in $(seq 1 100); do [ "$(height)" = "$1" ] && return 0; sleep 0.2; done
-  fail "$2 (window height $(height), expected $1)"
-}
-setting_is() { test "$(drive setting "$1")" = "$2"; }
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 log_lines_are() { test "$(grep -c . "$work/logkill.txt")" = "$1"; }
-wait_for() {  # wait_for SECONDS COMMAND...: polls until the command succeeds
-  local seconds=$1; shift
-  for _ in $(seq 1 $((seconds * 5))); do "$@" && return 0; sleep 0.2; done
-  return 1
-}
 start() {
   $run "$work/Vantrel.exe" & vantrel_pid=$!
   drive wait-window VantrelMain 30 || fail "the main window did not appear"
