@@ -105,6 +105,10 @@ HANDLE StartChurn(const std::string& log, int seconds) {
 void SoakScans(const std::string& folder, int scans) {
   using namespace vantrel;
   const std::string churnLog = folder + "\\churn.log";
+  // Process numbers come round again under Wine: a log of an earlier run
+  // must not count for this one.
+  DeleteFileA((folder + "\\logkill.txt").c_str());
+  DeleteFileA(churnLog.c_str());
   HANDLE churn = StartChurn(churnLog, 3600);
   if (!churn) {
     std::printf("churn did not start\n");

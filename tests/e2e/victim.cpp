@@ -43,6 +43,7 @@ LARGE_INTEGER shownAt{};
 void ShowNextPopup();
 int churnSeconds = 0;
 unsigned churnState = 12345;
+std::size_t churnOldest = 0;  // the first churn window that may still be open
 unsigned ChurnRandom() {
   churnState = churnState * 1103515245u + 12345u;
   return (churnState >> 16) & 0x7FFF;
@@ -65,7 +66,10 @@ void CALLBACK ChurnStep(HWND, UINT, UINT_PTR, DWORD) {
   ShowWindow(v.window, SW_SHOWNOACTIVATE);
   victims.push_back(v);
   ++open;
-  // Now and then a window of the churn goes away by itself.
+  // Now and then a window of the churn goes away by itself, and the oldest
+  // go when there are more than a desktop holds, so the scans keep finding
+  // windows that appear and vanish without their number growing.
+  constexpr int kMostWindows = 60;
   if (ChurnRandom() % 3 == 0) {
     Victim& old = victims[ChurnRandom() % victims.size()];
     if (old.window) {
@@ -73,6 +77,12 @@ void CALLBACK ChurnStep(HWND, UINT, UINT_PTR, DWORD) {
       old.window = nullptr;
       --open;
     }
+  }
+  for (std::size_t i = churnOldest; open - 1 > kMostWindows && i < victims.size(); ++i, ++churnOldest) {
+    if (!victims[i].window) continue;
+    DestroyWindow(victims[i].window);
+    victims[i].window = nullptr;
+    --open;
   }
 }
 void CALLBACK NextPopupTimer(HWND, UINT, UINT_PTR id, DWORD) {
