@@ -25,30 +25,10 @@
 #include "common/text.h"
 #include "menus/model/application_forms.h"
 #include "menus/render/c_tips.h"
-#include "menus/render/list_menus.h"
-#include "menus/render/menu_item_renderer.h"
-#include "menus/render/menu_tooltips.h"
 #include "menus/render/mod_menus.h"
-#include "menus/model/popup_preparation.h"
-#include "platform/win32/menu_text_measure_win32.h"
-#include "platform/win32/sidebar_painter_win32.h"
-#include "platform/win32/volume_labels_win32.h"
-#include "platform/win32/file_information_win32.h"
-#include "platform/win32/draw_request_win32.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/image_list_win32.h"
-#include "platform/win32/item_painter_win32.h"
-#include "platform/win32/menu_access_win32.h"
-#include "platform/win32/menu_canvas_win32.h"
-#include "platform/win32/menu_fonts_win32.h"
-#include "platform/win32/picture_inspector_win32.h"
-#include "platform/win32/window_hooks_win32.h"
-#include "platform/win32/clock_win32.h"
-#include "platform/win32/colour_dialog_win32.h"
-#include "platform/win32/date_names_win32.h"
-#include "platform/win32/list_controls_win32.h"
-#include "platform/win32/path_probe_win32.h"
-#include "platform/win32/settings_store_win32.h"
+#include "ui/win32_menu_engine.h"
 
 namespace {
 
@@ -344,43 +324,9 @@ int Run(int argc, char** argv) {
   Win32ImageListPictures pictures(gallery.images.Get());
 
   // The engine with the Win32 services, drawing its items and raising tips.
-  Win32WindowHooks windows;
-  Win32MenuAccess menus;
-  Win32MenuFontTable fonts;
-  Win32GraphicsObjects graphics;
   GalleryForm form;
-  modMenus engine{MenuEngineServices{windows, menus, fonts, Win32SystemColours(), &graphics, &form}};
-  Win32DrawRequestReader requests;
-  Win32MenuCanvas canvas{Win32SystemColours()};
-  Win32MenuItemPainter painter{Win32SystemColours()};
-  Win32PictureInspector inspector;
-  MenuItemRenderer renderer{
-      MenuItemRendererServices{engine, requests, canvas, fonts, Win32SystemColours(), painter, inspector}};
-  MenuTooltips tooltips{engine, menus};
-  Win32MenuTextMeasure measure;
-  Win32SidebarPainter sidebars;
-  Win32FileInformation files;
-  Win32VolumeLabels volumes;
-  Win32ListControls listControls;
-  Win32SettingsStore settings;
-  Win32ColourDialog colourDialog;
-  Win32DateNames dateNames;
-  Win32Clock clock;
-  Win32PathProbe paths;
-  ListMenus lists{ListMenuServices{listControls, windows, settings, colourDialog, dateNames, clock,
-                                   Win32SystemColours(), paths, &files}};
-  MenuPreparationServices preparationServices{fonts, measure, sidebars, canvas, Win32SystemColours(), inspector,
-                                              &windows, &files, &volumes, &lists,
-                                              [&engine] { return engine.PlatformIndent(); }};
-  MenuPopupPreparation preparation{preparationServices};
-  engine.SetPreparation(&preparation);
-  engine.SetEngineResources(&preparation);
-  engine.SetItemDrawing(&renderer);
-  engine.SetTipEvents(&tooltips);
-  engine.SetHighlightDisabled(true);
-  engine.SetGradientSelection(true);
-  engine.SetItalicSelection(false);
-  engine.SetIconEffects(true);
+  Win32MenuEngine menuEngine(&form);
+  modMenus& engine = menuEngine.Engine();
 
   g_bar = BuildMenus(gallery);
   gallery.window = ::CreateWindowExA(0, kClass, "Vantrel - galerie", WS_OVERLAPPEDWINDOW, 40, 20, 640, 480, nullptr,

@@ -8,31 +8,11 @@
 #include "assets/resource_ids.h"
 #include "common/text.h"
 #include "menus/model/application_forms.h"
-#include "menus/model/popup_preparation.h"
-#include "menus/render/list_menus.h"
-#include "menus/render/menu_item_renderer.h"
-#include "menus/render/menu_tooltips.h"
 #include "menus/render/mod_menus.h"
-#include "platform/win32/clock_win32.h"
-#include "platform/win32/colour_dialog_win32.h"
-#include "platform/win32/date_names_win32.h"
-#include "platform/win32/draw_request_win32.h"
-#include "platform/win32/file_information_win32.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/image_list_win32.h"
-#include "platform/win32/item_painter_win32.h"
-#include "platform/win32/list_controls_win32.h"
-#include "platform/win32/menu_access_win32.h"
-#include "platform/win32/menu_canvas_win32.h"
-#include "platform/win32/menu_fonts_win32.h"
-#include "platform/win32/menu_text_measure_win32.h"
-#include "platform/win32/path_probe_win32.h"
-#include "platform/win32/picture_inspector_win32.h"
-#include "platform/win32/settings_store_win32.h"
-#include "platform/win32/sidebar_painter_win32.h"
-#include "platform/win32/volume_labels_win32.h"
-#include "platform/win32/window_hooks_win32.h"
 #include "ui/skin_controls.h"
+#include "ui/win32_menu_engine.h"
 
 namespace vantrel {
 namespace {
@@ -58,35 +38,8 @@ class TrayForm final : public ApplicationForms {
 }  // namespace
 
 struct TrayMenuEngine::Parts {
-  Win32WindowHooks windows;
-  Win32MenuAccess menus;
-  Win32MenuFontTable fonts;
-  Win32GraphicsObjects graphics;
   TrayForm form;
-  modMenus engine{MenuEngineServices{windows, menus, fonts, Win32SystemColours(), &graphics, &form}};
-  Win32DrawRequestReader requests;
-  Win32MenuCanvas canvas{Win32SystemColours()};
-  Win32MenuItemPainter painter{Win32SystemColours()};
-  Win32PictureInspector inspector;
-  MenuItemRenderer renderer{
-      MenuItemRendererServices{engine, requests, canvas, fonts, Win32SystemColours(), painter, inspector}};
-  MenuTooltips tooltips{engine, menus};
-  Win32MenuTextMeasure measure;
-  Win32SidebarPainter sidebars;
-  Win32FileInformation files;
-  Win32VolumeLabels volumes;
-  // The list menus any caption of the form may ask for.
-  Win32ListControls listControls;
-  Win32SettingsStore settings;
-  Win32ColourDialog colourDialog;
-  Win32DateNames dateNames;
-  Win32Clock clock;
-  Win32PathProbe paths;
-  ListMenus lists{ListMenuServices{listControls, windows, settings, colourDialog, dateNames, clock,
-                                   Win32SystemColours(), paths, &files}};
-  MenuPopupPreparation preparation{MenuPreparationServices{fonts, measure, sidebars, canvas, Win32SystemColours(),
-                                                           inspector, &windows, &files, &volumes, &lists,
-                                                           [this] { return engine.PlatformIndent(); }}};
+  Win32MenuEngine menus{&form};
   win32::UniqueBitmap strip, sidebar;
   UniqueImageList images;  // MiniToolBar
   std::unique_ptr<Win32ImageListPictures> pictures;
@@ -108,17 +61,9 @@ bool TrayMenuEngine::Hook(HWND form, HINSTANCE instance) {
   p.form.window = form;
   p.form.sidebar = p.sidebar.Get();
 
-  p.engine.SetPreparation(&p.preparation);
-  p.engine.SetEngineResources(&p.preparation);
-  p.engine.SetItemDrawing(&p.renderer);
-  p.engine.SetTipEvents(&p.tooltips);
-  p.engine.SetHighlightDisabled(true);
-  p.engine.SetGradientSelection(true);
-  p.engine.SetItalicSelection(false);
-  p.engine.SetIconEffects(true);
   // No tooltip object: nothing registers one on the tray form.
   try {
-    p.engine.HookMenus(reinterpret_cast<WindowHandle>(form), p.pictures.get(), nullptr, hook_mode::Window);
+    p.menus.Engine().HookMenus(reinterpret_cast<WindowHandle>(form), p.pictures.get(), nullptr, hook_mode::Window);
   } catch (...) {
     return false;
   }
@@ -129,7 +74,7 @@ bool TrayMenuEngine::Hook(HWND form, HINSTANCE instance) {
 void TrayMenuEngine::Unhook() {
   if (!parts_ || !parts_->hooked) return;
   try {
-    parts_->engine.UnhookMenus(reinterpret_cast<WindowHandle>(parts_->hooked));
+    parts_->menus.Engine().UnhookMenus(reinterpret_cast<WindowHandle>(parts_->hooked));
   } catch (...) {
   }
   parts_->hooked = nullptr;
