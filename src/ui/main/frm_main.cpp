@@ -9,6 +9,7 @@
 #include "assets/resource_ids.h"
 #include "common/text.h"
 #include "store/kill_log.h"
+#include "ui/control_subclass.h"
 
 namespace vantrel {
 namespace {
@@ -193,7 +194,7 @@ void FrmMain::CreateControls(HINSTANCE instance) {
   List2.Attach(list2);
   for (HWND child : {addWin, list2}) {
     SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    SetWindowSubclass(child, ControlSubclass, 1, reinterpret_cast<DWORD_PTR>(this));
+    AttachControlFilter(child, FilterControl, this);
   }
 
   for (int i = 0; i < 4; ++i) {
@@ -555,6 +556,8 @@ LRESULT CALLBACK FrmMain::PageProc(HWND window, UINT message, WPARAM wParam, LPA
         return 0;
       case WM_ERASEBKGND:
         return 1;
+      case WM_NCPAINT:
+        return 0;  // a page has no border
       case WM_LBUTTONDOWN:
       case WM_LBUTTONUP:
       case WM_MOUSEMOVE:
@@ -623,6 +626,11 @@ LRESULT FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_ERASEBKGND:
       return 1;
+    case WM_NCPAINT:
+      // A borderless window has no frame to paint. The default handling
+      // also tells the shell's taskbar (Wine's, at least) to lay its buttons
+      // out anew, which every step of the page animation would pay for.
+      return 0;
     case WM_MOUSEMOVE:
       OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return 0;

@@ -146,8 +146,7 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   bool OnPageSetCursor(int page, HWND over);
   void OnChildCommand(HWND control, UINT code);
   HBRUSH PageBackBrush(int page, HWND control);
-  static LRESULT CALLBACK ControlSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                          DWORD_PTR self);
+  static bool FilterControl(void* self, HWND control, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   bool OnControlMessage(HWND control, UINT message, WPARAM wParam);
   HWND MakeChild(int page, const char* cls, DWORD style, RECT r, const char* text = "", DWORD exStyle = 0);
   void SetTitleColumnWidth(int twips);

@@ -6,13 +6,13 @@
 
 #include "assets/resource_ids.h"
 #include "store/settings.h"
+#include "ui/control_subclass.h"
 #include "ui/tray/frm_pop.h"
 
 namespace vantrel {
 namespace {
 
 constexpr const char* kFrameClassName = "VantrelHelpFrame";
-constexpr UINT_PTR kBoxSubclassId = 1;
 
 COLORREF Colour(unsigned value) { return static_cast<COLORREF>(value & 0x00FFFFFFu); }
 
@@ -82,7 +82,7 @@ bool HelpPage::Create(HWND parent, RECT area, HINSTANCE instance) {
   box_ = CreateWindowExA(0, RICHEDIT_CLASSA, "", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY,
                          HelpPixels(kHelpBoxLeftTwips), boxTopPixels_, HelpPixels(kHelpBoxWidthTwips),
                          HelpPixels(kHelpBoxHeightTwips), frame_, nullptr, instance, nullptr);
-  if (!box_ || !SetWindowSubclass(box_, BoxProc, kBoxSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+  if (!box_ || !AttachControlFilter(box_, FilterBox, this)) {
     Destroy();
     return false;
   }
@@ -92,7 +92,7 @@ bool HelpPage::Create(HWND parent, RECT area, HINSTANCE instance) {
 
 void HelpPage::Destroy() {
   if (box_) {
-    RemoveWindowSubclass(box_, BoxProc, kBoxSubclassId);
+    DetachControlFilter(box_);
     box_ = nullptr;
   }
   if (frame_) {
@@ -214,16 +214,13 @@ LRESULT CALLBACK HelpPage::FrameProc(HWND window, UINT message, WPARAM wParam, L
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK HelpPage::BoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-  auto* self = reinterpret_cast<HelpPage*>(data);
-  try {
-    // The text is read, never edited or selected: the box's own mouse
-    // handling (caret, selection, focus) is replaced by the page's clicks.
-    if (self && self->OnMouse(message, HelpTarget::Text)) return message == WM_SETCURSOR ? TRUE : 0;
-  } catch (...) {
-  }
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(window, BoxProc, kBoxSubclassId);
-  return DefSubclassProc(window, message, wParam, lParam);
+bool HelpPage::FilterBox(void* data, HWND, UINT message, WPARAM, LPARAM, LRESULT& result) {
+  auto* self = static_cast<HelpPage*>(data);
+  // The text is read, never edited or selected: the box's own mouse handling
+  // (caret, selection, focus) is replaced by the page's clicks.
+  if (!self || !self->OnMouse(message, HelpTarget::Text)) return false;
+  result = message == WM_SETCURSOR ? TRUE : 0;
+  return true;
 }
 
 }  // namespace vantrel

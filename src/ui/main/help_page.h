@@ -55,8 +55,7 @@ class HelpPage {
 
  private:
   static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK BoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                  DWORD_PTR self);
+  static bool FilterBox(void* self, HWND box, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   // Left-button messages of either window; true when handled.
   bool OnMouse(UINT message, HelpTarget target);
   void Run(HelpAction action);

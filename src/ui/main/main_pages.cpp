@@ -6,6 +6,7 @@
 
 #include "assets/resource_ids.h"
 #include "common/text.h"
+#include "ui/control_subclass.h"
 #include "ui/main/frm_main.h"
 #include "ui/sound/frm_son.h"
 
@@ -31,7 +32,7 @@ HWND FrmMain::MakeChild(int page, const char* cls, DWORD style, RECT r, const ch
   HWND child = CreateWindowExA(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
                                r.bottom - r.top, parent, nullptr, instance_, nullptr);
   SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont_.Get()), FALSE);
-  SetWindowSubclass(child, ControlSubclass, 1, reinterpret_cast<DWORD_PTR>(this));
+  AttachControlFilter(child, FilterControl, this);
   return child;
 }
 
@@ -249,16 +250,10 @@ bool FrmMain::OnControlMessage(HWND control, UINT message, WPARAM wParam) {
   return false;
 }
 
-LRESULT CALLBACK FrmMain::ControlSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                          DWORD_PTR selfData) {
-  auto* self = reinterpret_cast<FrmMain*>(selfData);
-  try {
-    if (self && self->window_ && self->OnControlMessage(window, message, wParam)) return 0;
-  } catch (...) {
-    // A key or click on a control never takes the program down.
-  }
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(window, ControlSubclass, 1);
-  return DefSubclassProc(window, message, wParam, lParam);
+bool FrmMain::FilterControl(void* selfData, HWND control, UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+  auto* self = static_cast<FrmMain*>(selfData);
+  result = 0;
+  return self && self->window_ && self->OnControlMessage(control, message, wParam);
 }
 
 void FrmMain::OpenSoundDialog() {
