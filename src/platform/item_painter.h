@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/menu_canvas.h"
+#include "platform/picture_inspector.h"
 #include "platform/picture_list.h"
 
 namespace vantrel {
@@ -40,6 +41,14 @@ struct SilhouettePass {
   friend bool operator==(const SilhouettePass&, const SilhouettePass&) = default;
 };
 
+// A picture handle as the drawing knows it: a bitmap or an icon, and its own
+// size (a bitmap's, or an icon's colour bitmap's).
+struct PictureToDraw {
+  PictureHandle handle = 0;
+  bool isIcon = false;
+  PictureSize size;
+};
+
 class MenuItemPainter {
  public:
   virtual ~MenuItemPainter() = default;
@@ -66,11 +75,11 @@ class MenuItemPainter {
   // Draws a picture at (x, y) in cx x cy: an icon normally; a bitmap scaled
   // to that size, copied with its background (opaque) or without the colour
   // of its top-left pixel.
-  virtual void DrawPicture(DeviceContext dc, PictureHandle picture, bool isIcon, int x, int y, int cx, int cy,
+  virtual void DrawPicture(DeviceContext dc, const PictureToDraw& picture, int x, int y, int cx, int cy,
                            bool opaque) = 0;
   // The picture's shape, as drawn by DrawPicture on white, painted by each
   // pass in turn.
-  virtual void DrawSilhouette(DeviceContext dc, PictureHandle picture, bool isIcon, int x, int y, int cx, int cy,
+  virtual void DrawSilhouette(DeviceContext dc, const PictureToDraw& picture, int x, int y, int cx, int cy,
                               bool opaque, const std::array<SilhouettePass, 2>& passes) = 0;
 };
 

@@ -142,15 +142,15 @@ class RecordingItemPainter final : public MenuItemPainter {
     return it == fileIcons.end() ? 0 : it->second;
   }
   void DestroyFileIcon(PictureHandle icon) override { log_.Add("DestroyIcon " + std::to_string(icon)); }
-  void DrawPicture(DeviceContext, PictureHandle picture, bool isIcon, int x, int y, int cx, int cy,
-                   bool opaque) override {
-    log_.Add("Picture " + std::to_string(picture) + (isIcon ? " icon " : " bitmap ") + std::to_string(x) + "," +
+  void DrawPicture(DeviceContext, const PictureToDraw& picture, int x, int y, int cx, int cy, bool opaque) override {
+    log_.Add("Picture " + std::to_string(picture.handle) + (picture.isIcon ? " icon " : " bitmap ") +
+             std::to_string(x) + "," +
              std::to_string(y) + " " + std::to_string(cx) + "," + std::to_string(cy) +
              (opaque ? " opaque" : " transparent"));
   }
-  void DrawSilhouette(DeviceContext, PictureHandle picture, bool isIcon, int x, int y, int cx, int cy, bool,
+  void DrawSilhouette(DeviceContext, const PictureToDraw& picture, int x, int y, int cx, int cy, bool,
                       const std::array<SilhouettePass, 2>& passes) override {
-    std::string line = "Silhouette " + std::to_string(picture) + (isIcon ? " icon " : " bitmap ") +
+    std::string line = "Silhouette " + std::to_string(picture.handle) + (picture.isIcon ? " icon " : " bitmap ") +
                        std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(cx) + "," +
                        std::to_string(cy);
     for (const SilhouettePass& pass : passes) {

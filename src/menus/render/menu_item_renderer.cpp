@@ -422,24 +422,25 @@ bool MenuItemRenderer::DrawItemImage(DeviceContext dc, std::string_view imageRef
   const FileIconHold hold(s_.painter, fileIcon);
   if (handle == 0) return false;
 
-  bool isIcon = false;
-  if (s_.pictures.BitmapSize(handle)) {
-    isIcon = false;
-  } else if (s_.pictures.IconColourSize(handle)) {
-    isIcon = true;
+  PictureToDraw picture{handle, false, {}};
+  if (const auto bitmap = s_.pictures.BitmapSize(handle)) {
+    picture.size = *bitmap;
+  } else if (const auto icon = s_.pictures.IconColourSize(handle)) {
+    picture.isIcon = true;
+    picture.size = *icon;
   } else {
     return false;
   }
 
   if (!silhouette) {
-    s_.painter.DrawPicture(dc, handle, isIcon, rect.left + dx, rect.top + dy, cx, cy, opaque);
+    s_.painter.DrawPicture(dc, picture, rect.left + dx, rect.top + dy, cx, cy, opaque);
   } else if (silhouetteLight) {
     // The embossed disabled look.
-    s_.painter.DrawSilhouette(dc, handle, isIcon, rect.left, rect.top, cx, cy, opaque,
+    s_.painter.DrawSilhouette(dc, picture, rect.left, rect.top, cx, cy, opaque,
                               {SilhouettePass{1, 1, Colour(item_colour::ButtonHighlight)},
                                SilhouettePass{0, 0, Colour(item_colour::ButtonShadow)}});
   } else {
-    s_.painter.DrawSilhouette(dc, handle, isIcon, rect.left, rect.top, cx, cy, opaque,
+    s_.painter.DrawSilhouette(dc, picture, rect.left, rect.top, cx, cy, opaque,
                               {SilhouettePass{1, 1, Colour(item_colour::ButtonShadow)},
                                SilhouettePass{0, 0, std::nullopt}});
   }

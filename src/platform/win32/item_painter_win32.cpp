@@ -87,16 +87,25 @@ void Win32MenuItemPainter::DestroyFileIcon(PictureHandle icon) {
   if (icon != 0) ::DestroyIcon(FromNumber<HICON>(icon));
 }
 
-void Win32MenuItemPainter::DrawPicture(DeviceContext dc, PictureHandle picture, bool isIcon, int x, int y, int cx,
-                                       int cy, bool opaque) {
-  if (dc == 0 || picture == 0 || cx <= 0 || cy <= 0) return;
-  if (isIcon) {
-    const UniqueIcon copy(static_cast<HICON>(::CopyImage(FromNumber<HICON>(picture), IMAGE_ICON, cx, cy, 0)));
+void Win32MenuItemPainter::DrawPicture(DeviceContext dc, const PictureToDraw& picture, int x, int y, int cx, int cy,
+                                       bool opaque) {
+  if (dc == 0 || picture.handle == 0 || cx <= 0 || cy <= 0) return;
+  if (picture.isIcon) {
+    const auto icon = FromNumber<HICON>(picture.handle);
+    // A copy at the icon's own size is the icon itself, pixel for pixel:
+    // making one (a score of round trips to the window server under Wine,
+    // for every item of every opening) changes nothing that is drawn.
+    if (picture.size == PictureSize{cx, cy}) {
+      ::DrawIconEx(Dc(dc), x, y, icon, cx, cy, 0, nullptr, DI_NORMAL);
+      return;
+    }
+    const UniqueIcon copy(static_cast<HICON>(::CopyImage(icon, IMAGE_ICON, cx, cy, 0)));
     if (!copy.Valid()) return;
     ::DrawIconEx(Dc(dc), x, y, copy.Get(), cx, cy, 0, nullptr, DI_NORMAL);
     return;
   }
-  const UniqueBitmap copy(static_cast<HBITMAP>(::CopyImage(FromNumber<HBITMAP>(picture), IMAGE_BITMAP, cx, cy, 0)));
+  const UniqueBitmap copy(
+      static_cast<HBITMAP>(::CopyImage(FromNumber<HBITMAP>(picture.handle), IMAGE_BITMAP, cx, cy, 0)));
   if (!copy.Valid()) return;
   if (opaque) {
     const UniqueMemoryDC source = UniqueMemoryDC::CompatibleWith(Dc(dc));
@@ -111,9 +120,9 @@ void Win32MenuItemPainter::DrawPicture(DeviceContext dc, PictureHandle picture, 
   }
 }
 
-void Win32MenuItemPainter::DrawSilhouette(DeviceContext dc, PictureHandle picture, bool isIcon, int x, int y, int cx,
+void Win32MenuItemPainter::DrawSilhouette(DeviceContext dc, const PictureToDraw& picture, int x, int y, int cx,
                                           int cy, bool opaque, const std::array<SilhouettePass, 2>& passes) {
-  if (dc == 0 || picture == 0 || cx <= 0 || cy <= 0) return;
+  if (dc == 0 || picture.handle == 0 || cx <= 0 || cy <= 0) return;
   // The picture's shape: drawn on white in the destination's colours, then
   // turned into one bit per pixel where white gives 1 and every other colour
   // 0 (a colour-to-monochrome copy compares with the source's background).
@@ -122,7 +131,7 @@ void Win32MenuItemPainter::DrawSilhouette(DeviceContext dc, PictureHandle pictur
   const Selection colourSelection(canvas.Get(), colourWork.Get());
   if (!colourSelection.Valid()) return;
   ::PatBlt(canvas.Get(), 0, 0, cx, cy, WHITENESS);
-  DrawPicture(win32::ToNumber(canvas.Get()), picture, isIcon, 0, 0, cx, cy, opaque);
+  DrawPicture(win32::ToNumber(canvas.Get()), picture, 0, 0, cx, cy, opaque);
   const UniqueMemoryDC work = UniqueMemoryDC::CompatibleWith(Dc(dc));
   const UniqueBitmap shape(::CreateBitmap(cx, cy, 1, 1, nullptr));
   const Selection shapeSelection(work.Get(), shape.Get());

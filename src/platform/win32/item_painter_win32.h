@@ -20,10 +20,10 @@ class Win32MenuItemPainter final : public MenuItemPainter {
                   int sourceHeight) override;
   PictureHandle LoadFileSmallIcon(std::string_view path) override;
   void DestroyFileIcon(PictureHandle icon) override;
-  void DrawPicture(DeviceContext dc, PictureHandle picture, bool isIcon, int x, int y, int cx, int cy,
+  void DrawPicture(DeviceContext dc, const PictureToDraw& picture, int x, int y, int cx, int cy,
                    bool opaque) override;
-  void DrawSilhouette(DeviceContext dc, PictureHandle picture, bool isIcon, int x, int y, int cx, int cy,
-                      bool opaque, const std::array<SilhouettePass, 2>& passes) override;
+  void DrawSilhouette(DeviceContext dc, const PictureToDraw& picture, int x, int y, int cx, int cy, bool opaque,
+                      const std::array<SilhouettePass, 2>& passes) override;
 
  private:
   Win32MenuCanvas canvas_;

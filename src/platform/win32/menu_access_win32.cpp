@@ -115,7 +115,15 @@ bool Win32MenuAccess::AppendItem(MenuHandle menu, std::uint32_t flags, std::uint
   return ::AppendMenuA(Menu(menu), flags, idOrSubMenu, separator ? nullptr : caption.c_str()) != 0;
 }
 
-bool Win32MenuAccess::DrawMenuBar(WindowHandle window) { return ::DrawMenuBar(Window(window)) != 0; }
+bool Win32MenuAccess::DrawMenuBar(WindowHandle window) {
+  HWND form = Window(window);
+  // A top-level form without a menu bar has nothing to redraw. The call would
+  // still recompute and repaint the form's frame (it does under Wine), at
+  // every opening of every popup.
+  const bool child = (::GetWindowLongPtrA(form, GWL_STYLE) & WS_CHILD) != 0;
+  if (::IsWindow(form) && !child && ::GetMenu(form) == nullptr) return true;
+  return ::DrawMenuBar(form) != 0;
+}
 
 bool Win32GraphicsObjects::DeleteGraphicsObject(std::uintptr_t object) {
   return object != 0 && ::DeleteObject(reinterpret_cast<HGDIOBJ>(object)) != 0;

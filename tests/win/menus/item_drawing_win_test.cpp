@@ -63,6 +63,35 @@ HBITMAP MakeSquarePicture() {
   return bitmap;
 }
 
+// A size x size icon: green with a red square in its middle, its left
+// quarter transparent.
+HICON MakeIcon(int size) {
+  const win32::WindowDC screen(nullptr);
+  const win32::UniqueBitmap colour(::CreateCompatibleBitmap(screen.Get(), size, size));
+  const win32::UniqueBitmap mask(::CreateBitmap(size, size, 1, 1, nullptr));
+  {
+    const win32::UniqueMemoryDC dc = win32::UniqueMemoryDC::CompatibleWith(screen.Get());
+    const win32::Selection selection(dc.Get(), colour.Get());
+    const win32::UniqueBrush green(::CreateSolidBrush(kGreen));
+    const win32::UniqueBrush red(::CreateSolidBrush(kRed));
+    RECT all{0, 0, size, size};
+    ::FillRect(dc.Get(), &all, green.Get());
+    RECT square{size / 4, size / 4, size * 3 / 4, size * 3 / 4};
+    ::FillRect(dc.Get(), &square, red.Get());
+  }
+  {
+    const win32::UniqueMemoryDC dc = win32::UniqueMemoryDC::CompatibleWith(screen.Get());
+    const win32::Selection selection(dc.Get(), mask.Get());
+    ::PatBlt(dc.Get(), 0, 0, size, size, BLACKNESS);
+    ::PatBlt(dc.Get(), 0, 0, size / 4, size, WHITENESS);
+  }
+  ICONINFO info{};
+  info.fIcon = TRUE;
+  info.hbmMask = mask.Get();
+  info.hbmColor = colour.Get();
+  return ::CreateIconIndirect(&info);
+}
+
 class ItemDrawingWinTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -206,6 +235,31 @@ TEST_F(ItemDrawingWinTest, AnOpaquePictureKeepsItsBackground) {
   ASSERT_TRUE(Draw(5, ODA_DRAWENTIRE, 0));
   EXPECT_EQ(canvas.At(3, 24), kGreen);
   EXPECT_EQ(canvas.At(10, 31), kRed);
+}
+
+TEST_F(ItemDrawingWinTest, AnIconLooksAsItsCopyAtTheDrawingSizeWouldLook) {
+  // At its own size and scaled down, the icon in the item's 16 x 16 cell is
+  // what drawing a 16 x 16 copy of it gives, pixel for pixel.
+  for (const int size : {16, 32}) {
+    SCOPED_TRACE(size);
+    const win32::UniqueIcon icon(MakeIcon(size));
+    ASSERT_TRUE(icon.Valid());
+    const std::int32_t id = 100 + size;
+    AddItem(id, "Options", 0, std::to_string(win32::ToNumber(icon.Get())));
+    SetPanel(true);
+    canvas.Clear(kMagenta);
+    ASSERT_TRUE(Draw(static_cast<UINT>(id), ODA_DRAWENTIRE, 0));
+
+    DibCanvas expected(200, 60, kMagenta);
+    const win32::UniqueIcon copy(static_cast<HICON>(::CopyImage(icon.Get(), IMAGE_ICON, 16, 16, 0)));
+    ASSERT_TRUE(copy.Valid());
+    ::DrawIconEx(expected.Dc(), 2, 23, copy.Get(), 16, 16, 0, nullptr, DI_NORMAL);
+    int differing = 0;
+    for (int y = 23; y < 39; ++y)
+      for (int x = 2; x < 18; ++x) differing += canvas.At(x, y) != expected.At(x, y) ? 1 : 0;
+    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(canvas.At(10, 31), kRed);  // the square is there at all
+  }
 }
 
 TEST_F(ItemDrawingWinTest, SeparatorsAreEtchedOrRaisedLines) {
