@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <cstdlib>
 #include <vector>
 
 #include "ui/main/frm_main.h"
@@ -26,16 +27,104 @@ std::string TempFolder() {
   return folder;
 }
 
-// The menu is drawn and waiting when its loop first goes idle: the time of
-// that moment closes the measure, and the menu is closed.
+// A menu is drawn and waiting when its loop first goes idle (WM_ENTERIDLE
+// reaches the menu's owner): the time of that moment closes the measure, and
+// the menu is closed. The owner's procedure is wrapped rather than hooking
+// every message of the thread, which would add its own cost to each one.
 double g_idleAt = 0;
-LRESULT CALLBACK WatchIdle(int code, WPARAM wParam, LPARAM lParam) {
-  const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
-  if (code == HC_ACTION && message->message == WM_ENTERIDLE && message->wParam == MSGF_MENU && g_idleAt == 0) {
-    g_idleAt = Now();
-    EndMenu();
+WNDPROC g_ownerProc = nullptr;
+
+bool NoteIdle(UINT message, WPARAM wParam) {
+  if (message != WM_ENTERIDLE || wParam != MSGF_MENU || g_idleAt != 0) return false;
+  g_idleAt = Now();
+  EndMenu();
+  return true;
+}
+
+LRESULT CALLBACK WatchOwner(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  NoteIdle(message, wParam);
+  return CallWindowProcA(g_ownerProc, window, message, wParam, lParam);
+}
+
+// The least a window showing every pixel height of the animation must do:
+// one resize and one paint of a skin-sized background per height, in a bare
+// window of the same size and styles, away from the main window.
+HBITMAP g_background = nullptr;
+
+LRESULT CALLBACK BareProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(window, &ps);
+      HDC source = CreateCompatibleDC(dc);
+      HGDIOBJ old = SelectObject(source, g_background);
+      BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
+             ps.rcPaint.bottom - ps.rcPaint.top, source, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
+      SelectObject(source, old);
+      DeleteDC(source);
+      EndPaint(window, &ps);
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_NCPAINT:
+      return 0;
+    default:
+      NoteIdle(message, wParam);
+      return DefWindowProcA(window, message, wParam, lParam);
   }
-  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+HWND MakeBareWindow(int width, int height) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = BareProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.lpszClassName = "VantrelBenchBare";
+  RegisterClassA(&wc);
+  HDC screen = GetDC(nullptr);
+  g_background = CreateCompatibleBitmap(screen, width, height);
+  HDC dc = CreateCompatibleDC(screen);
+  HGDIOBJ old = SelectObject(dc, g_background);
+  for (int y = 0; y < height; y += 8) {
+    RECT band{0, y, width, y + 8};
+    HBRUSH brush = CreateSolidBrush(RGB(40 + y % 160, 60, 120));
+    FillRect(dc, &band, brush);
+    DeleteObject(brush);
+  }
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return CreateWindowExA(WS_EX_APPWINDOW | WS_EX_TOPMOST, wc.lpszClassName, "Bare", WS_POPUP | WS_CLIPCHILDREN,
+                         0, 0, width, height, nullptr, nullptr, wc.hInstance, nullptr);
+}
+
+void ResizeBare(HWND window, int width, int from, int to) {
+  const int step = from < to ? 1 : -1;
+  for (int h = from;; h += step) {
+    SetWindowPos(window, nullptr, 0, 0, width, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    UpdateWindow(window);
+    if (h == to) break;
+  }
+}
+
+// From the request to the menu's first idle moment; -1 when it never came.
+template <typename Open>
+double TimeMenu(Open open) {
+  g_idleAt = 0;
+  const double t = Now();
+  open();
+  vantrel::PumpPendingMessages();
+  return g_idleAt > 0 ? g_idleAt - t : -1;
+}
+
+// What the tray form does to show its menu, for a plain one.
+void ShowPlainMenu(HMENU menu, HWND owner) {
+  POINT at{};
+  GetCursorPos(&at);
+  SetForegroundWindow(owner);
+  TrackPopupMenu(menu, 0, at.x, at.y, 0, owner, nullptr);
+  PostMessageA(owner, WM_NULL, 0, 0);
 }
 
 }  // namespace
@@ -52,7 +141,13 @@ int main() {
   if (!main.Load(GetModuleHandleA(nullptr))) return 1;
   vantrel::PumpPendingMessages();
 
-  std::vector<double> open, close;
+  // The page animation and the bare window, round after round, so that
+  // both see the same state of the machine.
+  RECT frame{};
+  GetWindowRect(main.Window(), &frame);
+  const int width = frame.right - frame.left;
+  HWND bare = MakeBareWindow(width, 520);
+  std::vector<double> open, close, bareGrow, bareShrink;
   long repaints = 0;
   for (int round = 0; round < 5; ++round) {
     const long before = main.HeightRepaints();
@@ -63,10 +158,26 @@ int main() {
     t = Now();
     main.Pages().LabFOption_Click();
     close.push_back(Now() - t);
+
+    GetWindowRect(main.Window(), &frame);
+    const int low = frame.bottom - frame.top;
+    const int high = low + static_cast<int>(repaints);
+    SetWindowPos(bare, nullptr, 0, 0, width, high, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    vantrel::PumpPendingMessages();
+    t = Now();
+    ResizeBare(bare, width, high, low);
+    bareShrink.push_back(Now() - t);
+    t = Now();
+    ResizeBare(bare, width, low, high);
+    bareGrow.push_back(Now() - t);
+    ShowWindow(bare, SW_HIDE);
+    vantrel::PumpPendingMessages();
   }
   std::printf("page_open %.1f ms\n", Median(open));
   std::printf("page_close %.1f ms\n", Median(close));
   std::printf("page_open_repaints %ld count\n", repaints);
+  std::printf("bare_grow %.1f ms\n", Median(bareGrow));
+  std::printf("bare_shrink %.1f ms\n", Median(bareShrink));
   {
     // The parts of an opening, each on its own.
     const bool windowsPage = getenv("UI_BENCH_WINDOWS") != nullptr;
@@ -83,21 +194,33 @@ int main() {
     else main.Pages().LabFOption_Click();
   }
 
-  HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, WatchIdle, nullptr, GetCurrentThreadId());
-  std::vector<double> openings;
-  for (int round = 0; round < 6; ++round) {
-    g_idleAt = 0;
-    const double t = Now();
-    main.Pop().Popup(true);
-    vantrel::PumpPendingMessages();
-    if (g_idleAt > 0) openings.push_back(g_idleAt - t);
+  // The tray menu against a plain menu of as many items drawn by the system,
+  // opening after opening.
+  HMENU plain = CreatePopupMenu();
+  const int items = GetMenuItemCount(main.Pop().Menu());
+  for (int i = 0; i < items; ++i) {
+    const std::string caption = "Menu item " + std::to_string(i + 1);
+    AppendMenuA(plain, MF_STRING, 1000 + i, caption.c_str());
   }
-  UnhookWindowsHookEx(hook);
-  if (openings.empty()) {
+  g_ownerProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(main.Pop().Window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WatchOwner)));
+  std::vector<double> openings, plainOpenings;
+  for (int round = 0; round < 6; ++round) {
+    openings.push_back(TimeMenu([&] { main.Pop().Popup(true); }));
+    plainOpenings.push_back(TimeMenu([&] { ShowPlainMenu(plain, bare); }));
+  }
+  SetWindowLongPtrA(main.Pop().Window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_ownerProc));
+  DestroyMenu(plain);
+  DestroyWindow(bare);
+  DeleteObject(g_background);
+  const auto later = [](const std::vector<double>& v) { return Median(std::vector<double>(v.begin() + 1, v.end())); };
+  if (*std::min_element(openings.begin(), openings.end()) < 0) {
     std::printf("tray_menu_first n/a ms\n");
   } else {
     std::printf("tray_menu_first %.1f ms\n", openings.front());
-    std::printf("tray_menu_later %.1f ms\n", Median(std::vector<double>(openings.begin() + 1, openings.end())));
+    std::printf("tray_menu_later %.1f ms\n", later(openings));
+    std::printf("plain_menu_later %.1f ms\n", later(plainOpenings));
+    std::printf("tray_menu_items %d count\n", items);
   }
   main.Unload();
   RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Vantrel");
