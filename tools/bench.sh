@@ -80,10 +80,15 @@ kill $least $bare $mix 2>/dev/null; wait 2>/dev/null
 echo "== page switching and tray menu"
 $run "$bin/ui_bench.exe" | tr -d '\r' | tee "$work/ui.txt"
 value() { awk -v k="$1" '$1 == k { print $2 }' "$work/ui.txt"; }
-row "page open with its animation (ms)" "$(value page_open)" "" "" "target < 500; $(value page_open_repaints) repaints"
-row "page close (ms)" "$(value page_close)" "" "" "target < 500"
+# Baselines: a bare window of the same size going through the same pixel
+# heights with one paint each, and a plain menu of as many items drawn by
+# the system; ratios are medians of side-by-side rounds.
+row "page open with its animation (ms)" "$(value page_open)" "$(value bare_grow)" "$(value page_open_ratio)" \
+  "target < 500; $(value page_open_repaints) repaints; fastest round $(value page_open_fastest) (bare $(value bare_grow_fastest))"
+row "page close (ms)" "$(value page_close)" "$(value bare_shrink)" "$(value page_close_ratio)" "target < 500"
 row "tray menu, first opening (ms)" "$(value tray_menu_first)" "" "" "target < 50"
-row "tray menu, later openings (ms)" "$(value tray_menu_later)" "" "" "target < 20"
+row "tray menu, later openings (ms)" "$(value tray_menu_later)" "$(value plain_menu_later)" \
+  "$(value tray_menu_later_ratio)" "target < 20; $(value tray_menu_items) items"
 
 echo "== host micro-benchmarks"
 build/bench/tests/vantrel_micro_bench --benchmark_min_time=0.2 --benchmark_format=csv 2>/dev/null | tee "$work/micro.csv"
