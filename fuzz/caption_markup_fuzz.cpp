@@ -87,12 +87,7 @@ void CheckHex(std::string_view text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  std::string_view caption = vantrel::fuzz::AsText(data, size);
-  std::string_view key;
-  if (const std::size_t nul = caption.find('\0'); nul != std::string_view::npos) {
-    key = caption.substr(0, nul);
-    caption = caption.substr(nul + 1);
-  }
+  const auto [key, caption] = vantrel::fuzz::SplitKey(vantrel::fuzz::AsText(data, size));
 
   const CaptionParts parts = SplitCaption(caption);
   CheckSplit(caption, parts);

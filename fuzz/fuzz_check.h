@@ -14,6 +14,19 @@ inline std::string_view AsText(const std::uint8_t* data, std::size_t size) {
   return std::string_view(reinterpret_cast<const char*>(data), size);
 }
 
+// An input written "key NUL text": the key to look up (empty when the input
+// holds no NUL) and the text to look it up in.
+struct KeyedText {
+  std::string_view key;
+  std::string_view text;
+};
+
+inline KeyedText SplitKey(std::string_view input) {
+  const std::size_t nul = input.find('\0');
+  if (nul == std::string_view::npos) return {{}, input};
+  return {input.substr(0, nul), input.substr(nul + 1)};
+}
+
 [[noreturn]] inline void PropertyFailed(const char* what, const char* file, int line) {
   std::fprintf(stderr, "%s:%d: property failed: %s\n", file, line, what);
   std::abort();

@@ -31,12 +31,7 @@ bool IsPlain(std::string_view value) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  std::string_view value = vantrel::fuzz::AsText(data, size);
-  std::string_view fuzzedKey;
-  if (const std::size_t nul = value.find('\0'); nul != std::string_view::npos) {
-    fuzzedKey = value.substr(0, nul);
-    value = value.substr(nul + 1);
-  }
+  const auto [fuzzedKey, value] = vantrel::fuzz::SplitKey(vantrel::fuzz::AsText(data, size));
 
   for (std::string_view key : kKeys) {
     const std::string sub = ListSubValue(value, key);
