@@ -49,7 +49,7 @@ $run "$work/app/Vantrel.exe" & app=$!
 $run "$bin/driver.exe" wait-window VantrelMain 30
 $run "$bin/victim.exe" --log "$(winpath "$work/latency.log")" --latency 50 --seconds 120
 kill $app 2>/dev/null; wait $app 2>/dev/null
-grep LATENCY "$work/latency.log" | awk '{print $3}' | sort -n > "$work/latency.txt"
+grep LATENCY "$work/latency.log" | tr -d '\r' | awk '{print $3}' | sort -n > "$work/latency.txt"
 count=$(wc -l < "$work/latency.txt")
 median=$(awk -v n="$count" 'NR == int((n + 1) / 2) { print }' "$work/latency.txt")
 p95=$(awk -v n="$count" 'NR == int(n * 0.95 + 0.999) { print }' "$work/latency.txt")
