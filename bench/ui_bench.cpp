@@ -102,7 +102,8 @@ HWND MakeBareWindow(int width, int height) {
 void ResizeBare(HWND window, int width, int from, int to) {
   const int step = from < to ? 1 : -1;
   for (int h = from;; h += step) {
-    SetWindowPos(window, nullptr, 0, 0, width, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    SetWindowPos(window, nullptr, 0, 0, width, h,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_DEFERERASE);
     UpdateWindow(window);
     if (h == to) break;
   }

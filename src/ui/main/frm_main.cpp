@@ -327,12 +327,14 @@ void FrmMain::SetHeightTwips(int twips) {
   heightTwips_ = twips;
   const int pixels = Pixels(twips);
   // Thousands of one-twip steps make a few hundred pixel heights: only a
-  // new pixel height is worth a move and a repaint.
+  // new pixel height is worth a move and a repaint. The uncovered row is
+  // erased and painted once, by UpdateWindow, rather than erased during the
+  // move and painted after it.
   if (pixels == heightPixels_ || !window_) return;
   heightPixels_ = pixels;
   ++heightRepaints_;
   SetWindowPos(window_, nullptr, 0, 0, Pixels(widthTwips_), pixels,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_DEFERERASE);
   UpdateWindow(window_);
 }
 

@@ -6,12 +6,16 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "stored_settings.h"
 #include "ui/main/frm_main.h"
 #include "victims.h"
+#include "window_shot.h"
 
 namespace vantrel {
 namespace {
@@ -23,6 +27,37 @@ std::string ReadBytes(const std::string& path) {
   std::ostringstream out;
   out << in.rdbuf();
   return out.str();
+}
+
+// The pixels of the screen rectangle of window, row by row (0x00RRGGBB).
+std::vector<std::uint32_t> ScreenPixels(HWND window, int& width, int& height) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  width = r.right - r.left;
+  height = r.bottom - r.top;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  void* bits = nullptr;
+  HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (dib && memory) {
+    HGDIOBJ old = SelectObject(memory, dib);
+    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    std::memcpy(pixels.data(), bits, pixels.size() * sizeof(std::uint32_t));
+    SelectObject(memory, old);
+  }
+  if (dib) DeleteObject(dib);
+  if (memory) DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
 }
 
 class PagesWinTest : public ::testing::Test {
@@ -117,6 +152,40 @@ TEST_F(PagesWinTest, StatisticsListShowsTheLogWithItsColumns) {
   column.cchTextMax = sizeof title;
   SendMessageA(view, LVM_GETCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
   EXPECT_STREQ(title, "Date ");
+}
+
+TEST_F(PagesWinTest, EveryHeightOfTheOpeningShowsThePageAsItWillStand) {
+  // Part of the way from the closed window, with no message handled in
+  // between, as the animation runs: what a step uncovers is painted at once.
+  ShowWindow(main_.Window(), SW_SHOWNOACTIVATE);
+  PumpFor(100);
+  main_.ShowFrame(Page::Options, true);
+  RECT frame{};
+  GetWindowRect(Frame(1), &frame);
+  RECT window{};
+  GetWindowRect(main_.Window(), &window);
+  const int firstRow = frame.top - window.top + 30;  // below the title, written at the end
+  const int stopRow = firstRow + 110;                // the list, the size boxes, a check box
+  ASSERT_LT(window.bottom - window.top, firstRow);
+  while (window.bottom - window.top < stopRow) {
+    main_.SetHeightTwips(main_.HeightTwips() + 1);
+    GetWindowRect(main_.Window(), &window);
+  }
+  int width = 0, height = 0;
+  const std::vector<std::uint32_t> partway = ScreenPixels(main_.Window(), width, height);
+  ASSERT_EQ(height, stopRow);
+  testing::ShootWindow(main_.Window(), "page_opening_partway");
+
+  main_.Pages().LabFOption_Click();  // the whole opening, to compare with
+  PumpFor(100);
+  int openHeight = 0;
+  const std::vector<std::uint32_t> open = ScreenPixels(main_.Window(), width, openHeight);
+  ASSERT_GT(openHeight, stopRow);
+  int differing = 0;
+  for (int y = firstRow; y < stopRow; ++y)
+    for (int x = 0; x < width; ++x)
+      differing += partway[static_cast<std::size_t>(y * width + x)] != open[static_cast<std::size_t>(y * width + x)];
+  EXPECT_EQ(differing, 0);
 }
 
 }  // namespace
