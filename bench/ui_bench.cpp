@@ -8,10 +8,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <string>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
+#include "platform/win32/gdi_handles.h"
 #include "ui/main/frm_main.h"
 
 namespace {
@@ -34,11 +35,10 @@ std::string TempFolder() {
 double g_idleAt = 0;
 WNDPROC g_ownerProc = nullptr;
 
-bool NoteIdle(UINT message, WPARAM wParam) {
-  if (message != WM_ENTERIDLE || wParam != MSGF_MENU || g_idleAt != 0) return false;
+void NoteIdle(UINT message, WPARAM wParam) {
+  if (message != WM_ENTERIDLE || wParam != MSGF_MENU || g_idleAt != 0) return;
   g_idleAt = Now();
   EndMenu();
-  return true;
 }
 
 LRESULT CALLBACK WatchOwner(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -49,19 +49,19 @@ LRESULT CALLBACK WatchOwner(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 // The least a window showing every pixel height of the animation must do:
 // one resize and one paint of a skin-sized background per height, in a bare
 // window of the same size and styles, away from the main window.
-HBITMAP g_background = nullptr;
+vantrel::win32::UniqueBitmap g_background;
 
 LRESULT CALLBACK BareProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(window, &ps);
-      HDC source = CreateCompatibleDC(dc);
-      HGDIOBJ old = SelectObject(source, g_background);
-      BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
-             ps.rcPaint.bottom - ps.rcPaint.top, source, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
-      SelectObject(source, old);
-      DeleteDC(source);
+      {
+        const auto source = vantrel::win32::UniqueMemoryDC::CompatibleWith(dc);
+        const vantrel::win32::Selection selection(source.Get(), g_background.Get());
+        const RECT& r = ps.rcPaint;
+        BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, source.Get(), r.left, r.top, SRCCOPY);
+      }
       EndPaint(window, &ps);
       return 0;
     }
@@ -82,19 +82,17 @@ HWND MakeBareWindow(int width, int height) {
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.lpszClassName = "VantrelBenchBare";
   RegisterClassA(&wc);
-  HDC screen = GetDC(nullptr);
-  g_background = CreateCompatibleBitmap(screen, width, height);
-  HDC dc = CreateCompatibleDC(screen);
-  HGDIOBJ old = SelectObject(dc, g_background);
-  for (int y = 0; y < height; y += 8) {
-    RECT band{0, y, width, y + 8};
-    HBRUSH brush = CreateSolidBrush(RGB(40 + y % 160, 60, 120));
-    FillRect(dc, &band, brush);
-    DeleteObject(brush);
+  {
+    const vantrel::win32::WindowDC screen(nullptr);
+    g_background.Reset(CreateCompatibleBitmap(screen.Get(), width, height));
+    const auto dc = vantrel::win32::UniqueMemoryDC::CompatibleWith(screen.Get());
+    const vantrel::win32::Selection selection(dc.Get(), g_background.Get());
+    for (int y = 0; y < height; y += 8) {
+      RECT band{0, y, width, y + 8};
+      const vantrel::win32::UniqueBrush brush(CreateSolidBrush(RGB(40 + y % 160, 60, 120)));
+      FillRect(dc.Get(), &band, brush.Get());
+    }
   }
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
   return CreateWindowExA(WS_EX_APPWINDOW | WS_EX_TOPMOST, wc.lpszClassName, "Bare", WS_POPUP | WS_CLIPCHILDREN,
                          0, 0, width, height, nullptr, nullptr, wc.hInstance, nullptr);
 }
@@ -228,7 +226,7 @@ int main() {
   SetWindowLongPtrA(main.Pop().Window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_ownerProc));
   DestroyMenu(plain);
   DestroyWindow(bare);
-  DeleteObject(g_background);
+  g_background.Reset();
   const auto later = [](const std::vector<double>& v) { return Median(std::vector<double>(v.begin() + 1, v.end())); };
   if (*std::min_element(openings.begin(), openings.end()) < 0) {
     std::printf("tray_menu_first n/a ms\n");

@@ -76,6 +76,9 @@ void DetachControlFilter(HWND control) {
   }
 }
 
-bool HasControlFilter(HWND control) { return Find(control) != nullptr && Find(control)->filter != nullptr; }
+bool HasControlFilter(HWND control) {
+  const Wrapped* entry = Find(control);
+  return entry != nullptr && entry->filter != nullptr;
+}
 
 }  // namespace vantrel

@@ -6,11 +6,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <cstring>
 #include <fstream>
 #include <sstream>
-#include <vector>
 
 #include "stored_settings.h"
 #include "ui/main/frm_main.h"
@@ -27,37 +24,6 @@ std::string ReadBytes(const std::string& path) {
   std::ostringstream out;
   out << in.rdbuf();
   return out.str();
-}
-
-// The pixels of the screen rectangle of window, row by row (0x00RRGGBB).
-std::vector<std::uint32_t> ScreenPixels(HWND window, int& width, int& height) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  width = r.right - r.left;
-  height = r.bottom - r.top;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  void* bits = nullptr;
-  HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (dib && memory) {
-    HGDIOBJ old = SelectObject(memory, dib);
-    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    std::memcpy(pixels.data(), bits, pixels.size() * sizeof(std::uint32_t));
-    SelectObject(memory, old);
-  }
-  if (dib) DeleteObject(dib);
-  if (memory) DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return pixels;
 }
 
 class PagesWinTest : public ::testing::Test {
@@ -171,20 +137,18 @@ TEST_F(PagesWinTest, EveryHeightOfTheOpeningShowsThePageAsItWillStand) {
     main_.SetHeightTwips(main_.HeightTwips() + 1);
     GetWindowRect(main_.Window(), &window);
   }
-  int width = 0, height = 0;
-  const std::vector<std::uint32_t> partway = ScreenPixels(main_.Window(), width, height);
-  ASSERT_EQ(height, stopRow);
+  const testing::ScreenCopy partway = testing::CopyWindowFromScreen(main_.Window());
+  ASSERT_EQ(partway.height, stopRow);
   testing::ShootWindow(main_.Window(), "page_opening_partway");
 
   main_.Pages().LabFOption_Click();  // the whole opening, to compare with
   PumpFor(100);
-  int openHeight = 0;
-  const std::vector<std::uint32_t> open = ScreenPixels(main_.Window(), width, openHeight);
-  ASSERT_GT(openHeight, stopRow);
+  const testing::ScreenCopy open = testing::CopyWindowFromScreen(main_.Window());
+  ASSERT_GT(open.height, stopRow);
+  ASSERT_EQ(open.width, partway.width);
   int differing = 0;
   for (int y = firstRow; y < stopRow; ++y)
-    for (int x = 0; x < width; ++x)
-      differing += partway[static_cast<std::size_t>(y * width + x)] != open[static_cast<std::size_t>(y * width + x)];
+    for (int x = 0; x < open.width; ++x) differing += partway.At(x, y) != open.At(x, y) ? 1 : 0;
   EXPECT_EQ(differing, 0);
 }
 

@@ -6,62 +6,94 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "platform/win32/gdi_handles.h"
 #include "victims.h"
 
 namespace vantrel::testing {
 
-// Copies the window's screen rectangle into shots\<name>.bmp beside the test
-// executable; returns the path, or "" when nothing could be written.
-inline std::string ShootWindow(HWND window, const std::string& name) {
+// The window's screen rectangle as it stands, row by row from the top, one
+// 0x00RRGGBB value a pixel; empty when it cannot be read.
+struct ScreenCopy {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;
+  std::uint32_t At(int x, int y) const {
+    return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
+  }
+};
+
+inline ScreenCopy CopyWindowFromScreen(HWND window) {
+  ScreenCopy copy;
   RECT r{};
-  if (!GetWindowRect(window, &r)) return {};
+  if (!GetWindowRect(window, &r) || r.right <= r.left || r.bottom <= r.top) return copy;
   const int w = r.right - r.left, h = r.bottom - r.top;
-  if (w <= 0 || h <= 0) return {};
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = -h;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  const win32::WindowDC screen(nullptr);
+  void* bits = nullptr;
+  const win32::UniqueBitmap dib(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  const win32::UniqueMemoryDC memory = win32::UniqueMemoryDC::CompatibleWith(screen.Get());
+  if (!dib.Valid() || !memory.Valid()) return copy;
+  const win32::Selection selection(memory.Get(), dib.Get());
+  if (!selection.Valid() || !BitBlt(memory.Get(), 0, 0, w, h, screen.Get(), r.left, r.top, SRCCOPY)) return copy;
+  GdiFlush();
+  const auto* first = static_cast<const std::uint32_t*>(bits);
+  copy.width = w;
+  copy.height = h;
+  copy.pixels.assign(first, first + static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+  return copy;
+}
+
+// Copies the window's screen rectangle into shots\<name>.bmp beside the test
+// executable (24 bits a pixel); returns the path, or "" when nothing could be
+// written.
+inline std::string ShootWindow(HWND window, const std::string& name) {
+  const ScreenCopy copy = CopyWindowFromScreen(window);
+  if (copy.pixels.empty()) return {};
   const std::string folder = ExecutableFolder() + "shots";
   CreateDirectoryA(folder.c_str(), nullptr);
   const std::string path = folder + "\\" + name + ".bmp";
 
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = h;  // bottom-up, as the file keeps it
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HDC screen = GetDC(nullptr);
-  HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HDC memory = CreateCompatibleDC(screen);
-  bool ok = false;
-  if (dib && memory) {
-    HGDIOBJ old = SelectObject(memory, dib);
-    ok = BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY) != FALSE;
-    GdiFlush();
-    SelectObject(memory, old);
+  const DWORD stride = (static_cast<DWORD>(copy.width) * 3 + 3) & ~3u;
+  std::vector<char> rows(static_cast<std::size_t>(stride) * static_cast<std::size_t>(copy.height), 0);
+  for (int y = 0; y < copy.height; ++y) {
+    // The file keeps its rows from the bottom up.
+    char* row = rows.data() + static_cast<std::size_t>(copy.height - 1 - y) * stride;
+    for (int x = 0; x < copy.width; ++x) {
+      const std::uint32_t pixel = copy.At(x, y);
+      row[3 * x] = static_cast<char>(pixel & 0xFF);
+      row[3 * x + 1] = static_cast<char>((pixel >> 8) & 0xFF);
+      row[3 * x + 2] = static_cast<char>((pixel >> 16) & 0xFF);
+    }
   }
-  if (ok) {
-    const DWORD stride = (static_cast<DWORD>(w) * 3 + 3) & ~3u;
-    const DWORD size = stride * static_cast<DWORD>(h);
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + size;
-    info.bmiHeader.biSizeImage = size;
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-    out.write(static_cast<const char*>(bits), size);
-    ok = out.good();
-  }
-  if (memory) DeleteDC(memory);
-  if (dib) DeleteObject(dib);
-  ReleaseDC(nullptr, screen);
-  return ok ? path : std::string();
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof header;
+  header.biWidth = copy.width;
+  header.biHeight = copy.height;
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  header.biCompression = BI_RGB;
+  header.biSizeImage = static_cast<DWORD>(rows.size());
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof header;
+  file.bfSize = file.bfOffBits + header.biSizeImage;
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&header), sizeof header);
+  out.write(rows.data(), static_cast<std::streamsize>(rows.size()));
+  return out.good() ? path : std::string();
 }
 
 // Runs steps one after the other from a thread timer, inside whatever
