@@ -1,5 +1,6 @@
 #include "victims.h"
 
+#include <algorithm>
 #include <fstream>
 
 #include "platform/win32/win32_desktop.h"
@@ -30,7 +31,14 @@ VictimProcess::VictimProcess(const std::vector<std::string>& specs, int seconds)
   DeleteFileA(log_.c_str());
   std::string command = "\"" + ExecutableFolder() + "victim.exe\" --log \"" + log_ + "\" --seconds " +
                         std::to_string(seconds);
-  for (const auto& s : specs) command += " \"" + s + "\"";
+  for (const auto& s : specs) {
+    command += " \"" + s + "\"";
+    // "title|width|height|flags": the flags are the fourth field.
+    std::size_t flags = s.find('|');
+    for (int field = 1; field < 3 && flags != std::string::npos; ++field) flags = s.find('|', flags + 1);
+    const bool hidden = flags != std::string::npos && s.find("hidden", flags) != std::string::npos;
+    if (!hidden) shownTitles_.push_back(s.substr(0, s.find('|')));
+  }
   STARTUPINFOA si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
@@ -74,11 +82,15 @@ static bool WaitFor(Condition done, int milliseconds) {
 }
 
 bool VictimProcess::WaitReady(int milliseconds) {
+  Win32Desktop desktop;
   return WaitFor(
       [&] {
-        for (const auto& l : Lines())
-          if (l == "READY") return true;
-        return false;
+        const auto lines = Lines();
+        if (std::find(lines.begin(), lines.end(), "READY") == lines.end()) return false;
+        return std::all_of(shownTitles_.begin(), shownTitles_.end(), [&](const std::string& title) {
+          const WindowHandle window = desktop.FindByTitle(title);
+          return window != 0 && desktop.IsVisible(window);
+        });
       },
       milliseconds);
 }

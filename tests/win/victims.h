@@ -23,7 +23,9 @@ class VictimProcess {
   VictimProcess& operator=(const VictimProcess&) = delete;
 
   bool Started() const { return process_ != nullptr; }
-  // Waits until every window exists.
+  // Waits until the victim reports every window made and every window it
+  // shows stands in the desktop's window list (another program's windows
+  // may reach the list a moment after it reports them).
   bool WaitReady(int milliseconds = 20000);
   // The "CLOSE i title" lines received so far.
   std::vector<std::string> Closes() const;
@@ -35,6 +37,7 @@ class VictimProcess {
  private:
   std::vector<std::string> Lines() const;
   std::string log_;
+  std::vector<std::string> shownTitles_;
   HANDLE process_ = nullptr;
 };
 

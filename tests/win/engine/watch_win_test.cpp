@@ -84,13 +84,7 @@ TEST_F(RealWatchTest, TitleRuleIsCaseSensitiveWhileTheBrowserTestIsNot) {
 TEST_F(RealWatchTest, KillWindowClosesTheWindowWithTheExactTitleWhereverItStands) {
   VictimProcess victims({"Pub - Netscape|800|600|refuse", "pub - netscape|800|600|refuse", kSentinel});
   ASSERT_TRUE(victims.WaitReady());
-  // The other program's windows may reach the window list a moment after it
-  // reports them made.
-  WindowHandle lower = 0;
-  for (int i = 0; i < 100 && lower == 0; ++i) {
-    lower = desktop.FindByTitle("pub - netscape");
-    if (lower == 0) PumpFor(50);
-  }
+  const WindowHandle lower = desktop.FindByTitle("pub - netscape");
   ASSERT_NE(lower, 0u);
   desktop.BringToTop(lower);  // the same title in other case comes first in the window order
   engine.KillWindow("Pub - Netscape");
