@@ -23,17 +23,6 @@ void Tolerant(Step&& step) noexcept {
   }
 }
 
-class ScanGuard {
- public:
-  explicit ScanGuard(bool& flag) : flag_(flag) { flag_ = true; }
-  ~ScanGuard() { flag_ = false; }
-  ScanGuard(const ScanGuard&) = delete;
-  ScanGuard& operator=(const ScanGuard&) = delete;
-
- private:
-  bool& flag_;
-};
-
 }  // namespace
 
 std::optional<SizeRule> ReadSizeRule(std::string_view rule) {
@@ -54,6 +43,20 @@ std::string StripStateMarkers(std::string_view s) {
   return std::string(s.substr(0, s.size() - cut));
 }
 
+BrowserHeaders::BrowserHeaders(const ListControl& headers) {
+  const int count = headers.Count();
+  upper_.reserve(static_cast<std::size_t>(count > 0 ? count : 0));
+  for (int i = 0; i < count; ++i) upper_.push_back(UCase(TrimSpaces(headers.Item(i))));
+}
+
+bool BrowserHeaders::Matches(std::string_view title) const {
+  if (upper_.empty()) return false;
+  const std::string upperTitle = UCase(title);
+  for (const std::string& header : upper_)
+    if (upperTitle.find(header) != std::string::npos) return true;
+  return false;
+}
+
 WatchEngine::WatchEngine(Desktop& desktop, const Clock& clock, WatchLists lists, std::string applicationTitle)
     : desktop_(desktop),
       clock_(clock),
@@ -61,54 +64,69 @@ WatchEngine::WatchEngine(Desktop& desktop, const Clock& clock, WatchLists lists,
       applicationTitle_(std::move(applicationTitle)),
       mainCaption_(applicationTitle_) {}
 
-bool WatchEngine::IsBrowserTitle(std::string_view title) const {
-  const std::string upperTitle = UCase(title);
-  const int headers = lists_.List5.Count();
-  for (int i = 0; i < headers; ++i) {
-    const std::string header = UCase(TrimSpaces(lists_.List5.Item(i)));
-    if (upperTitle.find(header) != std::string::npos) return true;
+bool WatchEngine::IsBrowserTitle(std::string_view title) const { return BrowserHeaders(lists_.List5).Matches(title); }
+
+PlacementWanted WatchEngine::BrowserPlacementWanted() const {
+  // A copy of the headers as they are now: the reading may run on another
+  // thread while the user edits the list.
+  return [headers = BrowserHeaders(lists_.List5), application = applicationTitle_](const std::string& title) {
+    return title != application && headers.Matches(title);
+  };
+}
+
+void WatchEngine::Tick() {
+  if (reading_) return;
+  if (reader_ == nullptr) {
+    ScanWindows();
+    return;
   }
-  return false;
+  bool started = false;
+  Tolerant([&] { started = reader_->StartReading(BrowserPlacementWanted()); });
+  // A reader that cannot start leaves the tick to scan on this thread, so
+  // the watch never stops.
+  if (started) reading_ = true;
+  else ScanWindows();
+}
+
+void WatchEngine::SnapshotArrived(DesktopSnapshot snapshot) {
+  reading_ = false;
+  Tolerant([&] { ReadDeferredFacts(desktop_, snapshot, BrowserPlacementWanted()); });
+  ApplySnapshot(snapshot);
 }
 
 void WatchEngine::ScanWindows() {
-  if (scanning_) return;
-  ScanGuard guard(scanning_);
+  DesktopSnapshot snapshot;
+  Tolerant([&] { snapshot = ReadDesktopSnapshot(desktop_, BrowserPlacementWanted()); });
+  ApplySnapshot(snapshot);
+}
 
+void WatchEngine::Record(WindowHandle window, std::string listTitle) {
+  lists_.List0.Add(std::move(listTitle));
+  recordedWindows_.push_back(window);
+}
+
+void WatchEngine::ApplySnapshot(const DesktopSnapshot& snapshot) {
   Tolerant([&] {
     lists_.List0.Clear();
     lists_.List0b.Clear();
+    recordedWindows_.clear();
   });
+  BrowserHeaders headers(lists_.List5);
 
   int windowCount = 0;
-  std::vector<WindowHandle> windows;
-  Tolerant([&] { windows = desktop_.TopLevelWindows(); });
-
-  // The scan lets the user interface run between windows: after every
-  // kWindowsPerYield windows and after the last one. A yield costs about as
-  // much as reading a window, and yielding after each would make it half
-  // the scan; a run of windows takes well under a millisecond.
-  constexpr std::size_t kWindowsPerYield = 16;
-  std::size_t walked = 0;
-  for (const WindowHandle window : windows) {
+  for (const WindowFacts& window : snapshot) {
     Tolerant([&] {
-      // Visibility is asked first: most top-level windows are hidden, and
-      // a hidden window is skipped whatever its title.
-      if (!desktop_.IsVisible(window)) return;
-      const std::string title = desktop_.Title(window);
-      if (title.empty()) return;
-      if (desktop_.IsEnabled(window)) {
-        if (title != applicationTitle_) Tolerant([&] { CheckBrowserWindow(window, title); });
+      if (!window.visible || window.title.empty()) return;
+      if (window.enabled) {
+        if (window.title != applicationTitle_) Tolerant([&] { CheckBrowserWindow(window, headers); });
         lists_.List0b.Add(CStr(windowCount++));
       } else {
         // The program's own windows, disabled behind one of its boxes, are not listed.
-        if (InStr(title, applicationTitle_) > 0) return;
-        lists_.List0.Add(title + std::string(kDisabledMarker));
+        if (InStr(window.title, applicationTitle_) > 0) return;
+        Record(window.handle, window.title + std::string(kDisabledMarker));
         lists_.List0b.Add(CStr(windowCount++));
       }
     });
-    if (++walked % kWindowsPerYield != 0 && walked != windows.size()) continue;
-    Tolerant([&] { desktop_.YieldToEvents(); });
   }
 
   Tolerant([&] { RunTitleRules(); });
@@ -116,26 +134,29 @@ void WatchEngine::ScanWindows() {
   Tolerant([&] { ShowCounts(); });
 }
 
-void WatchEngine::CheckBrowserWindow(WindowHandle window, const std::string& title) {
-  if (!IsBrowserTitle(title)) return;
-  lists_.List0.Add(title);
-
-  // A window whose placement cannot be read (it has just vanished) is not
-  // judged by size: no size is better than another window's size.
-  WindowRect rect;
-  if (!desktop_.RestoredRect(window, rect)) return;
-  const double height = static_cast<double>(rect.bottom) - rect.top;
-  const double width = static_cast<double>(rect.right) - rect.left;
-
+bool WatchEngine::MatchesSizeRule(const WindowRect& restored) const {
+  const double height = static_cast<double>(restored.bottom) - restored.top;
+  const double width = static_cast<double>(restored.right) - restored.left;
   const int rules = lists_.List4.Count();
   for (int i = 0; i < rules; ++i) {
     const auto rule = ReadSizeRule(lists_.List4.Item(i));
-    if (!rule) continue;
-    if (height <= rule->height && width <= rule->width) {
-      KillWindow(title);
-      return;
-    }
+    if (rule && height <= rule->height && width <= rule->width) return true;
   }
+  return false;
+}
+
+void WatchEngine::CheckBrowserWindow(const WindowFacts& window, const BrowserHeaders& headers) {
+  if (!headers.Matches(window.title)) return;
+  Record(window.handle, window.title);
+  // A window whose placement could not be read is not judged by size.
+  if (window.restored && MatchesSizeRule(*window.restored)) KillWindow(window.handle, window.title);
+}
+
+void WatchEngine::NoteDestructionTime(int p) {
+  Tolerant([&] {
+    if (!lists_.List3.Item(p).empty()) lists_.List3.Remove(p);
+    lists_.List3.Insert(p, FormatTimeOfDay(clock_.Now()));  // fails beyond the end
+  });
 }
 
 void WatchEngine::RunTitleRules() {
@@ -147,15 +168,46 @@ void WatchEngine::RunTitleRules() {
     for (int e = 0; e < lists_.List0.Count(); ++e) {
       const std::string entry = lists_.List0.Item(e);
       if (entry != title) continue;
-      Tolerant([&] { KillWindow(entry); });
-      Tolerant([&] {
-        if (!lists_.List3.Item(p).empty()) lists_.List3.Remove(p);
-        lists_.List3.Insert(p, FormatTimeOfDay(clock_.Now()));  // fails beyond the end
-      });
+      const auto at = static_cast<std::size_t>(e);
+      const WindowHandle window = at < recordedWindows_.size() ? recordedWindows_[at] : 0;
+      Tolerant([&] { KillWindow(window, entry); });
+      NoteDestructionTime(p);
       // The entry that moves into position e is left for the next scan.
       lists_.List0.Remove(e);
+      if (at < recordedWindows_.size()) recordedWindows_.erase(recordedWindows_.begin() + e);
     }
   }
+}
+
+bool WatchEngine::JudgeNewWindow(WindowHandle window) {
+  WindowFacts facts;
+  facts.handle = window;
+  ReadWindowFacts(desktop_, facts, BrowserPlacementWanted());
+  if (!facts.visible) return false;
+  if (facts.title.empty()) return true;
+
+  std::string listTitle;
+  if (facts.enabled) {
+    if (facts.title == applicationTitle_ || !IsBrowserTitle(facts.title)) return true;
+    if (facts.restored && MatchesSizeRule(*facts.restored)) {
+      KillWindow(window, facts.title);
+      return true;
+    }
+    listTitle = facts.title;
+  } else {
+    if (InStr(facts.title, applicationTitle_) > 0) return true;
+    listTitle = facts.title + std::string(kDisabledMarker);
+  }
+  // One close request per judgement: a window that a size rule closes is
+  // not asked again by a title rule in the same moment.
+  const int titles = lists_.List2.Count();
+  for (int p = 0; p < titles; ++p) {
+    if (lists_.List2.Item(p) != listTitle) continue;
+    KillWindow(window, listTitle);
+    NoteDestructionTime(p);
+    return true;
+  }
+  return true;
 }
 
 WindowHandle WatchEngine::FindListed(std::string_view listTitle) const {
@@ -169,6 +221,18 @@ WindowHandle WatchEngine::FindListed(std::string_view listTitle) const {
 bool WatchEngine::KillWindow(std::string_view listTitle) {
   const WindowHandle window = FindListed(listTitle);
   if (window != 0) desktop_.PostClose(window);
+  if (recorder_ == nullptr) return true;
+  return recorder_->RecordKill(listTitle);
+}
+
+bool WatchEngine::KillWindow(WindowHandle judged, std::string_view listTitle) {
+  // The title is read again just before the request. A window renamed or
+  // gone since it was judged is no longer the one the rule named: no other
+  // window bearing the old title is asked in its place (a hidden twin would
+  // take the request and the pop-up stay open). The destruction is recorded
+  // as for a kill by title.
+  const std::string title = StripStateMarkers(listTitle);
+  if (judged != 0 && !title.empty() && desktop_.Title(judged) == title) desktop_.PostClose(judged);
   if (recorder_ == nullptr) return true;
   return recorder_->RecordKill(listTitle);
 }

@@ -5,10 +5,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
+#include "platform/desktop_snapshot.h"
 
 namespace vantrel {
 
@@ -45,6 +47,18 @@ std::string StripStateMarkers(std::string_view listTitle);
 
 inline constexpr std::string_view kDisabledMarker = " [Disabled]";
 
+// The browser title pieces, trimmed and upper-cased once: a title belongs to
+// a browser window when its upper case contains one of them. An empty piece
+// matches every title.
+class BrowserHeaders {
+ public:
+  explicit BrowserHeaders(const ListControl& headers);
+  bool Matches(std::string_view title) const;
+
+ private:
+  std::vector<std::string> upper_;
+};
+
 class WatchEngine {
  public:
   WatchEngine(Desktop& desktop, const Clock& clock, WatchLists lists, std::string applicationTitle);
@@ -56,26 +70,53 @@ class WatchEngine {
   void SetMainCaption(std::string caption) { mainCaption_ = std::move(caption); }
   // Where destructions are recorded (log line, statistics row, sound); none by default.
   void SetKillRecorder(KillRecorder* recorder) { recorder_ = recorder; }
+  // Where the watch tick has the desktop read; without one the tick reads
+  // it at once, on the caller's thread.
+  void SetDesktopReader(DesktopReader* reader) { reader_ = reader; }
 
-  // One walk of the desktop. A call made while a scan is already running
-  // (from an event handled during one of its yields) returns at once: the
-  // work lists belong to the running scan, and the next tick scans again.
+  // The watch tick. Has the desktop read away from the user interface and
+  // returns; the rules run when the snapshot arrives (SnapshotArrived). A
+  // tick that comes while a snapshot is being read starts nothing: one
+  // reading at a time, and the next tick reads again.
+  void Tick();
+  // The snapshot a reading started by Tick gave; the program's own windows
+  // in it are read here, then the rules run on it.
+  void SnapshotArrived(DesktopSnapshot snapshot);
+  bool ReadingDesktop() const { return reading_; }
+
+  // One whole scan on the caller's thread: the desktop is read, then the
+  // rules run on what was read. Nothing else runs in between.
   void ScanWindows();
+  // The rules on one snapshot: the browser-and-size pass for every visible,
+  // enabled, titled window, the title pass, the active list and the counts.
+  void ApplySnapshot(const DesktopSnapshot& snapshot);
 
-  // The browser-and-size pass for one visible, enabled, titled window.
-  void CheckBrowserWindow(WindowHandle window, const std::string& title);
-  // The title pass over List0 after the walk.
-  void RunTitleRules();
+  // Judges one top-level window the moment it appears or is renamed, by the
+  // rules of the scan: a browser window by size, then a recorded window
+  // (browser or disabled) by title. A match is destroyed as at a scan. False
+  // when the window is not visible (it is judged once it is).
+  bool JudgeNewWindow(WindowHandle window);
 
-  // Posts the close request to the window shown under listTitle and records
-  // the destruction. False when recording failed (the request is posted).
+  // Posts the close request to the window shown under listTitle (looked up
+  // by its exact title, a visible window first) and records the destruction.
+  // False when recording failed (the request is posted).
   bool KillWindow(std::string_view listTitle);
+  // The same for a window the rules judged: the request goes to that window
+  // if it still bears the title, never to another window of the same title.
+  bool KillWindow(WindowHandle judged, std::string_view listTitle);
   void SwitchToWindow(std::string_view listTitle);
 
   bool IsBrowserTitle(std::string_view title) const;
-  bool Scanning() const { return scanning_; }
+  // What a reading of the desktop must know: which windows' placement the
+  // size rules will want (the browser windows of the current headers).
+  PlacementWanted BrowserPlacementWanted() const;
 
  private:
+  void CheckBrowserWindow(const WindowFacts& window, const BrowserHeaders& headers);
+  bool MatchesSizeRule(const WindowRect& restored) const;
+  void RunTitleRules();
+  void NoteDestructionTime(int titlePosition);
+  void Record(WindowHandle window, std::string listTitle);
   WindowHandle FindListed(std::string_view listTitle) const;
   void BringActiveListInLine(int windowCount);
   int RebuildActiveList();
@@ -89,7 +130,12 @@ class WatchEngine {
   std::string applicationTitle_;
   std::string mainCaption_;
   KillRecorder* recorder_ = nullptr;
-  bool scanning_ = false;
+  DesktopReader* reader_ = nullptr;
+  bool reading_ = false;
+  // The window of each List0 entry, kept beside it: List0 holds titles, and
+  // a title pass must close the window that was recorded, not another one
+  // bearing the same title.
+  std::vector<WindowHandle> recordedWindows_;
 };
 
 }  // namespace vantrel

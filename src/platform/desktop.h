@@ -37,15 +37,14 @@ class Desktop {
   // state. False when it cannot be read; rect is then left untouched.
   virtual bool RestoredRect(WindowHandle window, WindowRect& rect) const = 0;
 
-  // The first top-level window whose whole title equals title, any class; 0 when none.
+  // A top-level window whose whole title equals title, any class: the first
+  // visible one, else the first hidden one; 0 when none. A hidden window of
+  // the same title is not taken while a visible one stands.
   virtual WindowHandle FindByTitle(const std::string& title) const = 0;
 
   // Posts the ordinary close request (WM_CLOSE); returns at once.
   virtual bool PostClose(WindowHandle window) = 0;
   virtual bool BringToTop(WindowHandle window) = 0;
-
-  // Lets the user interface handle its pending events.
-  virtual void YieldToEvents() = 0;
 };
 
 }  // namespace vantrel

@@ -47,6 +47,8 @@ std::string FakeDesktop::Title(WindowHandle window) const {
 }
 
 bool FakeDesktop::IsVisible(WindowHandle window) const {
+  ++visibilityReads;
+  if (onVisibilityRead) onVisibilityRead(window);
   const FakeWindow* w = Find(window);
   return w && w->visible;
 }
@@ -64,9 +66,13 @@ bool FakeDesktop::RestoredRect(WindowHandle window, WindowRect& rect) const {
 }
 
 WindowHandle FakeDesktop::FindByTitle(const std::string& title) const {
-  for (const auto& w : windows_)
-    if (w.alive && w.title == title) return w.handle;
-  return 0;
+  WindowHandle hidden = 0;
+  for (const auto& w : windows_) {
+    if (!w.alive || w.title != title) continue;
+    if (w.visible) return w.handle;
+    if (hidden == 0) hidden = w.handle;
+  }
+  return hidden;
 }
 
 bool FakeDesktop::PostClose(WindowHandle window) {
@@ -81,9 +87,5 @@ bool FakeDesktop::BringToTop(WindowHandle window) {
   return true;
 }
 
-void FakeDesktop::YieldToEvents() {
-  ++yields;
-  if (onYield) onYield(yields);
-}
 
 }  // namespace vantrel::testing

@@ -1,7 +1,6 @@
 // A desktop in memory: ordered top-level windows with their title, states
 // and restored rectangle. Records close requests and bring-to-top calls,
-// can make a window vanish in the middle of a walk and can run a callback
-// at every yield.
+// can make a window vanish in the middle of a reading.
 #pragma once
 
 #include <functional>
@@ -38,13 +37,13 @@ class FakeDesktop final : public Desktop {
   WindowHandle FindByTitle(const std::string& title) const override;
   bool PostClose(WindowHandle window) override;
   bool BringToTop(WindowHandle window) override;
-  void YieldToEvents() override;
 
   std::vector<WindowHandle> closes;       // every close request, in order
   std::vector<WindowHandle> broughtToTop;
-  int yields = 0;
   bool placementReadable = true;  // false: every placement read fails
-  std::function<void(int yieldNumber)> onYield;  // runs at every yield
+  // Runs at every visibility read, before it answers (a window can vanish there).
+  std::function<void(WindowHandle)> onVisibilityRead;
+  mutable int visibilityReads = 0;
 
  private:
   const FakeWindow* Find(WindowHandle handle) const;

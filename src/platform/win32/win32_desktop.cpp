@@ -60,15 +60,19 @@ bool Win32Desktop::RestoredRect(WindowHandle window, WindowRect& rect) const {
 }
 
 // FindWindowA compares titles without regard to case; a title rule is
-// exact, so among the windows it finds the first one whose title is the
-// same text is taken.
+// exact, so among the windows it finds only those whose title is the same
+// text count, and a visible one is taken before a hidden one: the user
+// means the window they see.
 WindowHandle Win32Desktop::FindByTitle(const std::string& title) const {
   HWND candidate = nullptr;
+  WindowHandle hidden = 0;
   while ((candidate = FindWindowExA(nullptr, candidate, nullptr, title.c_str())) != nullptr) {
     const WindowHandle handle = FromHwnd(candidate);
-    if (Title(handle) == title) return handle;
+    if (Title(handle) != title) continue;
+    if (IsWindowVisible(candidate)) return handle;
+    if (hidden == 0) hidden = handle;
   }
-  return 0;
+  return hidden;
 }
 
 bool Win32Desktop::PostClose(WindowHandle window) {
@@ -76,8 +80,6 @@ bool Win32Desktop::PostClose(WindowHandle window) {
 }
 
 bool Win32Desktop::BringToTop(WindowHandle window) { return BringWindowToTop(ToHwnd(window)) != FALSE; }
-
-void Win32Desktop::YieldToEvents() { PumpPendingMessages(); }
 
 void PumpPendingMessages() {
   MSG msg;

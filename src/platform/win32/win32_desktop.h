@@ -15,7 +15,6 @@ class Win32Desktop final : public Desktop {
   WindowHandle FindByTitle(const std::string& title) const override;
   bool PostClose(WindowHandle window) override;
   bool BringToTop(WindowHandle window) override;
-  void YieldToEvents() override;
 };
 
 // Handles every pending message of this thread, as a yield inside a long

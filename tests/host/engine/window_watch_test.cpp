@@ -323,24 +323,19 @@ TEST_F(WatchTest, FewCountedWindowsLeaveNothingInTheActiveList) {
   EXPECT_THAT(Entries(List0), ElementsAre("B - Mozilla"));
 }
 
-TEST_F(WatchTest, WindowVanishingMidWalkDoesNotStopTheScan) {
+TEST_F(WatchTest, WindowVanishingMidReadingDoesNotStopTheScan) {
   AddOrdinaryDesktop();
   for (int i = 0; i < 20; ++i) desktop.Add("Hidden " + std::to_string(i), 100, 100, false);
   const WindowHandle a = desktop.Add("A - Mozilla");
   desktop.Add("B - Mozilla", 50, 50);
   List4.Add("100 - 100");
-  desktop.onYield = [&](int n) {
-    if (n == 1) desktop.Vanish(a);  // the first yield comes before A is reached
+  // A closes after the window order was taken, before its own facts are read.
+  desktop.onVisibilityRead = [&](WindowHandle w) {
+    if (w == a) desktop.Vanish(a);
   };
   engine.ScanWindows();
   EXPECT_THAT(Entries(List0), ElementsAre("B - Mozilla"));
   EXPECT_THAT(recorder.titles, ElementsAre("B - Mozilla"));
-}
-
-TEST_F(WatchTest, ScanYieldsAfterEveryRunOfWindowsAndAfterTheLast) {
-  for (int i = 0; i < 40; ++i) desktop.Add("W" + std::to_string(i), 100, 100, i % 5 == 0);
-  engine.ScanWindows();
-  EXPECT_EQ(desktop.yields, 3);  // after 16, 32 and the 40th
 }
 
 TEST_F(WatchTest, PlacementThatCannotBeReadIsNotJudgedBySize) {
@@ -351,25 +346,6 @@ TEST_F(WatchTest, PlacementThatCannotBeReadIsNotJudgedBySize) {
   engine.ScanWindows();
   EXPECT_THAT(desktop.closes, IsEmpty());
   EXPECT_THAT(Entries(List0), ElementsAre("Small - Mozilla", "Big - Mozilla"));
-}
-
-TEST_F(WatchTest, ScanRequestedDuringAYieldIsHeldOff) {
-  AddOrdinaryDesktop();
-  desktop.Add("A - Mozilla");
-  desktop.Add("B - Mozilla");
-  List2.Add("B - Mozilla");
-  int nested = 0;
-  desktop.onYield = [&](int) {
-    EXPECT_TRUE(engine.Scanning());
-    engine.ScanWindows();  // a watch tick handled inside the yield
-    ++nested;
-  };
-  engine.ScanWindows();
-  EXPECT_EQ(nested, 1);  // five windows: one yield, after the last
-  EXPECT_FALSE(engine.Scanning());
-  EXPECT_THAT(recorder.titles, ElementsAre("B - Mozilla"));
-  EXPECT_THAT(Entries(List0), ElementsAre("A - Mozilla"));
-  EXPECT_THAT(Entries(List0b), ElementsAre("0", "1", "2", "3", "4"));
 }
 
 TEST_F(WatchTest, KillWindowPostsToTheStrippedTitleAndRecordsTheListTitle) {

@@ -1,0 +1,66 @@
+// What the watch reads of the desktop in one go: every top-level window in
+// window order with the facts the rules look at. Reading touches nothing but
+// the desktop, so it can run away from the user-interface thread; the rules
+// are applied to the finished snapshot afterwards.
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/desktop.h"
+
+namespace vantrel {
+
+struct WindowFacts {
+  WindowHandle handle = 0;
+  bool visible = false;
+  bool enabled = false;
+  // Read only for a visible window.
+  std::string title;
+  // Read only for an enabled window whose title asks for it (a browser
+  // window); empty when not asked for or when it could not be read.
+  std::optional<WindowRect> restored;
+  // Left unread by a reader on another thread: the program's own windows
+  // answer a title read with a message to the user-interface thread, which
+  // reads them itself when the snapshot arrives.
+  bool readLater = false;
+};
+
+using DesktopSnapshot = std::vector<WindowFacts>;
+
+// Whether a window with this title needs its restored placement read.
+using PlacementWanted = std::function<bool(const std::string& title)>;
+
+// Reads the facts of one window: visibility first (most top-level windows
+// are hidden, and a hidden window needs nothing more), then title, enabled
+// state and, where wanted, the restored placement.
+void ReadWindowFacts(const Desktop& desktop, WindowFacts& facts, const PlacementWanted& placementWanted);
+
+struct SnapshotOptions {
+  // Windows whose facts are left for later (see WindowFacts::readLater).
+  std::function<bool(WindowHandle)> readLater;
+  // Set from another thread to end a reading early (the program is closing);
+  // what was read so far is returned.
+  const std::atomic<bool>* stop = nullptr;
+};
+
+DesktopSnapshot ReadDesktopSnapshot(const Desktop& desktop, const PlacementWanted& placementWanted,
+                                    const SnapshotOptions& options = {});
+
+// Reads the facts left for later, on the thread that may read them.
+void ReadDeferredFacts(const Desktop& desktop, DesktopSnapshot& snapshot, const PlacementWanted& placementWanted);
+
+// Reads desktop snapshots away from the caller's thread. The finished
+// snapshot comes back on the caller's thread (for the program: as a message
+// to its main window), one reading at a time.
+class DesktopReader {
+ public:
+  virtual ~DesktopReader() = default;
+  // Starts a reading. False when it cannot start; nothing comes back then.
+  virtual bool StartReading(PlacementWanted placementWanted) = 0;
+};
+
+}  // namespace vantrel

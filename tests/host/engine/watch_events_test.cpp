@@ -1,0 +1,379 @@
+// The watch without a nested loop: the desktop read into a snapshot (by a
+// reader standing for another thread) and the rules applied to it; the
+// close request sent to the window that was judged; new windows judged the
+// moment they appear, and held until they show.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "engine/kill_recorder.h"
+#include "engine/new_window_candidates.h"
+#include "engine/window_watch.h"
+#include "platform/memory_controls.h"
+#include "support/fake_desktop.h"
+#include "support/settable_clock.h"
+
+namespace vantrel {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using testing::FakeDesktop;
+using testing::SettableClock;
+
+class TitleRecorder final : public KillRecorder {
+ public:
+  bool RecordKill(std::string_view listTitle) override {
+    titles.emplace_back(listTitle);
+    return true;
+  }
+  std::vector<std::string> titles;
+};
+
+// Stands for the reading thread: keeps what it was asked, and the test
+// decides when the snapshot arrives.
+class ScriptedReader final : public DesktopReader {
+ public:
+  bool StartReading(PlacementWanted wanted) override {
+    ++started;
+    placementWanted = std::move(wanted);
+    return canStart;
+  }
+  int started = 0;
+  bool canStart = true;
+  PlacementWanted placementWanted;
+};
+
+// One engine with its lists over a desktop.
+struct Watch {
+  explicit Watch(FakeDesktop& desktop) : engine(desktop, clock, Lists(), "Vantrel") {
+    for (const char* h : {"- Microsoft Internet", "- Netscape", "- Mozilla"}) headers.Add(h);
+    engine.SetKillRecorder(&recorder);
+  }
+  WatchLists Lists() {
+    return WatchLists{work, workPositions, active, activePositions, titles, times, sizes, headers, n0, n1, n2};
+  }
+  MemoryList work, workPositions, active, activePositions, titles, times, sizes, headers;
+  MemoryLabel n0, n1, n2;
+  SettableClock clock;
+  TitleRecorder recorder;
+  WatchEngine engine;
+};
+
+// A desktop with a bit of everything the rules distinguish.
+void FillMixedDesktop(FakeDesktop& d) {
+  d.Add("Vantrel");
+  d.Add("Editor");
+  d.Add("Mail");
+  d.Add("Small - Mozilla", 300, 200);
+  d.Add("Big - Mozilla", 900, 700);
+  d.Add("Hidden - Mozilla", 100, 100, false);
+  d.Add("Listed - Netscape", 900, 700);
+  d.Add("Setup", 400, 300, true, false);
+  d.Add("Vantrel - Attention", 200, 100, true, false);
+  d.Add("", 10, 10);
+  for (int i = 0; i < 40; ++i) d.Add("Plain " + std::to_string(i), 500, 400, i % 3 != 0);
+}
+
+void AddRules(Watch& w) {
+  w.sizes.Add("250 - 400");
+  w.titles.Add("Listed - Netscape");
+  w.titles.Add("Setup [Disabled]");
+  w.times.Add("");
+  w.times.Add("");
+}
+
+TEST(WatchSnapshot, SnapshotFromTheReaderGivesWhatAScanOnTheSpotGives) {
+  FakeDesktop spotDesktop, readDesktop;
+  FillMixedDesktop(spotDesktop);
+  FillMixedDesktop(readDesktop);
+  Watch spot(spotDesktop), read(readDesktop);
+  AddRules(spot);
+  AddRules(read);
+  ScriptedReader reader;
+  read.engine.SetDesktopReader(&reader);
+
+  spot.engine.ScanWindows();
+  read.engine.Tick();
+  ASSERT_EQ(reader.started, 1);
+  EXPECT_THAT(readDesktop.closes, IsEmpty());  // nothing is judged before the snapshot arrives
+  read.engine.SnapshotArrived(ReadDesktopSnapshot(readDesktop, reader.placementWanted));
+
+  EXPECT_EQ(read.work.Entries(), spot.work.Entries());
+  EXPECT_EQ(read.workPositions.Entries(), spot.workPositions.Entries());
+  EXPECT_EQ(read.active.Entries(), spot.active.Entries());
+  EXPECT_EQ(read.recorder.titles, spot.recorder.titles);
+  EXPECT_EQ(readDesktop.closes, spotDesktop.closes);
+  EXPECT_EQ(read.n0.Caption(), spot.n0.Caption());
+  EXPECT_THAT(spot.recorder.titles, ElementsAre("Small - Mozilla", "Listed - Netscape", "Setup [Disabled]"));
+  EXPECT_THAT(read.times.Entries(), ElementsAre("14:32:05", "14:32:05", "", ""));
+}
+
+TEST(WatchSnapshot, OneReadingAtATimeAndTheNextTickReadsAgain) {
+  FakeDesktop desktop;
+  desktop.Add("Small - Mozilla", 300, 200);
+  Watch w(desktop);
+  w.sizes.Add("250 - 400");
+  ScriptedReader reader;
+  w.engine.SetDesktopReader(&reader);
+
+  w.engine.Tick();
+  w.engine.Tick();  // comes while the first snapshot is being read
+  EXPECT_EQ(reader.started, 1);
+  EXPECT_TRUE(w.engine.ReadingDesktop());
+
+  w.engine.SnapshotArrived(ReadDesktopSnapshot(desktop, reader.placementWanted));
+  EXPECT_FALSE(w.engine.ReadingDesktop());
+  EXPECT_EQ(desktop.closes.size(), 1u);
+  w.engine.Tick();
+  EXPECT_EQ(reader.started, 2);
+}
+
+TEST(WatchSnapshot, AReaderThatCannotStartLeavesTheTickToScanAtOnce) {
+  FakeDesktop desktop;
+  const WindowHandle pop = desktop.Add("Small - Mozilla", 300, 200);
+  Watch w(desktop);
+  w.sizes.Add("250 - 400");
+  ScriptedReader reader;
+  reader.canStart = false;
+  w.engine.SetDesktopReader(&reader);
+  w.engine.Tick();
+  EXPECT_THAT(desktop.closes, ElementsAre(pop));
+  EXPECT_FALSE(w.engine.ReadingDesktop());
+}
+
+TEST(WatchSnapshot, ThePlacementIsReadOnlyForBrowserWindows) {
+  FakeDesktop desktop;
+  const WindowHandle browser = desktop.Add("Pop - Mozilla", 300, 200);
+  const WindowHandle plain = desktop.Add("Plain", 300, 200);
+  const WindowHandle hidden = desktop.Add("Hid - Mozilla", 300, 200, false);
+  Watch w(desktop);
+  const DesktopSnapshot snapshot = ReadDesktopSnapshot(desktop, w.engine.BrowserPlacementWanted());
+  ASSERT_EQ(snapshot.size(), 3u);
+  EXPECT_EQ(snapshot[0].handle, browser);
+  EXPECT_TRUE(snapshot[0].restored.has_value());
+  EXPECT_EQ(snapshot[1].handle, plain);
+  EXPECT_FALSE(snapshot[1].restored.has_value());
+  EXPECT_EQ(snapshot[2].handle, hidden);
+  EXPECT_TRUE(snapshot[2].title.empty());  // a hidden window's title is not read
+}
+
+TEST(WatchSnapshot, WindowsLeftForLaterAreReadWhenTheSnapshotArrives) {
+  FakeDesktop desktop;
+  const WindowHandle own = desktop.Add("Own - Mozilla", 300, 200);
+  desktop.Add("Other - Mozilla", 900, 900);
+  Watch w(desktop);
+  w.sizes.Add("250 - 400");
+  ScriptedReader reader;
+  w.engine.SetDesktopReader(&reader);
+  w.engine.Tick();
+  SnapshotOptions options;
+  options.readLater = [&](WindowHandle h) { return h == own; };
+  DesktopSnapshot snapshot = ReadDesktopSnapshot(desktop, reader.placementWanted, options);
+  ASSERT_TRUE(snapshot[0].readLater);
+  EXPECT_TRUE(snapshot[0].title.empty());
+  w.engine.SnapshotArrived(std::move(snapshot));
+  EXPECT_THAT(desktop.closes, ElementsAre(own));
+  EXPECT_THAT(w.work.Entries(), ElementsAre("Own - Mozilla", "Other - Mozilla"));
+}
+
+TEST(WatchSnapshot, AStoppedReadingReturnsWhatItRead) {
+  FakeDesktop desktop;
+  for (int i = 0; i < 10; ++i) desktop.Add("W" + std::to_string(i));
+  std::atomic<bool> stop{false};
+  desktop.onVisibilityRead = [&](WindowHandle) { stop = desktop.visibilityReads >= 3; };
+  SnapshotOptions options;
+  options.stop = &stop;
+  EXPECT_EQ(ReadDesktopSnapshot(desktop, nullptr, options).size(), 3u);
+}
+
+// The close request goes to the window the rules judged.
+TEST(WatchKill, TheJudgedWindowIsClosedNotAHiddenTwinAboveIt) {
+  FakeDesktop desktop;
+  desktop.Add("Pub - Netscape", 300, 200, false);  // hidden, higher in the window order
+  const WindowHandle shown = desktop.Add("Pub - Netscape", 300, 200);
+  Watch w(desktop);
+  w.sizes.Add("250 - 400");
+  w.engine.ScanWindows();
+  EXPECT_THAT(desktop.closes, ElementsAre(shown));
+
+  desktop.closes.clear();
+  w.sizes.Clear();
+  w.titles.Add("Pub - Netscape");
+  w.engine.ScanWindows();  // the title pass closes the recorded window too
+  EXPECT_THAT(desktop.closes, ElementsAre(shown));
+}
+
+TEST(WatchKill, AWindowRenamedSinceItWasJudgedIsNotAskedNorIsAnother) {
+  FakeDesktop desktop;
+  const WindowHandle pop = desktop.Add("Pub - Netscape", 300, 200);
+  Watch w(desktop);
+  w.sizes.Add("250 - 400");
+  const DesktopSnapshot snapshot = ReadDesktopSnapshot(desktop, w.engine.BrowserPlacementWanted());
+  desktop.Window(pop).title = "News - Netscape";
+  desktop.Add("Pub - Netscape", 300, 200);  // a new window now bears the title
+  w.engine.ApplySnapshot(snapshot);
+  EXPECT_THAT(desktop.closes, IsEmpty());
+  EXPECT_THAT(w.recorder.titles, ElementsAre("Pub - Netscape"));
+}
+
+TEST(WatchKill, ByTitleAVisibleWindowIsTakenBeforeAHiddenOne) {
+  FakeDesktop desktop;
+  const WindowHandle hidden = desktop.Add("Report", 300, 200, false);
+  const WindowHandle shown = desktop.Add("Report", 300, 200);
+  Watch w(desktop);
+  w.engine.KillWindow("Report");
+  w.engine.SwitchToWindow("Report");
+  EXPECT_THAT(desktop.closes, ElementsAre(shown));
+  EXPECT_THAT(desktop.broughtToTop, ElementsAre(shown));
+  desktop.Vanish(shown);
+  w.engine.KillWindow("Report");  // only the hidden one is left: it is the one
+  EXPECT_THAT(desktop.closes, ElementsAre(shown, hidden));
+}
+
+TEST(WatchJudge, ANewWindowIsJudgedByTheRulesOfTheScan) {
+  const struct {
+    const char* name;
+    const char* title;
+    int width, height;
+    bool visible, enabled;
+    bool judged, closed;
+    const char* recorded;
+  } cases[] = {
+      {"small browser window", "Pub - Mozilla", 300, 200, true, true, true, true, "Pub - Mozilla"},
+      {"large browser window", "Page - Mozilla", 900, 700, true, true, true, false, nullptr},
+      {"listed browser window", "Listed - Netscape", 900, 700, true, true, true, true, "Listed - Netscape"},
+      {"listed title of a non-browser", "Listed", 900, 700, true, true, true, false, nullptr},
+      {"disabled listed window", "Setup", 400, 300, true, false, true, true, "Setup [Disabled]"},
+      {"the program's own title", "Vantrel", 100, 100, true, true, true, false, nullptr},
+      {"not yet visible", "Pub - Mozilla", 300, 200, false, true, false, false, nullptr},
+      {"small browser window, header in other case", "pub - MOZILLA", 300, 200, true, true, true, true,
+       "pub - MOZILLA"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakeDesktop desktop;
+    const WindowHandle h = desktop.Add(c.title, c.width, c.height, c.visible, c.enabled);
+    Watch w(desktop);
+    AddRules(w);
+    w.titles.Add("Listed");
+    EXPECT_EQ(w.engine.JudgeNewWindow(h), c.judged);
+    if (c.closed) EXPECT_THAT(desktop.closes, ElementsAre(h));
+    else EXPECT_THAT(desktop.closes, IsEmpty());
+    if (c.recorded) EXPECT_THAT(w.recorder.titles, ElementsAre(c.recorded));
+    else EXPECT_THAT(w.recorder.titles, IsEmpty());
+  }
+}
+
+TEST(WatchJudge, ATitleKillNotesItsTimeAndASizeKillAsksOnce) {
+  FakeDesktop desktop;
+  const WindowHandle listed = desktop.Add("Listed - Netscape", 900, 700);
+  const WindowHandle both = desktop.Add("Setup - Mozilla", 300, 200);
+  Watch w(desktop);
+  AddRules(w);
+  w.titles.Add("Setup - Mozilla");
+  w.engine.JudgeNewWindow(listed);
+  EXPECT_THAT(w.times.Entries(), ElementsAre("14:32:05", "", ""));  // an empty entry is not replaced but pushed down
+  w.engine.JudgeNewWindow(both);  // matches a size rule and a title: one request
+  EXPECT_THAT(desktop.closes, ElementsAre(listed, both));
+}
+
+TEST(WatchJudge, ARenameIntoAListedTitleCloses) {
+  FakeDesktop desktop;
+  const WindowHandle h = desktop.Add("Loading - Mozilla", 900, 700);
+  Watch w(desktop);
+  AddRules(w);
+  w.titles.Add("Casino - Mozilla");
+  NewWindowCandidates candidates;
+  const auto visible = [&](WindowHandle x) { return desktop.IsVisible(x); };
+  ASSERT_TRUE(candidates.Report(WindowEvent::Shown, h, 0, visible));
+  w.engine.JudgeNewWindow(h);
+  EXPECT_THAT(desktop.closes, IsEmpty());
+  desktop.Window(h).title = "Casino - Mozilla";
+  ASSERT_TRUE(candidates.Report(WindowEvent::Renamed, h, 40, visible));
+  w.engine.JudgeNewWindow(h);
+  EXPECT_THAT(desktop.closes, ElementsAre(h));
+}
+
+// The candidates under a scripted clock, as under Wine where only the
+// creation is reported.
+class CandidatesTest : public ::testing::Test {
+ protected:
+  bool Visible(WindowHandle h) { return desktop.IsVisible(h); }
+  NewWindowCandidates::VisibleTest visible = [this](WindowHandle h) { return Visible(h); };
+  FakeDesktop desktop;
+  NewWindowCandidates candidates{NewWindowCandidates::Timing{.lookEvery = 2, .giveUpAfter = 2000}};
+
+  // Runs the looks the way the watching thread does, from..to ms; returns
+  // the moments a window was handed back.
+  std::vector<std::pair<std::uint64_t, WindowHandle>> Run(std::uint64_t from, std::uint64_t to,
+                                                          const std::function<void(std::uint64_t)>& at = {}) {
+    std::vector<std::pair<std::uint64_t, WindowHandle>> out;
+    for (std::uint64_t now = from; now <= to; ++now) {
+      if (at) at(now);
+      const auto wait = candidates.WaitBeforeNextLook(now);
+      if (!wait || *wait > 0) continue;
+      for (WindowHandle h : candidates.LookAgain(now, visible)) out.emplace_back(now, h);
+    }
+    return out;
+  }
+};
+
+TEST_F(CandidatesTest, AWindowCreatedHiddenAndShown30msLaterIsJudgedThen) {
+  const WindowHandle h = desktop.Add("Pop - Mozilla", 300, 200, false);
+  EXPECT_FALSE(candidates.Report(WindowEvent::Created, h, 1000, visible));
+  const auto ready = Run(1000, 1100, [&](std::uint64_t now) {
+    if (now == 1030) desktop.Window(h).visible = true;
+  });
+  ASSERT_EQ(ready.size(), 1u);
+  EXPECT_EQ(ready[0].second, h);
+  EXPECT_GE(ready[0].first, 1030u);
+  EXPECT_LE(ready[0].first, 1032u);  // within one look
+  EXPECT_TRUE(candidates.Empty());
+}
+
+TEST_F(CandidatesTest, AWindowNeverShownIsGivenUp) {
+  const WindowHandle h = desktop.Add("Helper", 10, 10, false);
+  candidates.Report(WindowEvent::Created, h, 0, visible);
+  EXPECT_TRUE(Run(0, 1999).empty());
+  EXPECT_EQ(candidates.Count(), 1u);
+  Run(2000, 2010);
+  EXPECT_TRUE(candidates.Empty());
+  EXPECT_FALSE(candidates.WaitBeforeNextLook(2010).has_value());
+  desktop.Window(h).visible = true;  // shown after it was given up: left to the scan
+  EXPECT_TRUE(Run(2010, 2100).empty());
+}
+
+TEST_F(CandidatesTest, EventsThatMakeAWindowReadyAtOnce) {
+  const WindowHandle shownLater = desktop.Add("A", 10, 10, false);
+  const WindowHandle createdVisible = desktop.Add("B");
+  const WindowHandle renamedHidden = desktop.Add("C", 10, 10, false);
+  EXPECT_TRUE(candidates.Report(WindowEvent::Created, createdVisible, 0, visible));
+  EXPECT_FALSE(candidates.Report(WindowEvent::Created, shownLater, 0, visible));
+  EXPECT_FALSE(candidates.Report(WindowEvent::Renamed, renamedHidden, 0, visible));
+  desktop.Window(shownLater).visible = true;
+  EXPECT_TRUE(candidates.Report(WindowEvent::Shown, shownLater, 1, visible));
+  EXPECT_TRUE(candidates.Empty());  // the showing took it out: it is not judged twice
+  EXPECT_TRUE(Run(1, 50).empty());
+}
+
+TEST_F(CandidatesTest, ADestroyedCandidateIsForgottenAndAReusedHandleHeldOnce) {
+  const WindowHandle h = desktop.Add("A", 10, 10, false);
+  candidates.Report(WindowEvent::Created, h, 0, visible);
+  candidates.Report(WindowEvent::Created, h, 1, visible);
+  EXPECT_EQ(candidates.Count(), 1u);
+  candidates.Report(WindowEvent::Destroyed, h, 2, visible);
+  EXPECT_TRUE(candidates.Empty());
+}
+
+TEST_F(CandidatesTest, TheNextLookIsDueEveryFewMilliseconds) {
+  const WindowHandle h = desktop.Add("A", 10, 10, false);
+  candidates.Report(WindowEvent::Created, h, 100, visible);
+  EXPECT_EQ(candidates.WaitBeforeNextLook(100), 2u);
+  EXPECT_EQ(candidates.WaitBeforeNextLook(101), 1u);
+  EXPECT_EQ(candidates.WaitBeforeNextLook(105), 0u);
+  EXPECT_TRUE(candidates.LookAgain(101, visible).empty());
+  EXPECT_EQ(candidates.Count(), 1u);
+}
+
+}  // namespace
+}  // namespace vantrel
