@@ -23,7 +23,7 @@ if(WIN32)
   target_compile_definitions(vantrel_win32 PUBLIC NOMINMAX WIN32_LEAN_AND_MEAN)
   target_link_libraries(vantrel_win32 PUBLIC vantrel_core user32 gdi32 msimg32 winmm shell32 advapi32 comdlg32 comctl32 version)
 
-  vantrel_glob(ui_sources ui ui/main ui/tray ui/sound)
+  vantrel_glob(ui_sources ui ui/main ui/tray ui/sound ui/watch)
   add_library(vantrel_ui STATIC ${ui_sources})
   target_link_libraries(vantrel_ui PUBLIC vantrel_win32)
 

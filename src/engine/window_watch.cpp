@@ -75,7 +75,12 @@ PlacementWanted WatchEngine::BrowserPlacementWanted() const {
 }
 
 void WatchEngine::Tick() {
-  if (reading_) return;
+  // A reading whose snapshot never came (lost on the way) does not stop the
+  // watch: after a few ticks it is asked for again.
+  constexpr int kTicksBeforeReadingIsLost = 6;
+  if (reading_ && ++ticksWhileReading_ < kTicksBeforeReadingIsLost) return;
+  reading_ = false;
+  ticksWhileReading_ = 0;
   if (reader_ == nullptr) {
     ScanWindows();
     return;

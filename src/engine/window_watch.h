@@ -132,6 +132,7 @@ class WatchEngine {
   KillRecorder* recorder_ = nullptr;
   DesktopReader* reader_ = nullptr;
   bool reading_ = false;
+  int ticksWhileReading_ = 0;
   // The window of each List0 entry, kept beside it: List0 holds titles, and
   // a title pass must close the window that was recorded, not another one
   // bearing the same title.

@@ -13,12 +13,13 @@
 //       is logged as "LATENCY i milliseconds"
 //
 // flags, any of: hidden, disabled, max, min, refuse (answers WM_CLOSE
-// without closing). The log gets "READY" once every window exists, then one
+// without closing), later (made hidden, shown 30 ms after READY). The log gets "READY" once every window exists, then one
 // line "CLOSE <index> <title>" per WM_CLOSE. The program ends when every
 // window has closed (a refusing one never does), or after N seconds
 // (default 30).
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -30,7 +31,7 @@ struct Victim {
   std::string title;
   int width = 300;
   int height = 200;
-  bool hidden = false, disabled = false, maximised = false, minimised = false, refuse = false;
+  bool hidden = false, disabled = false, maximised = false, minimised = false, refuse = false, later = false;
   HWND window = nullptr;
 };
 
@@ -84,6 +85,11 @@ void CALLBACK ChurnStep(HWND, UINT, UINT_PTR, DWORD) {
     victims[i].window = nullptr;
     --open;
   }
+}
+void CALLBACK ShowLaterTimer(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  for (auto& v : victims)
+    if (v.later && v.window) ShowWindow(v.window, SW_SHOWNOACTIVATE);
 }
 void CALLBACK NextPopupTimer(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
@@ -147,6 +153,7 @@ Victim Parse(const std::string& description) {
   v.maximised = flags.find("max") != std::string::npos;
   v.minimised = flags.find("min") != std::string::npos;
   v.refuse = flags.find("refuse") != std::string::npos;
+  v.later = flags.find("later") != std::string::npos;
   return v;
 }
 
@@ -212,9 +219,11 @@ int main(int argc, char** argv) {
     if (!v.window) continue;
     ++open;
     if (v.disabled) EnableWindow(v.window, FALSE);
-    if (!v.hidden) ShowWindow(v.window, v.maximised ? SW_SHOWMAXIMIZED : v.minimised ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE);
+    if (!v.hidden && !v.later) ShowWindow(v.window, v.maximised ? SW_SHOWMAXIMIZED : v.minimised ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE);
   }
   Log("READY");
+  if (std::any_of(victims.begin(), victims.end(), [](const Victim& v) { return v.later; }))
+    SetTimer(nullptr, 0, 30, ShowLaterTimer);
   if (latencyCount > 0) {
     ++open;  // the loop below runs until the last pop-up has closed
     ShowNextPopup();

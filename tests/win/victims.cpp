@@ -87,9 +87,15 @@ bool VictimProcess::WaitReady(int milliseconds) {
       [&] {
         const auto lines = Lines();
         if (std::find(lines.begin(), lines.end(), "READY") == lines.end()) return false;
+        // A window closed already (a watch judges new windows the moment
+        // they show) was shown too.
+        const auto closes = Closes();
         return std::all_of(shownTitles_.begin(), shownTitles_.end(), [&](const std::string& title) {
           const WindowHandle window = desktop.FindByTitle(title);
-          return window != 0 && desktop.IsVisible(window);
+          if (window != 0 && desktop.IsVisible(window)) return true;
+          return std::any_of(closes.begin(), closes.end(), [&](const std::string& line) {
+            return line.size() >= title.size() && line.compare(line.size() - title.size(), title.size(), title) == 0;
+          });
         });
       },
       milliseconds);

@@ -18,6 +18,9 @@ constexpr UINT_PTR kActTimer = 1;
 constexpr UINT_PTR kTimer1 = 2;
 constexpr UINT_PTR kTimer2 = 3;
 constexpr UINT kActInterval = 500;
+// The watch's threads announce a finished snapshot, and a new window to judge.
+constexpr UINT kSnapshotReadyMessage = WM_APP + 0x40;
+constexpr UINT kJudgeNewWindowMessage = WM_APP + 0x41;
 constexpr UINT kTimer1Interval = 1000;
 constexpr const char* kPageClassName = "VantrelPage";
 constexpr int kTwipsPerPixel = 15;
@@ -101,6 +104,8 @@ bool FrmMain::Load(HINSTANCE instance) {
   if (!window_) return false;
   heightPixels_ = Pixels(heightTwips_);
   CreateControls(instance);
+  desktopReader_ = std::make_unique<ThreadedDesktopReader>(window_, kSnapshotReadyMessage);
+  engine_.SetDesktopReader(desktopReader_.get());
 
   StartupContext context{*this,
                          settings_,
@@ -134,6 +139,10 @@ bool FrmMain::Load(HINSTANCE instance) {
 
   SetTimer(window_, kActTimer, kActInterval, nullptr);
   SetTimer(window_, kTimer1, kTimer1Interval, nullptr);
+  // New windows are judged as they appear; without the hook the tick alone
+  // finds them.
+  newWindows_ = std::make_unique<NewWindowWatch>(window_, kJudgeNewWindowMessage);
+  newWindows_->Start();
   return true;
 }
 
@@ -215,6 +224,10 @@ void FrmMain::CreateControls(HINSTANCE instance) {
 
 void FrmMain::Unload() {
   tray_.RemoveTrayIcon();
+  // The threads end first: nothing is read or posted for a closing window.
+  newWindows_.reset();
+  engine_.SetDesktopReader(nullptr);
+  desktopReader_.reset();
   if (window_) {
     KillTimer(window_, kActTimer);
     KillTimer(window_, kTimer1);
@@ -230,7 +243,7 @@ void FrmMain::Unload() {
 
 void FrmMain::Act_Timer() {
   try {
-    engine_.ScanWindows();
+    engine_.Tick();
   } catch (...) {
     // A tick never ends the program; the next one scans again.
   }
@@ -618,6 +631,14 @@ LRESULT FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return 0;
   }
   switch (message) {
+    case kSnapshotReadyMessage:
+      if (desktopReader_) {
+        if (auto snapshot = desktopReader_->TakeSnapshot()) engine_.SnapshotArrived(std::move(*snapshot));
+      }
+      return 0;
+    case kJudgeNewWindowMessage:
+      engine_.JudgeNewWindow(static_cast<WindowHandle>(wParam));
+      return 0;
     case WM_TIMER:
       if (wParam == kActTimer) Act_Timer();
       else if (wParam == kTimer1) Timer1_Timer();

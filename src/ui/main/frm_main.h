@@ -14,6 +14,7 @@
 #include "engine/window_watch.h"
 #include "platform/memory_controls.h"
 #include "platform/win32/clock_win32.h"
+#include "platform/win32/desktop_reader_win32.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/profile_file_win32.h"
@@ -35,6 +36,7 @@
 #include "ui/skin_controls.h"
 #include "ui/tray/frm_pop.h"
 #include "ui/tray/tray_icon.h"
+#include "ui/watch/new_window_watch.h"
 
 namespace vantrel {
 
@@ -69,7 +71,8 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   FrmPop& Pop() { return pop_; }
   const TrayIcon& Tray() const { return tray_; }
 
-  // The watch tick: one scan.
+  // The watch tick: has the desktop read for one scan (the rules run when
+  // the snapshot arrives).
   void Act_Timer();
   // The one-second tick: title colour and tray icon frame.
   void Timer1_Timer();
@@ -196,6 +199,10 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   win32::UniqueFont boldFont_;
   TrayIcon tray_;
   TrayAnimation animation_;
+  // The watch's two threads: the desktop read for each scan, and the new
+  // windows as the system reports them. Both only post to the window.
+  std::unique_ptr<ThreadedDesktopReader> desktopReader_;
+  std::unique_ptr<NewWindowWatch> newWindows_;
 
   HWND window_ = nullptr;
   HWND frames_[4] = {};

@@ -128,6 +128,17 @@ TEST(WatchSnapshot, OneReadingAtATimeAndTheNextTickReadsAgain) {
   EXPECT_EQ(reader.started, 2);
 }
 
+TEST(WatchSnapshot, AReadingWhoseSnapshotNeverComesIsAskedForAgain) {
+  FakeDesktop desktop;
+  Watch w(desktop);
+  ScriptedReader reader;
+  w.engine.SetDesktopReader(&reader);
+  for (int tick = 0; tick < 6; ++tick) w.engine.Tick();
+  EXPECT_EQ(reader.started, 1);
+  w.engine.Tick();  // three seconds after the reading started, no snapshot yet
+  EXPECT_EQ(reader.started, 2);
+}
+
 TEST(WatchSnapshot, AReaderThatCannotStartLeavesTheTickToScanAtOnce) {
   FakeDesktop desktop;
   const WindowHandle pop = desktop.Add("Small - Mozilla", 300, 200);

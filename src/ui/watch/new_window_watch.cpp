@@ -1,0 +1,127 @@
+#include "ui/watch/new_window_watch.h"
+
+#include <mmsystem.h>
+
+#include <chrono>
+#include <vector>
+
+#include "engine/new_window_candidates.h"
+
+namespace vantrel {
+namespace {
+
+NewWindowCandidates::Milliseconds NowMs() {
+  return static_cast<NewWindowCandidates::Milliseconds>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+          .count());
+}
+
+bool IsVisible(WindowHandle window) { return IsWindowVisible(reinterpret_cast<HWND>(window)) != FALSE; }
+
+// What the hook's callback works on: it runs on the watching thread, inside
+// that thread's message retrieval, so a thread-local pointer finds it.
+struct WatchState {
+  NewWindowCandidates candidates;
+  HWND notify = nullptr;
+  UINT judgeMessage = 0;
+  bool finePeriod = false;
+};
+thread_local WatchState* tState = nullptr;
+
+void HandOver(const WatchState& state, WindowHandle window) {
+  PostMessageA(state.notify, state.judgeMessage, static_cast<WPARAM>(window), 0);
+}
+
+// Windows waits for timeouts in steps of its clock tick (about 16 ms) unless
+// a finer period is asked for; it is asked only while candidates are held.
+void KeepPeriodFine(WatchState& state) {
+  const bool wanted = !state.candidates.Empty();
+  if (wanted == state.finePeriod) return;
+  if (wanted) timeBeginPeriod(1);
+  else timeEndPeriod(1);
+  state.finePeriod = wanted;
+}
+
+void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
+  try {
+    WatchState* state = tState;
+    if (!state || !window || object != OBJID_WINDOW || child != CHILDID_SELF) return;
+    if (GetAncestor(window, GA_PARENT) != GetDesktopWindow()) return;  // top-level windows only
+    // The hook is asked to skip this process's windows, but Wine reports
+    // them all the same.
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId()) return;
+    const WindowEvent kind = event == EVENT_OBJECT_CREATE ? WindowEvent::Created
+                             : event == EVENT_OBJECT_SHOW ? WindowEvent::Shown
+                                                          : WindowEvent::Renamed;
+    const auto handle = reinterpret_cast<WindowHandle>(window);
+    if (state->candidates.Report(kind, handle, NowMs(), IsVisible)) HandOver(*state, handle);
+  } catch (...) {
+    // A report that cannot be handled is left to the scan.
+  }
+}
+
+}  // namespace
+
+NewWindowWatch::~NewWindowWatch() {
+  if (!thread_.joinable()) return;
+  PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
+  thread_.join();
+}
+
+bool NewWindowWatch::Start() {
+  if (thread_.joinable()) return hooked_;
+  HANDLE started = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  if (!started) return false;
+  try {
+    thread_ = std::thread([this, started] { Run(started); });
+  } catch (...) {
+    CloseHandle(started);
+    return false;
+  }
+  WaitForSingleObject(started, INFINITE);
+  CloseHandle(started);
+  return hooked_;
+}
+
+void NewWindowWatch::Run(HANDLE started) noexcept {
+  WatchState state;
+  state.notify = notify_;
+  state.judgeMessage = judgeMessage_;
+  tState = &state;
+  MSG msg;
+  PeekMessageA(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);  // the thread's queue, for WM_QUIT
+  threadId_ = GetCurrentThreadId();
+
+  // Creation, showing and renaming, each hooked alone: a range would bring
+  // every move and resize of every window too.
+  const DWORD flags = WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS;
+  std::vector<HWINEVENTHOOK> hooks;
+  for (const DWORD event : {EVENT_OBJECT_CREATE, EVENT_OBJECT_SHOW, EVENT_OBJECT_NAMECHANGE}) {
+    if (HWINEVENTHOOK hook = SetWinEventHook(event, event, nullptr, OnWinEvent, 0, 0, flags)) hooks.push_back(hook);
+  }
+  hooked_ = !hooks.empty();
+  SetEvent(started);
+
+  bool running = hooked_;
+  while (running) {
+    const auto wait = state.candidates.WaitBeforeNextLook(NowMs());
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, wait ? static_cast<DWORD>(*wait) : INFINITE, QS_ALLINPUT);
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) running = false;
+      else DispatchMessageA(&msg);
+    }
+    try {
+      for (const WindowHandle window : state.candidates.LookAgain(NowMs(), IsVisible)) HandOver(state, window);
+    } catch (...) {
+    }
+    KeepPeriodFine(state);
+  }
+
+  for (HWINEVENTHOOK hook : hooks) UnhookWinEvent(hook);
+  if (state.finePeriod) timeEndPeriod(1);
+  tState = nullptr;
+}
+
+}  // namespace vantrel

@@ -1,0 +1,141 @@
+// The watch's two threads against the real window manager: the desktop
+// read on a thread of its own, and new windows of another program reported
+// by the system and handed over once they show.
+#include <windows.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+
+#include "platform/win32/desktop_reader_win32.h"
+#include "platform/win32/win32_desktop.h"
+#include "ui/watch/new_window_watch.h"
+#include "victims.h"
+
+namespace vantrel {
+namespace {
+
+using testing::PumpFor;
+using testing::VictimProcess;
+
+constexpr UINT kReady = WM_APP + 7;
+
+// A window of the test that receives what the threads post.
+class Receiver {
+ public:
+  Receiver() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = Proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "VantrelWatchReceiver";
+    RegisterClassA(&wc);
+    window_ = CreateWindowExA(0, wc.lpszClassName, "Receiver - Mozilla", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                              nullptr, wc.hInstance, nullptr);
+    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  }
+  ~Receiver() { DestroyWindow(window_); }
+  HWND Window() const { return window_; }
+  std::vector<WPARAM> received;
+
+ private:
+  static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<Receiver*>(GetWindowLongPtrA(w, GWLP_USERDATA));
+    if (self && m == kReady) {
+      self->received.push_back(wp);
+      return 0;
+    }
+    return DefWindowProcA(w, m, wp, lp);
+  }
+  HWND window_ = nullptr;
+};
+
+template <class Condition>
+bool PumpUntil(Condition done, int milliseconds) {
+  const DWORD start = GetTickCount();
+  while (!done()) {
+    if (static_cast<int>(GetTickCount() - start) > milliseconds) return false;
+    PumpFor(5);
+  }
+  return true;
+}
+
+const WindowFacts* FactsOf(const DesktopSnapshot& snapshot, HWND window) {
+  const auto it = std::find_if(snapshot.begin(), snapshot.end(),
+                               [&](const WindowFacts& f) { return f.handle == reinterpret_cast<WindowHandle>(window); });
+  return it == snapshot.end() ? nullptr : &*it;
+}
+
+TEST(ThreadedDesktopReader, ReadsOtherProgramsWindowsAndLeavesItsOwnForLater) {
+  VictimProcess victims({"Shown - Mozilla|300|200|refuse", "Plain window|300|200|refuse", "Gone|300|200|hidden"});
+  ASSERT_TRUE(victims.WaitReady());
+  Receiver receiver;
+  ThreadedDesktopReader reader(receiver.Window(), kReady);
+  ASSERT_TRUE(reader.StartReading([](const std::string& title) { return title.find("- Mozilla") != std::string::npos; }));
+  ASSERT_TRUE(PumpUntil([&] { return !receiver.received.empty(); }, 10000));
+  std::optional<DesktopSnapshot> snapshot = reader.TakeSnapshot();
+  ASSERT_TRUE(snapshot.has_value());
+  EXPECT_FALSE(reader.TakeSnapshot().has_value());  // taken once
+
+  const WindowFacts* own = FactsOf(*snapshot, receiver.Window());
+  ASSERT_NE(own, nullptr);
+  EXPECT_TRUE(own->readLater);
+  EXPECT_TRUE(own->title.empty());
+
+  Win32Desktop desktop;
+  const WindowFacts* shown = FactsOf(*snapshot, reinterpret_cast<HWND>(desktop.FindByTitle("Shown - Mozilla")));
+  ASSERT_NE(shown, nullptr);
+  EXPECT_TRUE(shown->visible);
+  EXPECT_EQ(shown->title, "Shown - Mozilla");
+  ASSERT_TRUE(shown->restored.has_value());
+  EXPECT_EQ(shown->restored->right - shown->restored->left, 300);
+  EXPECT_EQ(shown->restored->bottom - shown->restored->top, 200);
+  const WindowFacts* plain = FactsOf(*snapshot, reinterpret_cast<HWND>(desktop.FindByTitle("Plain window")));
+  ASSERT_NE(plain, nullptr);
+  EXPECT_FALSE(plain->restored.has_value());  // not a browser window: no placement read
+
+  // Later requests are served in turn.
+  receiver.received.clear();
+  ASSERT_TRUE(reader.StartReading(nullptr));
+  ASSERT_TRUE(PumpUntil([&] { return !receiver.received.empty(); }, 10000));
+  EXPECT_TRUE(reader.TakeSnapshot().has_value());
+}
+
+TEST(NewWindowWatch, HandsOverAnotherProgramsWindowOnceItShows) {
+  Receiver receiver;
+  NewWindowWatch watch(receiver.Window(), kReady);
+  ASSERT_TRUE(watch.Start());
+  // Made hidden and shown 30 ms later: under Wine only the creation is
+  // reported, and the window is handed over once it shows.
+  VictimProcess victims({"Late - Mozilla|300|200|later", "Never shown|300|200|hidden"});
+  ASSERT_TRUE(victims.WaitReady());
+  Win32Desktop desktop;
+  const auto late = static_cast<WPARAM>(desktop.FindByTitle("Late - Mozilla"));
+  const auto never = static_cast<WPARAM>(desktop.FindByTitle("Never shown"));
+  ASSERT_NE(late, 0u);
+  ASSERT_TRUE(PumpUntil([&] { return std::count(receiver.received.begin(), receiver.received.end(), late) > 0; }, 5000));
+  EXPECT_TRUE(IsWindowVisible(reinterpret_cast<HWND>(late)));
+  PumpFor(300);
+  EXPECT_EQ(std::count(receiver.received.begin(), receiver.received.end(), never), 0);
+}
+
+TEST(NewWindowWatch, ThisProgramsOwnWindowsAreNotReported) {
+  Receiver receiver;
+  NewWindowWatch watch(receiver.Window(), kReady);
+  ASSERT_TRUE(watch.Start());
+  HWND own = CreateWindowExA(0, "STATIC", "Own - Mozilla", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr,
+                             GetModuleHandleA(nullptr), nullptr);
+  // Another program's window after it: once that one is reported, the own
+  // window's report would have come before it.
+  VictimProcess victims({"After - Mozilla|300|200"});
+  ASSERT_TRUE(victims.WaitReady());
+  Win32Desktop desktop;
+  const auto after = static_cast<WPARAM>(desktop.FindByTitle("After - Mozilla"));
+  ASSERT_TRUE(PumpUntil([&] { return std::count(receiver.received.begin(), receiver.received.end(), after) > 0; }, 5000));
+  EXPECT_EQ(std::count(receiver.received.begin(), receiver.received.end(), reinterpret_cast<WPARAM>(own)), 0);
+  DestroyWindow(own);
+}
+
+}  // namespace
+}  // namespace vantrel
