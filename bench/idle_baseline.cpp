@@ -1,6 +1,11 @@
 // Baselines for the idle cost of the program, run beside it for the same time:
 //   idle_baseline.exe --least SECONDS  the least work of a scan, twice a second
 //   idle_baseline.exe --bare SECONDS   a bare program that only opens one window
+//   idle_baseline.exe --floor SECONDS  the least a program of this kind does: the
+//       least work of a scan twice a second, and a WinEvent hook that closes a
+//       browser pop-up ("- Mozilla", at most 250 high and 400 wide, the rule of
+//       the benchmarks) the moment the system reports its creation, showing
+//       or renaming
 #include <windows.h>
 
 #include <cstdlib>
@@ -29,6 +34,17 @@ void CALLBACK LeastWork(HWND, UINT, UINT_PTR, DWORD) {
   g_sink = g_sink + sum;
 }
 
+void CALLBACK CloseMatching(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
+  if (!window || object != OBJID_WINDOW || child != CHILDID_SELF) return;
+  if (GetAncestor(window, GA_PARENT) != GetDesktopWindow()) return;
+  char title[256];
+  const int n = GetWindowTextA(window, title, sizeof title);
+  if (n <= 0 || std::string(title, static_cast<std::size_t>(n)).find("- Mozilla") == std::string::npos) return;
+  RECT r{};
+  if (!GetWindowRect(window, &r) || r.bottom - r.top > 250 || r.right - r.left > 400) return;
+  PostMessageA(window, WM_CLOSE, 0, 0);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -37,7 +53,10 @@ int main(int argc, char** argv) {
   HWND window = CreateWindowExA(0, "STATIC", "Bare window", WS_OVERLAPPEDWINDOW, 10, 10, 200, 100, nullptr, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);
   ShowWindow(window, SW_SHOWNOACTIVATE);
-  if (mode == "--least") SetTimer(nullptr, 0, 500, LeastWork);
+  if (mode == "--least" || mode == "--floor") SetTimer(nullptr, 0, 500, LeastWork);
+  if (mode == "--floor")
+    for (const DWORD event : {EVENT_OBJECT_CREATE, EVENT_OBJECT_SHOW, EVENT_OBJECT_NAMECHANGE})
+      SetWinEventHook(event, event, nullptr, CloseMatching, 0, 0, WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
   const UINT_PTR end = SetTimer(nullptr, 0, static_cast<UINT>(seconds) * 1000u, nullptr);
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

@@ -33,6 +33,7 @@ mkdir -p "$out"
 cleanup() {
   [ -n "${vantrel_pid:-}" ] && kill "$vantrel_pid" 2>/dev/null
   [ -n "${victim_pid:-}" ] && kill "$victim_pid" 2>/dev/null
+  [ -n "${mix_pid:-}" ] && kill "$mix_pid" 2>/dev/null
   wait 2>/dev/null
   drive reset-settings >/dev/null 2>&1
   rm -rf "$work"

@@ -12,6 +12,7 @@
 //   driver.exe click CLASS X Y [right]       a click at client X, Y of the window
 //   driver.exe drag CLASS X Y DX DY          presses at X, Y, moves by DX, DY, releases
 //   driver.exe answer TITLE yes|no [SECONDS] answers the message box titled TITLE
+//   driver.exe box-open TITLE [SECONDS]      waits until a message box titled TITLE stands
 //   driver.exe count CLASS                   prints how many windows of CLASS exist
 //   driver.exe menu-open [SECONDS]           waits until a pop-up menu is open
 //   driver.exe menu-close                    closes the open pop-up menu
@@ -26,6 +27,11 @@
 //   driver.exe click-frame FRAME X Y                 a click on a page of the main window
 //   driver.exe press CLASS BUTTONTEXT                clicks the button with that caption
 //   driver.exe reset-settings                removes every stored setting
+// Real input, as the user's hand gives it (SendInput):
+//   driver.exe input-click X Y [right]       a click at screen X, Y
+//   driver.exe input-client CLASS X Y [right] a click at client X, Y of the window
+//   driver.exe input-tray [right]            a click on the tray icon (the rightmost one)
+//   driver.exe input-keys VK [VK ...]        each key pressed and released, in turn
 #include <windows.h>
 
 #include <cstdio>
@@ -95,6 +101,37 @@ BOOL CALLBACK CountClass(HWND w, LPARAM p) {
   return TRUE;
 }
 
+// One button press and release at a screen point. Every event carries the
+// absolute position, so the click lands where it is meant to whatever
+// happens to the pointer in between.
+void InputClick(int x, int y, bool right) {
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  const LONG ax = static_cast<LONG>((x * 65535LL + width / 2) / (width - 1));
+  const LONG ay = static_cast<LONG>((y * 65535LL + height / 2) / (height - 1));
+  const DWORD move = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  INPUT events[3] = {};
+  const DWORD flags[3] = {move, move | (right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN),
+                          move | (right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP)};
+  for (int i = 0; i < 3; ++i) {
+    events[i].type = INPUT_MOUSE;
+    events[i].mi.dx = ax;
+    events[i].mi.dy = ay;
+    events[i].mi.dwFlags = flags[i];
+  }
+  SendInput(1, &events[0], sizeof(INPUT));
+  Sleep(30);
+  SendInput(2, &events[1], sizeof(INPUT));
+}
+
+void InputKey(WORD vk) {
+  INPUT key[2] = {};
+  key[0].type = key[1].type = INPUT_KEYBOARD;
+  key[0].ki.wVk = key[1].ki.wVk = vk;
+  key[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, key, sizeof(INPUT));
+  Sleep(50);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -102,6 +139,31 @@ int main(int argc, char** argv) {
   const std::string action = argv[1];
   const auto arg = [&](int i, const char* fallback = "") { return i < argc ? argv[i] : fallback; };
 
+  if (action == "input-click") {
+    InputClick(std::atoi(arg(2)), std::atoi(arg(3)), std::string(arg(4)) == "right");
+    return 0;
+  }
+  if (action == "input-client") {
+    HWND w = FindTopLevel(arg(2));
+    if (!w) return 1;
+    POINT p{std::atoi(arg(3)), std::atoi(arg(4))};
+    ClientToScreen(w, &p);
+    InputClick(p.x, p.y, std::string(arg(5)) == "right");
+    return 0;
+  }
+  if (action == "input-tray") {
+    // Wine's taskbar draws the tray icons itself, from its right end.
+    HWND tray = FindWindowA("Shell_TrayWnd", nullptr);
+    if (!tray) return 1;
+    RECT r{};
+    GetWindowRect(tray, &r);
+    InputClick(r.right - 11, (r.top + r.bottom) / 2, std::string(arg(2)) == "right");
+    return 0;
+  }
+  if (action == "input-keys") {
+    for (int i = 2; i < argc; ++i) InputKey(static_cast<WORD>(std::atoi(argv[i])));
+    return 0;
+  }
   if (action == "wait-window")
     return WaitFor([&] { return FindTopLevel(arg(2)) != nullptr; }, std::atof(arg(3, "20"))) ? 0 : 1;
   if (action == "gone-window")
@@ -136,6 +198,18 @@ int main(int argc, char** argv) {
     PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
     PostMessageA(menu, WM_KEYUP, VK_ESCAPE, 0);
     return 0;
+  }
+  if (action == "box-open") {
+    BoxSearch s{arg(2), nullptr};
+    return WaitFor(
+               [&] {
+                 s.found = nullptr;
+                 EnumWindows(FindBox, reinterpret_cast<LPARAM>(&s));
+                 return s.found != nullptr;
+               },
+               std::atof(arg(3, "10")))
+               ? 0
+               : 1;
   }
   if (action == "answer") {
     BoxSearch s{arg(2), nullptr};

@@ -5,9 +5,10 @@
 //   victim.exe --log FILE --mix N     N windows in the mix of a real desktop:
 //       four in five hidden, a tenth of the visible ones browser windows
 //       (800 x 600, larger than any rule of the benchmarks)
-//   victim.exe --log FILE --churn SECONDS  windows that come and go for that
-//       long: small browser pop-ups, "Target - Mozilla", disabled "Setup",
-//       plain ones; some live a few milliseconds only
+//   victim.exe --log FILE --churn SECONDS [--churn-rate N]  windows that come
+//       and go for that long (N new ones a second, about 66 by default):
+//       small browser pop-ups, "Target - Mozilla", disabled "Setup", plain
+//       ones; some live a few milliseconds only
 //   victim.exe --log FILE --latency N  N small browser pop-ups, one at a
 //       time: each is shown and the time until its close request arrives
 //       is logged as "LATENCY i milliseconds"
@@ -43,6 +44,7 @@ int latencyIndex = 0;
 LARGE_INTEGER shownAt{};
 void ShowNextPopup();
 int churnSeconds = 0;
+int churnInterval = 15;  // milliseconds between two new windows
 unsigned churnState = 12345;
 std::size_t churnOldest = 0;  // the first churn window that may still be open
 unsigned ChurnRandom() {
@@ -196,6 +198,9 @@ int main(int argc, char** argv) {
     } else if (arg == "--churn" && i + 1 < argc) {
       churnSeconds = std::atoi(argv[++i]);
       seconds = churnSeconds;
+    } else if (arg == "--churn-rate" && i + 1 < argc) {
+      const int rate = std::atoi(argv[++i]);
+      if (rate > 0) churnInterval = 1000 / rate;
     } else if (arg == "--latency" && i + 1 < argc) {
       latencyCount = std::atoi(argv[++i]);
     } else {
@@ -230,7 +235,7 @@ int main(int argc, char** argv) {
   }
   if (churnSeconds > 0) {
     ++open;  // the churn runs until its time is over
-    SetTimer(nullptr, 0, 15, ChurnStep);
+    SetTimer(nullptr, 0, static_cast<UINT>(churnInterval), ChurnStep);
   }
 
   const UINT_PTR end = SetTimer(nullptr, 0, static_cast<UINT>(seconds) * 1000u, nullptr);
