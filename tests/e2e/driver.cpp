@@ -26,11 +26,14 @@
 //   driver.exe click-frame FRAME X Y                 a click on a page of the main window
 //   driver.exe press CLASS BUTTONTEXT                clicks the button with that caption
 //   driver.exe reset-settings                removes every stored setting
+// More actions, about Vantrel as it is shipped, are listed in driver_release.cpp.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+#include "driver_release.h"
 
 namespace {
 
@@ -100,6 +103,7 @@ BOOL CALLBACK CountClass(HWND w, LPARAM p) {
 int main(int argc, char** argv) {
   if (argc < 2) return 2;
   const std::string action = argv[1];
+  if (const int done = RunReleaseAction(action, argc, argv); done != kNotAReleaseAction) return done;
   const auto arg = [&](int i, const char* fallback = "") { return i < argc ? argv[i] : fallback; };
 
   if (action == "wait-window")
