@@ -44,7 +44,9 @@ for line in "file-version $version" "product-version $version" "FileVersion $ver
 $info"
 done
 
-# Started from the unpacked folder.
+# Started from the unpacked folder (once a Vantrel ended by an earlier
+# test is gone: a second start would only show that one).
+drive gone-window VantrelMain 20 || fail "a Vantrel from an earlier test still runs"
 drive reset-settings
 $run "$dir/Vantrel.exe" & vantrel_pid=$!
 drive wait-window VantrelMain 30 || fail "the main window did not appear"
