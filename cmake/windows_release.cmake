@@ -30,6 +30,12 @@ configure_file(${VANTREL_SRC}/assets/vantrel_version.h.in ${VANTREL_GENERATED}/v
 # the benchmarks) finds the generated header.
 target_include_directories(Vantrel PRIVATE ${VANTREL_GENERATED})
 include_directories($<$<COMPILE_LANGUAGE:RC>:${VANTREL_GENERATED}>)
+if(MSVC)
+  # The manifest comes from the resource script: a second one made by the
+  # linker would be a duplicate resource.
+  target_link_options(Vantrel PRIVATE /MANIFEST:NO)
+  add_link_options(/MANIFEST:NO)
+endif()
 # The resource compiler reads these files, which its dependency scan misses.
 file(GLOB VANTREL_SKIN_FILES CONFIGURE_DEPENDS ${VANTREL_SRC}/assets/skin/*)
 set_source_files_properties(${VANTREL_RESOURCES} PROPERTIES
