@@ -1074,7 +1074,6 @@ ICONS = [
 CURSORS = [
     ("IDC_POINTER", 21, "pointer"),
 ]
-VERSION = (0, 1, 0, 0)
 
 
 def resource_ids_h():
@@ -1116,14 +1115,18 @@ def resource_ids_h():
 
 
 def vantrel_rc():
-    dotted = ".".join(str(v) for v in VERSION)
-    commas = ",".join(str(v) for v in VERSION)
     lines = [
         "// Vantrel's resources. Written by tools/make_skin.py; this file is in",
-        "// Windows-1252. Paths are relative to this folder.",
+        "// Windows-1252. Paths are relative to this folder. The version and the",
+        "// manifest's file come from vantrel_version.h, which CMake writes from",
+        "// the project's version.",
         "#pragma code_page(1252)",
         "#include <winver.h>",
         '#include "resource_ids.h"',
+        '#include "vantrel_version.h"',
+        "",
+        "// The application manifest (resource type 24, number 1).",
+        "1                         24      VANTREL_MANIFEST_FILE",
         "",
     ]
     for name, _, stem in ICONS:
@@ -1137,8 +1140,8 @@ def vantrel_rc():
     lines += [
         "",
         "VS_VERSION_INFO VERSIONINFO",
-        f" FILEVERSION {commas}",
-        f" PRODUCTVERSION {commas}",
+        " FILEVERSION VANTREL_VERSION_NUMBERS",
+        " PRODUCTVERSION VANTREL_VERSION_NUMBERS",
         " FILEFLAGSMASK VS_FFI_FILEFLAGSMASK",
         " FILEFLAGS 0x0L",
         " FILEOS VOS_NT_WINDOWS32",
@@ -1150,13 +1153,13 @@ def vantrel_rc():
         '    BLOCK "040C04E4"',
         "    BEGIN",
         '      VALUE "CompanyName", "Vantrel"',
-        '      VALUE "FileDescription", "Vantrel - fermeture des fenêtres pop-up"',
-        f'      VALUE "FileVersion", "{dotted}"',
+        '      VALUE "FileDescription", "Vantrel - ferme les fenêtres pop-up indésirables"',
+        '      VALUE "FileVersion", VANTREL_VERSION_TEXT',
         '      VALUE "InternalName", "Vantrel"',
         '      VALUE "LegalCopyright", "Vantrel"',
         '      VALUE "OriginalFilename", "Vantrel.exe"',
         '      VALUE "ProductName", "Vantrel"',
-        f'      VALUE "ProductVersion", "{dotted}"',
+        '      VALUE "ProductVersion", VANTREL_VERSION_TEXT',
         "    END",
         "  END",
         '  BLOCK "VarFileInfo"',

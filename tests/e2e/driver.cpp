@@ -32,11 +32,14 @@
 //   driver.exe input-client CLASS X Y [right] a click at client X, Y of the window
 //   driver.exe input-tray [right]            a click on the tray icon (the rightmost one)
 //   driver.exe input-keys VK [VK ...]        each key pressed and released, in turn
+// More actions, about Vantrel as it is shipped, are listed in driver_release.cpp.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+#include "driver_release.h"
 
 namespace {
 
@@ -137,6 +140,7 @@ void InputKey(WORD vk) {
 int main(int argc, char** argv) {
   if (argc < 2) return 2;
   const std::string action = argv[1];
+  if (const int done = RunReleaseAction(action, argc, argv); done != kNotAReleaseAction) return done;
   const auto arg = [&](int i, const char* fallback = "") { return i < argc ? argv[i] : fallback; };
 
   if (action == "input-click") {
