@@ -35,6 +35,10 @@ struct modMenus::Dispatch {
   std::uint32_t uMsg;
   std::uintptr_t wParam;
   std::intptr_t lParam;
+  // The window's previous procedure when the message arrived: the message
+  // goes there even when the window is unhooked while it is being handled
+  // (a modal dialog opened from a menu command lets anything happen).
+  WindowProcedure previous = 0;
   bool passedOn = false;
   std::intptr_t result = 0;
 };
@@ -297,9 +301,12 @@ std::intptr_t modMenus::PassOn(Dispatch& d) {
   // Marked before the call: a message is never given to the previous
   // procedure twice, even when that procedure fails.
   d.passedOn = true;
-  const auto handler = Find(WindowKey(d.hWnd));
-  if (handler != nullptr && handler->hPrevProc() != 0) {
-    d.result = services_.windows.CallPrevious(handler->hPrevProc(), d.hWnd, d.uMsg, d.wParam, d.lParam);
+  WindowProcedure previous = d.previous;
+  if (previous == 0) {
+    if (const auto handler = Find(WindowKey(d.hWnd))) previous = handler->hPrevProc();
+  }
+  if (previous != 0) {
+    d.result = services_.windows.CallPrevious(previous, d.hWnd, d.uMsg, d.wParam, d.lParam);
   } else {
     d.result = services_.windows.CallDefault(d.hWnd, d.uMsg, d.wParam, d.lParam);
   }
@@ -310,6 +317,7 @@ std::intptr_t modMenus::MenuWindowProc(WindowHandle hWnd, std::uint32_t uMsg, st
                                        std::intptr_t lParam) noexcept {
   Dispatch d{hWnd, uMsg, wParam, lParam};
   try {
+    if (const auto handler = Find(WindowKey(hWnd))) d.previous = handler->hPrevProc();
     return Handle(d);
   } catch (...) {
     if (d.passedOn) return d.result;

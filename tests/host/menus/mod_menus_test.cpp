@@ -583,6 +583,31 @@ TEST_F(MenuLoopTest, MenuCommandAsksTheSelectionAndIsPassedOnAnyway) {
   EXPECT_EQ(CountReceived(kForm, msg::MenuCommand), 1u);
 }
 
+TEST_F(MenuLoopTest, ACommandWhoseSelectionUnhooksTheWindowStillReachesTheWindow) {
+  const MenuHandle popup = menus.AddPopupWithCaptions({"Un", "Deux"}, 40);
+  // The window is let go while the selection runs (its colour dialog is
+  // open); the command was not a list entry and belongs to the window.
+  preparation.duringSelection = [this] { engine.UnhookMenus(kForm); };
+  struct Case {
+    std::uint32_t message;
+    std::uintptr_t wParam;
+    std::intptr_t lParam;
+  };
+  for (const Case& c : {Case{msg::Command, 41, 0}, Case{msg::MenuCommand, 1, static_cast<std::intptr_t>(popup)}}) {
+    SCOPED_TRACE(c.message);
+    Hook(kForm);
+    Send(kForm, msg::EnterMenuLoop);
+    OpenPopup(popup);
+    Send(kForm, msg::ExitMenuLoop);
+    EXPECT_EQ(Send(kForm, c.message, c.wParam, c.lParam), 1000 + static_cast<std::intptr_t>(c.message));
+    EXPECT_THAT(windows.ReceivedMessages(kForm, c.message), ElementsAre(WindowCall{kForm, c.message, c.wParam, c.lParam}));
+    EXPECT_EQ(engine.HandlerOf(kForm), nullptr);
+    EXPECT_EQ(windows.CurrentProcedure(kForm), windows.OwnProcedure(kForm));
+  }
+  EXPECT_EQ(preparation.selections.size(), 2u);
+  EXPECT_TRUE(windows.DefaultCalls().empty());
+}
+
 TEST_F(MenuLoopTest, AStoredSizeRestrictionAnswersTheSizeNegotiation) {
   MinMaxRecord system;
   system.maxTrackSize = {1280, 1024};
