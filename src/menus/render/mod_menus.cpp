@@ -45,7 +45,9 @@ struct modMenus::Dispatch {
 
 modMenus::modMenus(const MenuEngineServices& services) : services_(services) {}
 
-modMenus::~modMenus() {
+modMenus::~modMenus() { UnhookAllWindows(); }
+
+void modMenus::UnhookAllWindows() noexcept {
   if (!handlers_) return;
   for (const HookedWindow& hooked : *handlers_) {
     try {
@@ -55,9 +57,11 @@ modMenus::~modMenus() {
       // Going on with the other windows matters more.
     }
   }
+  openedPopups_.reset();
   try {
     ReleaseEngine();
   } catch (...) {
+    handlers_.reset();
   }
 }
 
@@ -160,23 +164,24 @@ void modMenus::HookMenus(WindowHandle hWnd, const PictureList* ImageList, cTips*
   const std::uintptr_t callbackAddress = reinterpret_cast<std::uintptr_t>(Callbacks);
 
   const auto handler = AddHandler(target, Mode == hook_mode::MenuLess || Mode == hook_mode::MdiMenuLess);
-  try {
-    handler->InitializeSubMenu(target, ImageList, callbackAddress, false);
-  } catch (...) {
-    // The failure reaches the caller, but no handler stays behind for a
-    // window whose messages never come here.
-    RemoveHandler(target);
-    throw;
-  }
+  // Subclassed before the handler binds: a window that cannot be subclassed
+  // (another engine serves it) never sends its messages here, so no handler
+  // is kept for it and its menus are left as they are.
   const WindowProcedure previous = windows.Subclass(target, *this);
   if (previous == 0) {
-    // A window that cannot be subclassed never sends its messages here: no
-    // handler is kept for it.
     RemoveHandler(target);
     activeHandlerKey_ = "h0";
     return;
   }
   handler->hPrevProc(previous);
+  try {
+    handler->InitializeSubMenu(target, ImageList, callbackAddress, false);
+  } catch (...) {
+    // The failure reaches the caller, and the window is given back whole.
+    windows.Unsubclass(target, previous);
+    RemoveHandler(target);
+    throw;
+  }
 
   const WindowHandle client = windows.FindChildWindow(target, "MDIClient", std::string_view{});
   if (client != 0) {
