@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "menus/model/c_menu_items.h"
@@ -437,11 +439,12 @@ TEST_F(MenuItemsTest, RestoreMenusGivesBackEveryItemThatSharesARecordWhereItStoo
   MenuItemInfo sidebar;
   sidebar.id = 100;
   sidebar.caption = "{Sidebar|Width:0}";
-  menus.Items(popup) = {sidebar,         OwnerDrawn(101), OwnerDrawn(0),   OwnerDrawn(102),
-                        OwnerDrawn(0),   OwnerDrawn(103), OwnerDrawn(0),   OwnerDrawn(104)};
-  for (const std::int32_t id : {101, 102, 103, 104}) {
-    const int n = handler.AddItem(Record(id, "Item " + std::to_string(id)), popup);
-    handler.Item(n).ItemPosition = static_cast<std::int16_t>(id == 101 ? 1 : id == 102 ? 3 : id == 103 ? 5 : 7);
+  menus.Items(popup) = {sidebar,       OwnerDrawn(101), OwnerDrawn(0), OwnerDrawn(102),
+                        OwnerDrawn(0), OwnerDrawn(103), OwnerDrawn(0), OwnerDrawn(104)};
+  const std::vector<std::pair<std::size_t, std::uint32_t>> strings = {{1, 101}, {3, 102}, {5, 103}, {7, 104}};
+  for (const auto& [p, id] : strings) {
+    const int n = handler.AddItem(Record(static_cast<std::int32_t>(id), "Item " + std::to_string(id)), popup);
+    handler.Item(n).ItemPosition = static_cast<std::int16_t>(p);
   }
   const int separators = handler.AddItem(Record(0, "", item_flag::Separator | item_flag::Disabled), popup);
   handler.Item(separators).ItemPosition = 6;
@@ -459,7 +462,6 @@ TEST_F(MenuItemsTest, RestoreMenusGivesBackEveryItemThatSharesARecordWhereItStoo
     EXPECT_EQ(items[p].id, 0u) << p;
     EXPECT_EQ(items[p].caption, "") << p;
   }
-  const std::vector<std::pair<std::size_t, std::uint32_t>> strings = {{1, 101}, {3, 102}, {5, 103}, {7, 104}};
   for (const auto& [p, id] : strings) {
     EXPECT_EQ(items[p].type, menu_type::String) << p;
     EXPECT_EQ(items[p].id, id) << p;

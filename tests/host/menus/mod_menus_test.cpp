@@ -645,7 +645,8 @@ TEST_F(MenuLoopTest, ACommandWhoseSelectionUnhooksTheWindowStillReachesTheWindow
     OpenPopup(popup);
     Send(kForm, msg::ExitMenuLoop);
     EXPECT_EQ(Send(kForm, c.message, c.wParam, c.lParam), 1000 + static_cast<std::intptr_t>(c.message));
-    EXPECT_THAT(windows.ReceivedMessages(kForm, c.message), ElementsAre(WindowCall{kForm, c.message, c.wParam, c.lParam}));
+    EXPECT_THAT(windows.ReceivedMessages(kForm, c.message),
+                ElementsAre(WindowCall{kForm, c.message, c.wParam, c.lParam}));
     EXPECT_EQ(engine.HandlerOf(kForm), nullptr);
     EXPECT_EQ(windows.CurrentProcedure(kForm), windows.OwnProcedure(kForm));
   }
