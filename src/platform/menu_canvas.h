@@ -59,7 +59,8 @@ class MenuCanvas {
   // transparentColour showing the background (backDc at backX, backY, or the
   // destination itself). width and height are the drawn size (0: the
   // source's); they come back shrunk to fit destRect, never enlarged.
-  // transparentColour -1 takes the source's top-left pixel. The copy's own
+  // transparentColour -1 takes the source's top-left pixel; any other
+  // negative value names a system colour by its low byte. The copy's own
   // source context is always released; keepSourceDc is kept for callers that
   // pass it and changes nothing.
   virtual void TransparentCopy(DeviceContext destDc, const PixelRect& destRect, BitmapHandle bitmap,

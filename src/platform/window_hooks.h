@@ -67,7 +67,9 @@ class WindowHooks {
   virtual ~WindowHooks() = default;
 
   // Puts sink in front of the window's procedure. Returns the procedure it
-  // replaced, 0 when the window cannot be subclassed.
+  // replaced, 0 when the window cannot be subclassed: no window, or one that
+  // a sink (of this or any other caller in the process) already sits in
+  // front of.
   virtual WindowProcedure Subclass(WindowHandle window, WindowMessageSink& sink) = 0;
   // Puts previous back as the window's procedure.
   virtual bool Unsubclass(WindowHandle window, WindowProcedure previous) = 0;

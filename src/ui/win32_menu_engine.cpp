@@ -36,6 +36,11 @@ struct Win32MenuEngine::Parts {
     engine.SetItalicSelection(false);
     engine.SetIconEffects(true);
   }
+  // The engine ends after the parts declared below it: windows still hooked
+  // are let go while the preparation, drawing and tooltips are there.
+  ~Parts() { engine.UnhookAllWindows(); }
+  Parts(const Parts&) = delete;
+  Parts& operator=(const Parts&) = delete;
 
   Win32WindowHooks windows;
   Win32MenuAccess menus;

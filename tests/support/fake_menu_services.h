@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -86,6 +87,7 @@ class RecordingPreparation final : public MenuPreparation {
   }
   bool MenuSelected(cMenuItems& handler, std::int32_t index, MenuHandle& menu, std::intptr_t lParam) override {
     selections.push_back({&handler, index, menu, lParam});
+    if (duringSelection) duringSelection();
     return consumed.count(index) != 0;
   }
   struct Selection {
@@ -105,6 +107,9 @@ class RecordingPreparation final : public MenuPreparation {
   std::set<MenuHandle> windowLists;
   std::set<MenuHandle> systemMenus;
   std::set<std::int32_t> consumed;
+  // Runs inside every selection, as a dialog opened by one would let other
+  // code run.
+  std::function<void()> duringSelection;
 };
 
 }  // namespace vantrel::testing

@@ -72,6 +72,8 @@ WindowProcedure FakeWindowHooks::Subclass(WindowHandle window, WindowMessageSink
   ++subclassCalls_;
   const auto w = windows_.find(window);
   if (w == windows_.end() || std::find(refused_.begin(), refused_.end(), window) != refused_.end()) return 0;
+  // As on the system: a window that a sink sits in front of takes no second.
+  if (sinks_.count(w->second.current) != 0) return 0;
   const WindowProcedure installed = nextProcedure_++;
   sinks_[installed] = &sink;
   return std::exchange(w->second.current, installed);

@@ -163,8 +163,12 @@ void cMenuItems::RestoreMenus() {
     for (auto it = collected.rbegin(); it != collected.rend(); ++it) {
       menus.RemoveItem(popup, it->position, MenuItemBy::Position);
     }
+    // Each goes back where it stood, first to last, so the items left in
+    // place and the restored ones keep their order. Items sharing one record
+    // (the separators of a popup all have the identifier 0) are all restored
+    // from it before it is made stale.
     for (const Collected& c : collected) {
-      MenuItemData& record = Item(c.item);
+      const MenuItemData& record = Item(c.item);
       MenuItemInfo plain;
       const bool separator = (record.ItemFlags & item_flag::Separator) != 0 && record.RawCaption.empty();
       plain.type = separator ? menu_type::Separator : menu_type::String;
@@ -176,10 +180,9 @@ void cMenuItems::RestoreMenus() {
       plain.caption = record.RawCaption;
       std::uint32_t fields = menu_field::Type | menu_field::State | menu_field::Id | menu_field::SubMenu;
       if (!separator) fields |= menu_field::Caption;
-      const std::uint32_t position = record.ItemPosition < 0 ? 0u : static_cast<std::uint32_t>(record.ItemPosition);
-      menus.InsertItem(popup, position, MenuItemBy::Position, fields, plain);
-      record.RawCaption = StaleCaption(c.item);
+      menus.InsertItem(popup, c.position, MenuItemBy::Position, fields, plain);
     }
+    for (const Collected& c : collected) Item(c.item).RawCaption = StaleCaption(c.item);
   }
 }
 

@@ -35,13 +35,19 @@ struct modMenus::Dispatch {
   std::uint32_t uMsg;
   std::uintptr_t wParam;
   std::intptr_t lParam;
+  // The window's previous procedure when the message arrived: the message
+  // goes there even when the window is unhooked while it is being handled
+  // (a modal dialog opened from a menu command lets anything happen).
+  WindowProcedure previous = 0;
   bool passedOn = false;
   std::intptr_t result = 0;
 };
 
 modMenus::modMenus(const MenuEngineServices& services) : services_(services) {}
 
-modMenus::~modMenus() {
+modMenus::~modMenus() { UnhookAllWindows(); }
+
+void modMenus::UnhookAllWindows() noexcept {
   if (!handlers_) return;
   for (const HookedWindow& hooked : *handlers_) {
     try {
@@ -51,9 +57,11 @@ modMenus::~modMenus() {
       // Going on with the other windows matters more.
     }
   }
+  openedPopups_.reset();
   try {
     ReleaseEngine();
   } catch (...) {
+    handlers_.reset();
   }
 }
 
@@ -156,23 +164,24 @@ void modMenus::HookMenus(WindowHandle hWnd, const PictureList* ImageList, cTips*
   const std::uintptr_t callbackAddress = reinterpret_cast<std::uintptr_t>(Callbacks);
 
   const auto handler = AddHandler(target, Mode == hook_mode::MenuLess || Mode == hook_mode::MdiMenuLess);
-  try {
-    handler->InitializeSubMenu(target, ImageList, callbackAddress, false);
-  } catch (...) {
-    // The failure reaches the caller, but no handler stays behind for a
-    // window whose messages never come here.
-    RemoveHandler(target);
-    throw;
-  }
+  // Subclassed before the handler binds: a window that cannot be subclassed
+  // (another engine serves it) never sends its messages here, so no handler
+  // is kept for it and its menus are left as they are.
   const WindowProcedure previous = windows.Subclass(target, *this);
   if (previous == 0) {
-    // A window that cannot be subclassed never sends its messages here: no
-    // handler is kept for it.
     RemoveHandler(target);
     activeHandlerKey_ = "h0";
     return;
   }
   handler->hPrevProc(previous);
+  try {
+    handler->InitializeSubMenu(target, ImageList, callbackAddress, false);
+  } catch (...) {
+    // The failure reaches the caller, and the window is given back whole.
+    windows.Unsubclass(target, previous);
+    RemoveHandler(target);
+    throw;
+  }
 
   const WindowHandle client = windows.FindChildWindow(target, "MDIClient", std::string_view{});
   if (client != 0) {
@@ -297,9 +306,12 @@ std::intptr_t modMenus::PassOn(Dispatch& d) {
   // Marked before the call: a message is never given to the previous
   // procedure twice, even when that procedure fails.
   d.passedOn = true;
-  const auto handler = Find(WindowKey(d.hWnd));
-  if (handler != nullptr && handler->hPrevProc() != 0) {
-    d.result = services_.windows.CallPrevious(handler->hPrevProc(), d.hWnd, d.uMsg, d.wParam, d.lParam);
+  WindowProcedure previous = d.previous;
+  if (previous == 0) {
+    if (const auto handler = Find(WindowKey(d.hWnd))) previous = handler->hPrevProc();
+  }
+  if (previous != 0) {
+    d.result = services_.windows.CallPrevious(previous, d.hWnd, d.uMsg, d.wParam, d.lParam);
   } else {
     d.result = services_.windows.CallDefault(d.hWnd, d.uMsg, d.wParam, d.lParam);
   }
@@ -310,6 +322,7 @@ std::intptr_t modMenus::MenuWindowProc(WindowHandle hWnd, std::uint32_t uMsg, st
                                        std::intptr_t lParam) noexcept {
   Dispatch d{hWnd, uMsg, wParam, lParam};
   try {
+    if (const auto handler = Find(WindowKey(hWnd))) d.previous = handler->hPrevProc();
     return Handle(d);
   } catch (...) {
     if (d.passedOn) return d.result;

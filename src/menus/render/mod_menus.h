@@ -128,6 +128,10 @@ class modMenus final : public WindowMessageSink {
   bool MeasureMenuItem(std::intptr_t address);
   // Detaches the engine from a hooked window; nothing for any other window.
   void UnhookMenus(WindowHandle hWnd);
+  // Gives every hooked window its own procedure and system menu back and
+  // ends the engine, as its end does. An owner whose later layers end before
+  // the engine calls this first, while they are still there.
+  void UnhookAllWindows() noexcept;
   void DetectPlatformIndent();
 
   // --- Engine-wide state ---

@@ -46,7 +46,11 @@ WindowProcedure Win32WindowHooks::Subclass(WindowHandle window, WindowMessageSin
   if (!::IsWindow(hwnd)) return 0;
   {
     std::lock_guard guard(SinkLock());
-    Sinks()[hwnd] = &sink;
+    // A window that went without being let go frees its place.
+    std::erase_if(Sinks(), [](const auto& entry) { return !::IsWindow(entry.first); });
+    // One sink per window, whoever installed it: a second one would be handed
+    // the shared procedure as the one it replaced and call itself for ever.
+    if (!Sinks().emplace(hwnd, &sink).second) return 0;
   }
   ::SetLastError(0);
   const LONG_PTR previous =

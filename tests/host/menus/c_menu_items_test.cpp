@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "menus/model/c_menu_items.h"
@@ -427,6 +429,45 @@ TEST_F(MenuItemsTest, RestoreMenusGivesEveryConvertedItemItsPlainFormBack) {
   EXPECT_EQ(handler.Item(first).RawCaption, std::string("\x01\x02\x03") + "1");
   EXPECT_EQ(handler.Item(separator).RawCaption, std::string("\x01\x02\x03") + "2");
   EXPECT_EQ(handler.Item(sub).RawCaption, std::string("\x01\x02\x03") + "3");
+}
+
+TEST_F(MenuItemsTest, RestoreMenusGivesBackEveryItemThatSharesARecordWhereItStood) {
+  // A plain sidebar at 0 (put back at the end of the menu loop), then items
+  // and three separators that all have the identifier 0 and so one record,
+  // built last for the separator at position 6.
+  const MenuHandle popup = menus.AddPopup(0x1234);
+  MenuItemInfo sidebar;
+  sidebar.id = 100;
+  sidebar.caption = "{Sidebar|Width:0}";
+  menus.Items(popup) = {sidebar,       OwnerDrawn(101), OwnerDrawn(0), OwnerDrawn(102),
+                        OwnerDrawn(0), OwnerDrawn(103), OwnerDrawn(0), OwnerDrawn(104)};
+  const std::vector<std::pair<std::size_t, std::uint32_t>> strings = {{1, 101}, {3, 102}, {5, 103}, {7, 104}};
+  for (const auto& [p, id] : strings) {
+    const int n = handler.AddItem(Record(static_cast<std::int32_t>(id), "Item " + std::to_string(id)), popup);
+    handler.Item(n).ItemPosition = static_cast<std::int16_t>(p);
+  }
+  const int separators = handler.AddItem(Record(0, "", item_flag::Separator | item_flag::Disabled), popup);
+  handler.Item(separators).ItemPosition = 6;
+  MenuPanelData panel;
+  panel.MenuHandle = popup;
+  handler.AddPanel(panel);
+
+  handler.RestoreMenus();
+
+  const auto& items = menus.Items(popup);
+  ASSERT_EQ(items.size(), 8u);
+  EXPECT_EQ(items[0], sidebar);
+  for (const std::size_t p : {2u, 4u, 6u}) {
+    EXPECT_EQ(items[p].type, menu_type::Separator) << p;
+    EXPECT_EQ(items[p].id, 0u) << p;
+    EXPECT_EQ(items[p].caption, "") << p;
+  }
+  for (const auto& [p, id] : strings) {
+    EXPECT_EQ(items[p].type, menu_type::String) << p;
+    EXPECT_EQ(items[p].id, id) << p;
+    EXPECT_EQ(items[p].caption, "Item " + std::to_string(id)) << p;
+  }
+  EXPECT_EQ(handler.Item(separators).RawCaption, std::string("\x01\x02\x03") + CStr(separators));
 }
 
 TEST_F(MenuItemsTest, RestoreMenusLeavesOwnerDrawnItemsWithoutRecordAlone) {

@@ -287,6 +287,51 @@ TEST_F(MenuEngineTest, TheEngineGivesWindowsTheirProceduresBackWhenItEnds) {
   EXPECT_EQ(fonts.Releases(), 1);
 }
 
+TEST_F(MenuEngineTest, UnhookingAllWindowsGivesThemBackAndEndsTheEngineOnce) {
+  menus.SetSystemMenu(kForm, menus.AddPopup());
+  Hook(kForm);
+  Hook(kOther);
+  Send(kForm, msg::EnterMenuLoop);
+  engine.UnhookAllWindows();
+  EXPECT_EQ(windows.CurrentProcedure(kForm), windows.OwnProcedure(kForm));
+  EXPECT_EQ(windows.CurrentProcedure(kOther), windows.OwnProcedure(kOther));
+  EXPECT_THAT(menus.SystemMenuReverts(), ElementsAre(kForm));
+  EXPECT_FALSE(engine.HasMenuHandlers());
+  EXPECT_FALSE(engine.OpenedPopups().has_value());
+  EXPECT_EQ(fonts.Releases(), 1);
+  EXPECT_EQ(resources.releases, 1);
+  // Nothing is left to undo, now or when the engine ends.
+  engine.UnhookAllWindows();
+  EXPECT_EQ(resources.releases, 1);
+  EXPECT_EQ(Send(kForm, 0x0400, 1, 2), 1000 + 0x0400);
+  EXPECT_EQ(CountReceived(kForm, 0x0400), 1u);
+}
+
+TEST_F(MenuEngineTest, ASecondEngineLeavesAWindowTheFirstServesAlone) {
+  menus.SetSystemMenu(kForm, menus.AddPopup());
+  Hook(kForm);
+  const int systemMenuReads = menus.SystemMenuReads();
+  RecordingPreparation otherPreparation;
+  modMenus other{MenuEngineServices{windows, menus, fonts, colours}};
+  other.SetPreparation(&otherPreparation);
+
+  other.HookMenus(kForm, nullptr, nullptr, hook_mode::Window);
+  EXPECT_EQ(other.HandlerOf(kForm), nullptr);
+  // The window's menus are not touched by the engine that does not serve it.
+  EXPECT_EQ(menus.SystemMenuReads(), systemMenuReads);
+  EXPECT_TRUE(otherPreparation.requests.empty());
+  EXPECT_EQ(Send(kForm, 0x0400, 1, 2), 1000 + 0x0400);
+  EXPECT_EQ(CountReceived(kForm, 0x0400), 1u);
+
+  // Once the first lets go, the other may take the window.
+  engine.UnhookMenus(kForm);
+  other.HookMenus(kForm, nullptr, nullptr, hook_mode::Window);
+  ASSERT_NE(other.HandlerOf(kForm), nullptr);
+  EXPECT_EQ(other.HandlerOf(kForm)->hPrevProc(), windows.OwnProcedure(kForm));
+  EXPECT_EQ(Send(kForm, 0x0400, 3, 4), 1000 + 0x0400);
+  EXPECT_EQ(CountReceived(kForm, 0x0400), 2u);
+}
+
 // --- Passing messages on ---
 
 TEST_F(MenuEngineTest, KeyboardMessagesReachThePreviousProcedureExactlyOnce) {
@@ -581,6 +626,32 @@ TEST_F(MenuLoopTest, MenuCommandAsksTheSelectionAndIsPassedOnAnyway) {
   EXPECT_EQ(preparation.selections[0].index, 41);
   EXPECT_EQ(preparation.selections[0].menu, popup);
   EXPECT_EQ(CountReceived(kForm, msg::MenuCommand), 1u);
+}
+
+TEST_F(MenuLoopTest, ACommandWhoseSelectionUnhooksTheWindowStillReachesTheWindow) {
+  const MenuHandle popup = menus.AddPopupWithCaptions({"Un", "Deux"}, 40);
+  // The window is let go while the selection runs (its colour dialog is
+  // open); the command was not a list entry and belongs to the window.
+  preparation.duringSelection = [this] { engine.UnhookMenus(kForm); };
+  struct Case {
+    std::uint32_t message;
+    std::uintptr_t wParam;
+    std::intptr_t lParam;
+  };
+  for (const Case& c : {Case{msg::Command, 41, 0}, Case{msg::MenuCommand, 1, static_cast<std::intptr_t>(popup)}}) {
+    SCOPED_TRACE(c.message);
+    Hook(kForm);
+    Send(kForm, msg::EnterMenuLoop);
+    OpenPopup(popup);
+    Send(kForm, msg::ExitMenuLoop);
+    EXPECT_EQ(Send(kForm, c.message, c.wParam, c.lParam), 1000 + static_cast<std::intptr_t>(c.message));
+    EXPECT_THAT(windows.ReceivedMessages(kForm, c.message),
+                ElementsAre(WindowCall{kForm, c.message, c.wParam, c.lParam}));
+    EXPECT_EQ(engine.HandlerOf(kForm), nullptr);
+    EXPECT_EQ(windows.CurrentProcedure(kForm), windows.OwnProcedure(kForm));
+  }
+  EXPECT_EQ(preparation.selections.size(), 2u);
+  EXPECT_TRUE(windows.DefaultCalls().empty());
 }
 
 TEST_F(MenuLoopTest, AStoredSizeRestrictionAnswersTheSizeNegotiation) {

@@ -341,6 +341,47 @@ TEST_F(RealListMenusTest, ChoosingAColourStoresItAndABuiltInListNeedsNoControl) 
   EXPECT_TRUE(OwnCommands().empty());
 }
 
+// While the colour chooser is open, the engine lets the window go; then the
+// chooser is cancelled.
+struct LetGoDuringChooser {
+  modMenus* engine = nullptr;
+  WindowHandle window = 0;
+  bool letGo = false;
+};
+LetGoDuringChooser& DuringChooser() {
+  static LetGoDuringChooser during;
+  return during;
+}
+void CALLBACK LetGoAndCancelChooser(HWND, UINT, UINT_PTR, DWORD) {
+  HWND chooser = nullptr;
+  ::EnumThreadWindows(::GetCurrentThreadId(), &FindChooser, reinterpret_cast<LPARAM>(&chooser));
+  if (chooser == nullptr) return;
+  LetGoDuringChooser& during = DuringChooser();
+  if (during.engine != nullptr && !during.letGo) {
+    during.engine->UnhookMenus(during.window);
+    during.letGo = true;
+  }
+  ::PostMessageA(chooser, WM_COMMAND, IDCANCEL, 0);
+}
+
+TEST_F(RealListMenusTest, ACommandWhoseColourChooserLetsTheWindowGoStillReachesTheWindow) {
+  ControlsWindow w;
+  engine.HookMenus(ControlsWindow::H(w.Parent()), nullptr, nullptr, hook_mode::Window);
+  UniqueMenu popup = PopupWith({"Couleurs{lvColors:}"});
+  DuringChooser() = LetGoDuringChooser{&engine, ControlsWindow::H(w.Parent())};
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 200, &LetGoAndCancelChooser);
+  // Up from the first colour to the last entry, the custom colour.
+  RunMenu(w.Parent(), popup.Get(), {VK_DOWN, VK_RIGHT, VK_UP, VK_RETURN});
+  ::KillTimer(nullptr, timer);
+  DuringChooser().engine = nullptr;
+
+  ASSERT_TRUE(DuringChooser().letGo) << "the colour chooser never opened";
+  EXPECT_EQ(engine.HandlerOf(ControlsWindow::H(w.Parent())), nullptr);
+  // Cancelled, the choice was no list selection: the window has its command.
+  const std::vector<Command> command = {{static_cast<WPARAM>(kFirstListEntryID - 26), 0}};
+  EXPECT_EQ(OwnCommands(), command);
+}
+
 TEST_F(RealListMenusTest, RebuildingTheListsAtEveryOpeningLeavesNoMenuOrDrawingObjectBehind) {
   ControlsWindow w;
   w.AddEntries({"Rouge", "Vert", "Bleu"}, {"Un", "Deux"});

@@ -278,6 +278,39 @@ TEST_F(TransparentCopyWinTest, SourceRectanglePicksPartOfTheBitmap) {
   EXPECT_EQ(canvas_.At(28, 28), kGreen);  // beyond the part
 }
 
+TEST_F(TransparentCopyWinTest, OnlyMinusOneTakesTheCornerAnyOtherNegativeValueIsASystemColour) {
+  // A ground of the system window colour, the red square, a blue corner.
+  const COLORREF windowColour = ::GetSysColor(COLOR_WINDOW);
+  for (const COLORREF other : {kRed, kGreen, kBlue}) ASSERT_NE(windowColour, other);
+  picture_.Clear(windowColour);
+  for (int y = 4; y < 12; ++y) {
+    for (int x = 4; x < 12; ++x) picture_.Set(x, y, kRed);
+  }
+  picture_.Set(0, 0, kBlue);
+  const FreeBitmap bitmap(picture_);
+
+  struct Case {
+    std::int32_t transparent;
+    COLORREF corner;  // what shows at the picture's top-left
+    COLORREF ground;  // and on its ground
+  };
+  const Case cases[] = {
+      {-1, kGreen, windowColour},
+      {static_cast<std::int32_t>(0x80000000u | COLOR_WINDOW), kBlue, kGreen},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.transparent);
+    canvas_.Clear(kGreen);
+    int width = 0, height = 0;
+    primitives_.TransparentCopy(canvas_.Context(), {0, 0, 16, 16}, bitmap.Handle(), {}, c.transparent, width, height,
+                                0, 0, 0, false, false, false);
+    EXPECT_EQ(canvas_.At(0, 0), c.corner);
+    EXPECT_EQ(canvas_.At(2, 2), c.ground);
+    EXPECT_EQ(canvas_.At(14, 1), c.ground);
+    EXPECT_EQ(canvas_.At(6, 6), kRed);
+  }
+}
+
 TEST_F(MenuPrimitivesWinTest, SetDrawObjectSelectsAndRestores) {
   const HDC dc = canvas_.Dc();
   const HGDIOBJ brush = ::GetCurrentObject(dc, OBJ_BRUSH);
