@@ -5,8 +5,11 @@
 //       least work of a scan twice a second, and a WinEvent hook that closes a
 //       browser pop-up ("- Mozilla", at most 250 high and 400 wide, the rule of
 //       the benchmarks) the moment the system reports its creation, showing
-//       or renaming
+//       or renaming; with an icon in the tray, as a tray utility has (under
+//       Wine the taskbar, and its work as windows come and go, stands only
+//       while some program has a tray icon)
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdlib>
 #include <string>
@@ -54,6 +57,16 @@ int main(int argc, char** argv) {
                                 GetModuleHandleA(nullptr), nullptr);
   ShowWindow(window, SW_SHOWNOACTIVATE);
   if (mode == "--least" || mode == "--floor") SetTimer(nullptr, 0, 500, LeastWork);
+  NOTIFYICONDATAA icon{};
+  if (mode == "--floor") {
+    icon.cbSize = sizeof icon;
+    icon.hWnd = window;
+    icon.uID = 1;
+    icon.uFlags = NIF_ICON | NIF_TIP;
+    icon.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+    lstrcpynA(icon.szTip, "Floor", sizeof icon.szTip);
+    Shell_NotifyIconA(NIM_ADD, &icon);
+  }
   if (mode == "--floor")
     for (const DWORD event : {EVENT_OBJECT_CREATE, EVENT_OBJECT_SHOW, EVENT_OBJECT_NAMECHANGE})
       SetWinEventHook(event, event, nullptr, CloseMatching, 0, 0, WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
@@ -63,6 +76,7 @@ int main(int argc, char** argv) {
     if (msg.message == WM_TIMER && msg.wParam == end && msg.lParam == 0) break;
     DispatchMessageA(&msg);
   }
+  if (mode == "--floor") Shell_NotifyIconA(NIM_DELETE, &icon);
   DestroyWindow(window);
   return 0;
 }

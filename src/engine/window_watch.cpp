@@ -283,12 +283,8 @@ int WatchEngine::RebuildActiveList() {
     same = lists_.List1.Item(a) == texts[static_cast<std::size_t>(a)] &&
            lists_.List1b.Item(a) == positions[static_cast<std::size_t>(a)];
   if (same) return count;
-  lists_.List1.Clear();
-  lists_.List1b.Clear();
-  for (int a = 0; a < count; ++a) {
-    lists_.List1.Add(texts[static_cast<std::size_t>(a)]);
-    lists_.List1b.Add(positions[static_cast<std::size_t>(a)]);
-  }
+  lists_.List1.ReplaceAll(texts);
+  lists_.List1b.ReplaceAll(positions);
   return count;
 }
 

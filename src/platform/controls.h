@@ -23,6 +23,12 @@ class ListControl {
   virtual bool Insert(int index, std::string_view text) = 0;
   virtual bool Remove(int index) = 0;
   virtual void Clear() = 0;
+  // All entries replaced by these, in one go: a control on the screen shows
+  // the result once instead of after every entry.
+  virtual void ReplaceAll(const std::vector<std::string>& entries) {
+    Clear();
+    for (const std::string& entry : entries) Add(entry);
+  }
   // Selected position, -1 when none.
   virtual int Selected() const = 0;
   // Selects index; -1 (or an index out of range) clears the selection.

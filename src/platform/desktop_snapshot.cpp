@@ -2,10 +2,10 @@
 
 namespace vantrel {
 
-void ReadWindowFacts(const Desktop& desktop, WindowFacts& facts, const PlacementWanted& placementWanted) {
-  facts.readLater = false;
-  facts.visible = desktop.IsVisible(facts.handle);
-  if (!facts.visible) return;
+namespace {
+
+// Title, enabled state and, where wanted, the placement of a visible window.
+void ReadVisibleWindowFacts(const Desktop& desktop, WindowFacts& facts, const PlacementWanted& placementWanted) {
   facts.title = desktop.Title(facts.handle);
   if (facts.title.empty()) return;
   facts.enabled = desktop.IsEnabled(facts.handle);
@@ -14,6 +14,14 @@ void ReadWindowFacts(const Desktop& desktop, WindowFacts& facts, const Placement
   // rectangle: no size is better than a wrong one.
   WindowRect rect;
   if (desktop.RestoredRect(facts.handle, rect)) facts.restored = rect;
+}
+
+}  // namespace
+
+void ReadWindowFacts(const Desktop& desktop, WindowFacts& facts, const PlacementWanted& placementWanted) {
+  facts.readLater = false;
+  facts.visible = desktop.IsVisible(facts.handle);
+  if (facts.visible) ReadVisibleWindowFacts(desktop, facts, placementWanted);
 }
 
 DesktopSnapshot ReadDesktopSnapshot(const Desktop& desktop, const PlacementWanted& placementWanted,
@@ -28,8 +36,13 @@ DesktopSnapshot ReadDesktopSnapshot(const Desktop& desktop, const PlacementWante
     if (options.stop && options.stop->load(std::memory_order_relaxed)) break;
     WindowFacts facts;
     facts.handle = window;
-    if (options.readLater && options.readLater(window)) facts.readLater = true;
-    else ReadWindowFacts(desktop, facts, placementWanted);
+    // Most windows are hidden and need nothing more; whose a visible window
+    // is, is asked only then.
+    facts.visible = desktop.IsVisible(window);
+    if (facts.visible) {
+      if (options.readLater && options.readLater(window)) facts.readLater = true;
+      else ReadVisibleWindowFacts(desktop, facts, placementWanted);
+    }
     snapshot.push_back(std::move(facts));
   }
   return snapshot;

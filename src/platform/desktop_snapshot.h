@@ -40,7 +40,8 @@ using PlacementWanted = std::function<bool(const std::string& title)>;
 void ReadWindowFacts(const Desktop& desktop, WindowFacts& facts, const PlacementWanted& placementWanted);
 
 struct SnapshotOptions {
-  // Windows whose facts are left for later (see WindowFacts::readLater).
+  // Visible windows whose other facts are left for later (see
+  // WindowFacts::readLater); asked only of visible windows.
   std::function<bool(WindowHandle)> readLater;
   // Set from another thread to end a reading early (the program is closing);
   // what was read so far is returned.

@@ -143,6 +143,21 @@ void Win32ListBox::Clear() {
   entries_.clear();
 }
 
+// Every added entry would otherwise redraw the list and its scroll bar (a
+// themed scroll bar is dozens of blits): the list is drawn once, at the end.
+void Win32ListBox::ReplaceAll(const std::vector<std::string>& entries) {
+  if (!box_) {
+    entries_ = entries;
+    return;
+  }
+  SendMessageA(box_, WM_SETREDRAW, FALSE, 0);
+  Clear();
+  SendMessageA(box_, LB_INITSTORAGE, entries.size(), 0);
+  for (const std::string& entry : entries) Add(entry);
+  SendMessageA(box_, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(box_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE);
+}
+
 int Win32ListBox::Selected() const {
   const LRESULT s = SendMessageA(box_, LB_GETCURSEL, 0, 0);
   return s == LB_ERR ? -1 : static_cast<int>(s);

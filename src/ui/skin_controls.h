@@ -90,6 +90,7 @@ class Win32ListBox final : public ListControl {
   bool Insert(int index, std::string_view text) override;
   bool Remove(int index) override;
   void Clear() override;
+  void ReplaceAll(const std::vector<std::string>& entries) override;
   int Selected() const override;
   void Select(int index) override;
 

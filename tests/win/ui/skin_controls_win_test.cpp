@@ -57,5 +57,24 @@ TEST(Win32ListBox, KeepsItsEntriesAndTheControlsTheSame) {
   DestroyWindow(box);
 }
 
+TEST(Win32ListBox, ReplacingAllEntriesLeavesTheBoxShownWithExactlyThem) {
+  HWND box = CreateWindowExA(0, "LISTBOX", "", WS_POPUP | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY, 0, 0, 100, 60, nullptr,
+                             nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(box, nullptr);
+  Win32ListBox list(box);
+  list.Add("old");
+  list.Select(0);
+  std::vector<std::string> many;
+  for (int i = 0; i < 40; ++i) many.push_back("Window " + std::to_string(i));
+  list.ReplaceAll(many);
+  EXPECT_EQ(ListEntries(list), many);
+  EXPECT_EQ(ControlEntries(box), many);
+  EXPECT_EQ(list.Selected(), -1);
+  list.ReplaceAll({});
+  EXPECT_EQ(list.Count(), 0);
+  EXPECT_EQ(SendMessageA(box, LB_GETCOUNT, 0, 0), 0);
+  DestroyWindow(box);
+}
+
 }  // namespace
 }  // namespace vantrel
