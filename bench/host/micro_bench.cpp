@@ -45,7 +45,10 @@ void BM_BrowserTest(benchmark::State& state) {
   MemoryLabel n0, n1, n2;
   testing::FakeDesktop desktop;
   testing::SettableClock clock;
-  WatchEngine engine(desktop, clock, WatchLists{l0, l0b, l1, l1b, l2, l3, l4, l5, n0, n1, n2}, "Vantrel");
+  WatchEngine engine(desktop, clock, WatchLists{.recordedTitles = l0, .countedPositions = l0b, .activeWindows = l1,
+                                                .activeSources = l1b, .titlesToDestroy = l2, .destructionTimes = l3,
+                                                .sizeRules = l4, .browserHeaders = l5, .recordedCount = n0,
+                                                .activeCount = n1, .toDestroyCaption = n2}, "Vantrel");
   for (auto _ : state)
     for (const auto& t : titles) benchmark::DoNotOptimize(engine.IsBrowserTitle(t));
 }
@@ -84,7 +87,10 @@ void BM_ScanWithReconciliation(benchmark::State& state) {
   for (const char* h : kHeaders) l5.Add(h);
   MemoryLabel n0, n1, n2;
   testing::SettableClock clock;
-  WatchEngine engine(desktop, clock, WatchLists{l0, l0b, l1, l1b, l2, l3, l4, l5, n0, n1, n2}, "Vantrel");
+  WatchEngine engine(desktop, clock, WatchLists{.recordedTitles = l0, .countedPositions = l0b, .activeWindows = l1,
+                                                .activeSources = l1b, .titlesToDestroy = l2, .destructionTimes = l3,
+                                                .sizeRules = l4, .browserHeaders = l5, .recordedCount = n0,
+                                                .activeCount = n1, .toDestroyCaption = n2}, "Vantrel");
   engine.ScanWindows();
   if (l1.Count() != 1000) state.SkipWithError("the active list does not stand");
   for (auto _ : state) engine.ScanWindows();

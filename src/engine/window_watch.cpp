@@ -64,12 +64,12 @@ WatchEngine::WatchEngine(Desktop& desktop, const Clock& clock, WatchLists lists,
       applicationTitle_(std::move(applicationTitle)),
       mainCaption_(applicationTitle_) {}
 
-bool WatchEngine::IsBrowserTitle(std::string_view title) const { return BrowserHeaders(lists_.List5).Matches(title); }
+bool WatchEngine::IsBrowserTitle(std::string_view title) const { return BrowserHeaders(lists_.browserHeaders).Matches(title); }
 
 PlacementWanted WatchEngine::BrowserPlacementWanted() const {
   // A copy of the headers as they are now: the reading may run on another
   // thread while the user edits the list.
-  return [headers = BrowserHeaders(lists_.List5), application = applicationTitle_](const std::string& title) {
+  return [headers = BrowserHeaders(lists_.browserHeaders), application = applicationTitle_](const std::string& title) {
     return title != application && headers.Matches(title);
   };
 }
@@ -106,17 +106,17 @@ void WatchEngine::ScanWindows() {
 }
 
 void WatchEngine::Record(WindowHandle window, std::string listTitle) {
-  lists_.List0.Add(std::move(listTitle));
+  lists_.recordedTitles.Add(std::move(listTitle));
   recordedWindows_.push_back(window);
 }
 
 void WatchEngine::ApplySnapshot(const DesktopSnapshot& snapshot) {
   Tolerant([&] {
-    lists_.List0.Clear();
-    lists_.List0b.Clear();
+    lists_.recordedTitles.Clear();
+    lists_.countedPositions.Clear();
     recordedWindows_.clear();
   });
-  BrowserHeaders headers(lists_.List5);
+  BrowserHeaders headers(lists_.browserHeaders);
 
   int windowCount = 0;
   for (const WindowFacts& window : snapshot) {
@@ -124,12 +124,12 @@ void WatchEngine::ApplySnapshot(const DesktopSnapshot& snapshot) {
       if (!window.visible || window.title.empty()) return;
       if (window.enabled) {
         if (window.title != applicationTitle_) Tolerant([&] { CheckBrowserWindow(window, headers); });
-        lists_.List0b.Add(CStr(windowCount++));
+        lists_.countedPositions.Add(CStr(windowCount++));
       } else {
         // The program's own windows, disabled behind one of its boxes, are not listed.
         if (InStr(window.title, applicationTitle_) > 0) return;
         Record(window.handle, window.title + std::string(kDisabledMarker));
-        lists_.List0b.Add(CStr(windowCount++));
+        lists_.countedPositions.Add(CStr(windowCount++));
       }
     });
   }
@@ -142,9 +142,9 @@ void WatchEngine::ApplySnapshot(const DesktopSnapshot& snapshot) {
 bool WatchEngine::MatchesSizeRule(const WindowRect& restored) const {
   const double height = static_cast<double>(restored.bottom) - restored.top;
   const double width = static_cast<double>(restored.right) - restored.left;
-  const int rules = lists_.List4.Count();
+  const int rules = lists_.sizeRules.Count();
   for (int i = 0; i < rules; ++i) {
-    const auto rule = ReadSizeRule(lists_.List4.Item(i));
+    const auto rule = ReadSizeRule(lists_.sizeRules.Item(i));
     if (rule && height <= rule->height && width <= rule->width) return true;
   }
   return false;
@@ -159,26 +159,26 @@ void WatchEngine::CheckBrowserWindow(const WindowFacts& window, const BrowserHea
 
 void WatchEngine::NoteDestructionTime(int p) {
   Tolerant([&] {
-    if (!lists_.List3.Item(p).empty()) lists_.List3.Remove(p);
-    lists_.List3.Insert(p, FormatTimeOfDay(clock_.Now()));  // fails beyond the end
+    if (!lists_.destructionTimes.Item(p).empty()) lists_.destructionTimes.Remove(p);
+    lists_.destructionTimes.Insert(p, FormatTimeOfDay(clock_.Now()));  // fails beyond the end
   });
 }
 
 void WatchEngine::RunTitleRules() {
-  const int titles = lists_.List2.Count();
+  const int titles = lists_.titlesToDestroy.Count();
   for (int p = 0; p < titles; ++p) {
-    const std::string title = lists_.List2.Item(p);
-    // The count of List0 is taken anew at every step: entries are removed as
-    // they are destroyed, and nothing past the end is ever compared.
-    for (int e = 0; e < lists_.List0.Count(); ++e) {
-      const std::string entry = lists_.List0.Item(e);
+    const std::string title = lists_.titlesToDestroy.Item(p);
+    // The count of recorded titles is taken anew at every step: entries are
+    // removed as they are destroyed, and nothing past the end is compared.
+    for (int e = 0; e < lists_.recordedTitles.Count(); ++e) {
+      const std::string entry = lists_.recordedTitles.Item(e);
       if (entry != title) continue;
       const auto at = static_cast<std::size_t>(e);
       const WindowHandle window = at < recordedWindows_.size() ? recordedWindows_[at] : 0;
       Tolerant([&] { KillWindow(window, entry); });
       NoteDestructionTime(p);
       // The entry that moves into position e is left for the next scan.
-      lists_.List0.Remove(e);
+      lists_.recordedTitles.Remove(e);
       if (at < recordedWindows_.size()) recordedWindows_.erase(recordedWindows_.begin() + e);
     }
   }
@@ -205,9 +205,9 @@ bool WatchEngine::JudgeNewWindow(WindowHandle window) {
   }
   // One close request per judgement: a window that a size rule closes is
   // not asked again by a title rule in the same moment.
-  const int titles = lists_.List2.Count();
+  const int titles = lists_.titlesToDestroy.Count();
   for (int p = 0; p < titles; ++p) {
-    if (lists_.List2.Item(p) != listTitle) continue;
+    if (lists_.titlesToDestroy.Item(p) != listTitle) continue;
     KillWindow(window, listTitle);
     NoteDestructionTime(p);
     return true;
@@ -248,7 +248,7 @@ void WatchEngine::SwitchToWindow(std::string_view listTitle) {
 }
 
 void WatchEngine::BringActiveListInLine(int windowCount) {
-  ListControl& list1 = lists_.List1;
+  ListControl& list1 = lists_.activeWindows;
   int expected = windowCount - kUncountedWindows;
   // A failed check empties the list and decides once more; after that the
   // list is either freshly rebuilt (and stands) or empty.
@@ -259,69 +259,70 @@ void WatchEngine::BringActiveListInLine(int windowCount) {
     if (expected > list1.Count()) windowCount = RebuildActiveList();
     if (ActiveListStands()) return;
     list1.Clear();
-    lists_.List1b.Clear();
+    lists_.activeSources.Clear();
     expected = windowCount - kUncountedWindows;
   }
 }
 
-// The list is filled anew from List0. When that gives exactly the entries
+// The list is filled anew from the recorded titles. When that gives exactly the entries
 // it already shows, it is left as it is: rewriting the same entries twice a
 // second would only clear the user's selection under the Windows page's
 // buttons, and repaint the list for nothing.
 int WatchEngine::RebuildActiveList() {
   std::vector<std::string> texts, positions;
-  const int entries = lists_.List0.Count();
+  const int entries = lists_.recordedTitles.Count();
   for (int k = 0; k < entries; ++k) {
-    std::string entry = lists_.List0.Item(k);
+    std::string entry = lists_.recordedTitles.Item(k);
     if (entry == mainCaption_ || entry == kProgramManager) continue;
     texts.push_back(std::move(entry));
-    positions.push_back(lists_.List0b.Item(k));
+    positions.push_back(lists_.countedPositions.Item(k));
   }
   const int count = static_cast<int>(texts.size());
-  bool same = lists_.List1.Count() == count && lists_.List1b.Count() == count;
+  bool same = lists_.activeWindows.Count() == count && lists_.activeSources.Count() == count;
   for (int a = 0; same && a < count; ++a)
-    same = lists_.List1.Item(a) == texts[static_cast<std::size_t>(a)] &&
-           lists_.List1b.Item(a) == positions[static_cast<std::size_t>(a)];
+    same = lists_.activeWindows.Item(a) == texts[static_cast<std::size_t>(a)] &&
+           lists_.activeSources.Item(a) == positions[static_cast<std::size_t>(a)];
   if (same) return count;
-  lists_.List1.ReplaceAll(texts);
-  lists_.List1b.ReplaceAll(positions);
+  lists_.activeWindows.ReplaceAll(texts);
+  lists_.activeSources.ReplaceAll(positions);
   return count;
 }
 
-// An active-list entry stands while List0 holds its text at the position
-// recorded for it in List1b (List0b entry k is always the text of k).
-static bool EntryStands(const ListControl& list0, const ListControl& list0b, const std::string& text,
+// An active-list entry stands while the recorded titles hold its text at the
+// place kept for it in activeSources (countedPositions entry k is always the
+// text of k).
+static bool EntryStands(const ListControl& recorded, const ListControl& counted, const std::string& text,
                         const std::string& position) {
   const auto pos = ParseCount(position);
-  if (!pos || *pos >= list0.Count()) return false;
+  if (!pos || *pos >= recorded.Count()) return false;
   const int at = static_cast<int>(*pos);
-  return list0.Item(at) == text && list0b.Item(at) == position;
+  return recorded.Item(at) == text && counted.Item(at) == position;
 }
 
-// Entries that no longer stand in List0 are dropped; those kept keep their
+// Entries that no longer stand among the recorded titles are dropped; those kept keep their
 // order and the selection.
 void WatchEngine::PruneActiveList() {
-  for (int a = lists_.List1.Count() - 1; a >= 0; --a) {
-    if (!EntryStands(lists_.List0, lists_.List0b, lists_.List1.Item(a), lists_.List1b.Item(a))) {
-      lists_.List1.Remove(a);
-      lists_.List1b.Remove(a);
+  for (int a = lists_.activeWindows.Count() - 1; a >= 0; --a) {
+    if (!EntryStands(lists_.recordedTitles, lists_.countedPositions, lists_.activeWindows.Item(a), lists_.activeSources.Item(a))) {
+      lists_.activeWindows.Remove(a);
+      lists_.activeSources.Remove(a);
     }
   }
 }
 
 bool WatchEngine::ActiveListStands() const {
-  const int entries = lists_.List1.Count();
-  if (lists_.List1b.Count() != entries) return false;
+  const int entries = lists_.activeWindows.Count();
+  if (lists_.activeSources.Count() != entries) return false;
   for (int a = 0; a < entries; ++a)
-    if (!EntryStands(lists_.List0, lists_.List0b, lists_.List1.Item(a), lists_.List1b.Item(a))) return false;
+    if (!EntryStands(lists_.recordedTitles, lists_.countedPositions, lists_.activeWindows.Item(a), lists_.activeSources.Item(a))) return false;
   return true;
 }
 
 void WatchEngine::ShowCounts() {
-  lists_.Num0.SetCaption(CStr(lists_.List0.Count()));
-  lists_.Num1.SetCaption(CStr(lists_.List1.Count()));
+  lists_.recordedCount.SetCaption(CStr(lists_.recordedTitles.Count()));
+  lists_.activeCount.SetCaption(CStr(lists_.activeWindows.Count()));
   static const std::string kToDestroy = AnsiFromUtf8("Nombre de Fenetre(s) à détruire : ");
-  lists_.Num2.SetCaption(kToDestroy + CStr(lists_.List2.Count()));
+  lists_.toDestroyCaption.SetCaption(kToDestroy + CStr(lists_.titlesToDestroy.Count()));
 }
 
 }  // namespace vantrel

@@ -16,19 +16,21 @@ namespace vantrel {
 
 class KillRecorder;
 
-// The lists and labels of the main window the engine works on.
+// The lists and labels of the main window the engine works on; built with
+// designated initializers (every member is a list of text, and a list handed
+// over in the wrong place would still compile).
 struct WatchLists {
-  ListControl& List0;   // work list: titles of the recorded windows
-  ListControl& List0b;  // running number of every counted window
-  ListControl& List1;   // active windows shown on the Windows page
-  ListControl& List1b;  // for each List1 entry, the List0 position it came from
-  ListControl& List2;   // titles of windows to destroy
-  ListControl& List3;   // time of the last destruction by each title
-  ListControl& List4;   // size rules "height - width"
-  ListControl& List5;   // browser headers
-  Label& Num0;
-  Label& Num1;
-  Label& Num2;
+  ListControl& recordedTitles;    // List0: titles of the windows a scan recorded
+  ListControl& countedPositions;  // List0b: running number of every counted window
+  ListControl& activeWindows;     // List1: the active windows the Windows page shows
+  ListControl& activeSources;     // List1b: for each active window, its place in recordedTitles
+  ListControl& titlesToDestroy;   // List2: the titles of windows to destroy
+  ListControl& destructionTimes;  // List3: time of the last destruction by each title
+  ListControl& sizeRules;         // List4: size rules "height - width"
+  ListControl& browserHeaders;    // List5: browser title pieces
+  Label& recordedCount;           // Num0
+  Label& activeCount;             // Num1
+  Label& toDestroyCaption;        // Num2: "Nombre de Fenetre(s) à détruire : n"
 };
 
 struct SizeRule {
@@ -66,7 +68,7 @@ class WatchEngine {
   WatchEngine(const WatchEngine&) = delete;
   WatchEngine& operator=(const WatchEngine&) = delete;
 
-  // The caption of the main window; entries equal to it are not shown in List1.
+  // The caption of the main window; entries equal to it are not shown among the active windows.
   void SetMainCaption(std::string caption) { mainCaption_ = std::move(caption); }
   // Where destructions are recorded (log line, statistics row, sound); none by default.
   void SetKillRecorder(KillRecorder* recorder) { recorder_ = recorder; }
@@ -133,9 +135,8 @@ class WatchEngine {
   DesktopReader* reader_ = nullptr;
   bool reading_ = false;
   int ticksWhileReading_ = 0;
-  // The window of each List0 entry, kept beside it: List0 holds titles, and
-  // a title pass must close the window that was recorded, not another one
-  // bearing the same title.
+  // The window of each recorded title, kept beside it: a title pass must
+  // close the window that was recorded, not another one bearing the title.
   std::vector<WindowHandle> recordedWindows_;
 };
 

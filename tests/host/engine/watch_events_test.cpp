@@ -50,7 +50,10 @@ struct Watch {
     engine.SetKillRecorder(&recorder);
   }
   WatchLists Lists() {
-    return WatchLists{work, workPositions, active, activePositions, titles, times, sizes, headers, n0, n1, n2};
+    return WatchLists{.recordedTitles = work, .countedPositions = workPositions, .activeWindows = active,
+                      .activeSources = activePositions, .titlesToDestroy = titles, .destructionTimes = times,
+                      .sizeRules = sizes, .browserHeaders = headers, .recordedCount = n0, .activeCount = n1,
+                      .toDestroyCaption = n2};
   }
   MemoryList work, workPositions, active, activePositions, titles, times, sizes, headers;
   MemoryLabel n0, n1, n2;

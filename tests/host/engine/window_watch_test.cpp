@@ -50,7 +50,11 @@ class WatchTest : public ::testing::Test {
   FakeDesktop desktop;
   SettableClock clock;
   RecordingRecorder recorder;
-  WatchEngine engine{desktop, clock, WatchLists{List0, List0b, List1, List1b, List2, List3, List4, List5, Num0, Num1, Num2},
+  WatchEngine engine{desktop, clock, WatchLists{.recordedTitles = List0, .countedPositions = List0b,
+                                                .activeWindows = List1, .activeSources = List1b,
+                                                .titlesToDestroy = List2, .destructionTimes = List3,
+                                                .sizeRules = List4, .browserHeaders = List5, .recordedCount = Num0,
+                                                .activeCount = Num1, .toDestroyCaption = Num2},
                      "Vantrel"};
 };
 
@@ -122,7 +126,10 @@ TEST_F(WatchTest, SizeRulesJudgeBrowserWindowsByRestoredSize) {
     const WindowHandle w = d.Add(c.title, c.width, c.height);
     MemoryList l0, l0b, l1, l1b, l2, l3, l4{c.rule}, l5{"- Microsoft Internet", "- Netscape", "- Mozilla"};
     MemoryLabel n0, n1, n2;
-    WatchEngine e(d, clock, WatchLists{l0, l0b, l1, l1b, l2, l3, l4, l5, n0, n1, n2}, "Vantrel");
+    WatchEngine e(d, clock, WatchLists{.recordedTitles = l0, .countedPositions = l0b, .activeWindows = l1,
+                                       .activeSources = l1b, .titlesToDestroy = l2, .destructionTimes = l3,
+                                       .sizeRules = l4, .browserHeaders = l5, .recordedCount = n0, .activeCount = n1,
+                                       .toDestroyCaption = n2}, "Vantrel");
     e.ScanWindows();
     if (c.destroyed) EXPECT_THAT(d.closes, ElementsAre(w));
     else EXPECT_THAT(d.closes, IsEmpty());

@@ -83,7 +83,11 @@ class WindowsPageTest : public ::testing::Test {
   testing::FakeDesktop desktop;
   testing::SettableClock clock;
   RecordingKills kills;
-  WatchEngine engine{desktop, clock, WatchLists{List0, List0b, List1, List1b, List2, List3, List4, List5, Num0, Num1, Num2},
+  WatchEngine engine{desktop, clock, WatchLists{.recordedTitles = List0, .countedPositions = List0b,
+                                                .activeWindows = List1, .activeSources = List1b,
+                                                .titlesToDestroy = List2, .destructionTimes = List3,
+                                                .sizeRules = List4, .browserHeaders = List5, .recordedCount = Num0,
+                                                .activeCount = Num1, .toDestroyCaption = Num2},
                      "Vantrel"};
   RecordingPrompts prompts;
   int ticks = 0;

@@ -30,8 +30,10 @@ class KillWindowRecordWinTest : public ::testing::Test {
   Win32Desktop desktop_;
   Win32Clock clock_;
   WatchEngine engine_{desktop_, clock_,
-                      WatchLists{List0, List0b, List1, List1b, List2, List3, List4, List5, Num0,
-                                 Num1, Num2},
+                      WatchLists{.recordedTitles = List0, .countedPositions = List0b, .activeWindows = List1,
+                                 .activeSources = List1b, .titlesToDestroy = List2, .destructionTimes = List3,
+                                 .sizeRules = List4, .browserHeaders = List5, .recordedCount = Num0,
+                                 .activeCount = Num1, .toDestroyCaption = Num2},
                       "Vantrel"};
   Win32FileSystem files_;
   test::FakeSettingsStore store_;
