@@ -4,20 +4,8 @@
 #   kill_popups.sh BIN_DIR PREFIX OUT_DIR
 set -u
 bin=$1 prefix=$2 out=$3
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-run="$here/../../tools/wine-run.sh --prefix $prefix"
-winpath() { echo "Z:$(echo "$1" | tr / '\\')"; }
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/vantrel-e2e.XXXXXX")
-mkdir -p "$out"
-cleanup() {
-  [ -n "${vantrel_pid:-}" ] && kill "$vantrel_pid" 2>/dev/null
-  [ -n "${victim_pid:-}" ] && kill "$victim_pid" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; [ -f "$work/victim.log" ] && sed 's/^/  victim: /' "$work/victim.log"; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+victim_fail() { [ -f "$work/victim.log" ] && sed 's/^/  victim: /' "$work/victim.log"; fail "$@"; }
 
 cp "$bin/Vantrel.exe" "$work/"
 printf '[Vantrel]\r\nNbOcc=1\r\n0=Pub - Netscape\r\nNbCondition=1\r\nC0=250 - 400\r\n' > "$work/Vantrel.ini"
@@ -28,20 +16,14 @@ $run "$bin/victim.exe" --log "$(winpath "$work/victim.log")" --seconds 60 \
   "Big - Mozilla|800|600|refuse" "Small editor|300|200|refuse" & victim_pid=$!
 
 # Both matching windows must get their close request; poll, never sleep blind.
-for _ in $(seq 1 300); do
-  grep -q "CLOSE 0 Ad - Mozilla" "$work/victim.log" 2>/dev/null &&
-    grep -q "CLOSE 1 Pub - Netscape" "$work/victim.log" 2>/dev/null && break
-  sleep 0.1
-done
-grep -q "CLOSE 0 Ad - Mozilla" "$work/victim.log" 2>/dev/null || fail "the size rule '250 - 400' did not close 'Ad - Mozilla' (300 x 200)"
-grep -q "CLOSE 1 Pub - Netscape" "$work/victim.log" || fail "the title rule did not close 'Pub - Netscape'"
+closed() { grep -qs "CLOSE 0 Ad - Mozilla" "$work/victim.log" && grep -qs "CLOSE 1 Pub - Netscape" "$work/victim.log"; }
+wait_for 30 closed
+grep -qs "CLOSE 0 Ad - Mozilla" "$work/victim.log" || victim_fail "the size rule '250 - 400' did not close 'Ad - Mozilla' (300 x 200)"
+grep -qs "CLOSE 1 Pub - Netscape" "$work/victim.log" || victim_fail "the title rule did not close 'Pub - Netscape'"
 
 # Several more watch ticks: the windows that match no rule stay untouched.
 sleep 2
-if grep -E "CLOSE [234] " "$work/victim.log"; then fail "a window matching no rule was asked to close"; fi
+if grep -E "CLOSE [234] " "$work/victim.log"; then victim_fail "a window matching no rule was asked to close"; fi
 kill -0 "$vantrel_pid" 2>/dev/null || fail "Vantrel.exe is no longer running"
-
-if command -v import >/dev/null; then
-  DISPLAY=${DISPLAY:-:${VANTREL_XVFB_DISPLAY:-77}} import -window root "$out/kill_popups.png" 2>/dev/null || true
-fi
+shot kill_popups
 echo "PASS: rules from Vantrel.ini closed the matching pop-ups and left the others"
