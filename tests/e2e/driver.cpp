@@ -25,6 +25,7 @@
 //   driver.exe count-items CLASS FRAME CTLCLASS N    entries of a list box or list view
 //   driver.exe select CLASS FRAME CTLCLASS N ROW     selects a list box entry or list view row
 //   driver.exe click-frame FRAME X Y                 a click on a page of the main window
+//   driver.exe frame-visible FRAME                   prints 1 when that page of the main window shows, else 0
 //   driver.exe press CLASS BUTTONTEXT                clicks the button with that caption
 //   driver.exe reset-settings                removes every stored setting
 // Real input, as the user's hand gives it (SendInput):
@@ -253,6 +254,12 @@ int main(int argc, char** argv) {
         PostClick(control, 40, 8 + 20 + row * 15);
       }
     }
+    return 0;
+  }
+  if (action == "frame-visible") {
+    HWND frame = Place("VantrelMain", -1, "VantrelPage", std::atoi(arg(2)));
+    if (!frame) return 1;
+    std::printf("%d\n", IsWindowVisible(frame) ? 1 : 0);
     return 0;
   }
   if (action == "click-frame") {

@@ -28,9 +28,12 @@ shot page_options
 [ "$(drive setting Position)" = 2 ] || fail "Position is not 2 with the Options page open"
 drive click VantrelMain 271 257
 sleep 3; wait_height 505 "the Statistics page did not open"
+# The window was 505 high already: the stored page tells that it switched.
+wait_for 5 setting_is Position 3 || fail "Position is not 3 with the Statistics page open"
 shot page_stats
 drive click VantrelMain 292 14
 sleep 3; wait_height 505 "the Help page did not open"
+[ "$(drive frame-visible 3)" = 1 ] && [ "$(drive frame-visible 2)" = 0 ] || fail "the Help page is not the one shown"
 shot page_help
 
 # The tray menu opens on a right-button release over the icon.
