@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "timing.h"
+#include "support/pump_messages.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -122,7 +123,7 @@ double TimeMenu(Open open) {
   g_idleAt = 0;
   const double t = Now();
   open();
-  vantrel::PumpPendingMessages();
+  vantrel::testing::PumpPendingMessages();
   return g_idleAt > 0 ? g_idleAt - t : -1;
 }
 
@@ -133,6 +134,13 @@ void ShowPlainMenu(HMENU menu, HWND owner) {
   SetForegroundWindow(owner);
   TrackPopupMenu(menu, 0, at.x, at.y, 0, owner, nullptr);
   PostMessageA(owner, WM_NULL, 0, 0);
+}
+
+// A click on a tab, and the animation it starts, to its end.
+template <typename Click>
+void ClickAndAnimate(vantrel::FrmMain& main, Click click) {
+  click();
+  while (main.Pages().Animating()) vantrel::testing::PumpPendingMessages();
 }
 
 }  // namespace
@@ -147,7 +155,7 @@ int main() {
   }
   vantrel::FrmMain main(TempFolder());
   if (!main.Load(GetModuleHandleA(nullptr))) return 1;
-  vantrel::PumpPendingMessages();
+  vantrel::testing::PumpPendingMessages();
 
   // The page animation and the bare window, round after round, so that
   // both see the same state of the machine.
@@ -160,18 +168,18 @@ int main() {
   for (int round = 0; round < 7; ++round) {
     const long before = main.HeightRepaints();
     double t = Now();
-    main.Pages().LabFOption_Click();
+    ClickAndAnimate(main, [&] { main.Pages().LabFOption_Click(); });
     open.push_back(Now() - t);
     repaints = main.HeightRepaints() - before;
     t = Now();
-    main.Pages().LabFOption_Click();
+    ClickAndAnimate(main, [&] { main.Pages().LabFOption_Click(); });
     close.push_back(Now() - t);
 
     GetWindowRect(main.Window(), &frame);
     const int low = frame.bottom - frame.top;
     const int high = low + static_cast<int>(repaints);
     SetWindowPos(bare, nullptr, 0, 0, width, high, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    vantrel::PumpPendingMessages();
+    vantrel::testing::PumpPendingMessages();
     t = Now();
     ResizeBare(bare, width, high, low);
     bareShrink.push_back(Now() - t);
@@ -179,7 +187,7 @@ int main() {
     ResizeBare(bare, width, low, high);
     bareGrow.push_back(Now() - t);
     ShowWindow(bare, SW_HIDE);
-    vantrel::PumpPendingMessages();
+    vantrel::testing::PumpPendingMessages();
   }
   std::printf("page_open %.1f ms\n", Median(open));
   std::printf("page_close %.1f ms\n", Median(close));
@@ -195,17 +203,16 @@ int main() {
   {
     // The parts of an opening, each on its own.
     const bool windowsPage = getenv("UI_BENCH_WINDOWS") != nullptr;
-    if (windowsPage) main.Pages().LabFActive_Click();
-    else main.Pages().LabFOption_Click();
+    const auto clickTab = [&] {
+      if (windowsPage) main.Pages().LabFActive_Click();
+      else main.Pages().LabFOption_Click();
+    };
+    ClickAndAnimate(main, clickTab);
     main.Pages().Shrink();
-    double t = Now();
-    main.Pages().Pause();
-    std::printf("page_pause %.1f ms\n", Now() - t);
-    t = Now();
+    const double t = Now();
     main.Pages().Grow();
     std::printf("page_grow %.1f ms\n", Now() - t);
-    if (windowsPage) main.Pages().LabFActive_Click();
-    else main.Pages().LabFOption_Click();
+    ClickAndAnimate(main, clickTab);
   }
 
   // The tray menu against a plain menu of as many items drawn by the system,

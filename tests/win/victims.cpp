@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "platform/win32/win32_desktop.h"
+#include "support/pump_messages.h"
 
 namespace vantrel::testing {
 

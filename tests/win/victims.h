@@ -44,4 +44,16 @@ class VictimProcess {
 // Handles this thread's pending messages for about the given time.
 void PumpFor(int milliseconds);
 
+// Handles this thread's messages until done() holds; false when it did not
+// within the given time.
+template <class Done>
+bool PumpUntil(Done done, int milliseconds = 10000) {
+  const DWORD start = GetTickCount();
+  while (!done()) {
+    if (static_cast<int>(GetTickCount() - start) > milliseconds) return false;
+    PumpFor(5);
+  }
+  return true;
+}
+
 }  // namespace vantrel::testing

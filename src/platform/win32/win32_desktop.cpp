@@ -81,16 +81,4 @@ bool Win32Desktop::PostClose(WindowHandle window) {
 
 bool Win32Desktop::BringToTop(WindowHandle window) { return BringWindowToTop(ToHwnd(window)) != FALSE; }
 
-void PumpPendingMessages() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
-    }
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
-
 }  // namespace vantrel

@@ -17,8 +17,4 @@ class Win32Desktop final : public Desktop {
   bool BringToTop(WindowHandle window) override;
 };
 
-// Handles every pending message of this thread, as a yield inside a long
-// operation does. A quit request is left in the queue for the main loop.
-void PumpPendingMessages();
-
 }  // namespace vantrel

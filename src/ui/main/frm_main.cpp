@@ -21,6 +21,8 @@ constexpr UINT kActInterval = 500;
 // The watch's threads announce a finished snapshot, and a new window to judge.
 constexpr UINT kSnapshotReadyMessage = WM_APP + 0x40;
 constexpr UINT kJudgeNewWindowMessage = WM_APP + 0x41;
+// The page animation's next steps are due.
+constexpr UINT kAnimationStepsMessage = WM_APP + 0x42;
 constexpr UINT kTimer1Interval = 1000;
 constexpr const char* kPageClassName = "VantrelPage";
 constexpr int kTwipsPerPixel = 15;
@@ -297,6 +299,7 @@ int FrmMain::MessageBoxBetweenTopmost(const std::string& text, const std::string
 }
 
 void FrmMain::ShowMainWindow() {
+  pages_.StopAnimation();
   SetSizeTwips(kMainWindowWidthTwips, kMainWindowHeightTwips);
   pages_.BlackenTabs();
   pop_.SetEnabled(TrayItem::affpopup, false);
@@ -370,21 +373,26 @@ void FrmMain::ShowTabPicture(Page tab, bool visible) {
   if (i >= 0 && i < 3) tabs_[i].SetVisible(visible);
 }
 
-// The page animation asks for pending events thousands of times in a row.
-// Each question is a round trip to the window server that costs tens of
-// microseconds, so the questions, not the repaints, would set the length of
-// the animation: events are handled at most once per millisecond, and a
-// question within the same millisecond returns at once (what arrives in
-// between is handled by the next one).
-void FrmMain::DoEvents() {
+void FrmMain::RequestAnimationSteps() {
+  if (window_) PostMessageA(window_, kAnimationStepsMessage, 0, 0);
+}
+
+// The page animation's steps, a few milliseconds' worth at a time: each
+// step moves and repaints the window by one pixel, and between two rounds
+// whatever else waits in the window's loop (the watch's snapshot, a new
+// window to judge) is handled.
+void FrmMain::RunAnimationSteps() {
   static LARGE_INTEGER frequency{};
   if (frequency.QuadPart == 0) QueryPerformanceFrequency(&frequency);
-  LARGE_INTEGER now{};
-  QueryPerformanceCounter(&now);
-  if (lastEvents_ != 0 && (now.QuadPart - lastEvents_) * 1000 < frequency.QuadPart) return;
-  PumpPendingMessages();
-  QueryPerformanceCounter(&now);
-  lastEvents_ = now.QuadPart;
+  LARGE_INTEGER start{}, now{};
+  QueryPerformanceCounter(&start);
+  constexpr LONGLONG kRoundMs = 8;
+  bool more = true;
+  do {
+    more = pages_.AnimationStep();
+    QueryPerformanceCounter(&now);
+  } while (more && (now.QuadPart - start.QuadPart) * 1000 < kRoundMs * frequency.QuadPart);
+  if (more) RequestAnimationSteps();
 }
 
 double FrmMain::ScreenWidthTwips() const { return static_cast<double>(GetSystemMetrics(SM_CXSCREEN)) * kTwipsPerPixel; }
@@ -641,6 +649,9 @@ LRESULT FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case kJudgeNewWindowMessage:
       engine_.JudgeNewWindow(static_cast<WindowHandle>(wParam));
+      return 0;
+    case kAnimationStepsMessage:
+      RunAnimationSteps();
       return 0;
     case WM_TIMER:
       if (wParam == kActTimer) Act_Timer();

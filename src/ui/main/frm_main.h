@@ -104,7 +104,7 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   void ShowFrame(Page frame, bool visible) override;
   bool FrameVisible(Page frame) const override;
   void ShowTabPicture(Page tab, bool visible) override;
-  void DoEvents() override;
+  void RequestAnimationSteps() override;
 
   // MainWindowShell
   double ScreenWidthTwips() const override;
@@ -156,6 +156,7 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   void OpenSoundDialog();
   void RunHelpScroller(bool on);
   void SetHelpTimer(bool on);  // Timer2, which scrolls the help text
+  void RunAnimationSteps();
 
   std::string programFolder_;
   Win32ProfileFile profile_;
@@ -222,7 +223,6 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   double leftTwips_ = 0, topTwips_ = 0;
   int heightPixels_ = 0;
   long heightRepaints_ = 0;
-  long long lastEvents_ = 0;  // when DoEvents last handled events (performance counter)
   bool dragging_ = false;
   POINT dragFrom_{};  // twips within the window
   Hit pressed_ = Hit::Other;

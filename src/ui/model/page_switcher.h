@@ -1,8 +1,12 @@
 // The pages below the main window's upper area and how one of them is
 // opened or closed: the window shrinks to its upper area, lets pending
-// events run, and grows again with the new page.
+// events run, and grows again with the new page. The animation runs in
+// steps, each a message of the window's own loop, so that the watch's work
+// goes on between them and nothing the user does runs inside one.
 #pragma once
 
+#include <deque>
+#include <initializer_list>
 #include <functional>
 #include <string>
 
@@ -19,7 +23,9 @@ enum class Page { None = 0, Windows = 1, Options = 2, Statistics = 3, Help = 4 }
 inline constexpr int kUpperAreaHeightTwips = 4065;
 inline constexpr int kPageOpenHeightTwips = 7580;
 inline constexpr int kShrinkStopTwips = 4050;
-inline constexpr int kPauseEvents = 10001;
+// The window moves one twip at a time; a step of the animation goes as far
+// as one pixel (15 twips), the least the eye can see.
+inline constexpr int kTwipsPerAnimationStep = 15;
 
 inline constexpr unsigned kOpenTabColour = 255;  // red
 inline constexpr unsigned kClosedTabColour = 0;  // black
@@ -35,8 +41,9 @@ class MainFrameView {
   virtual bool FrameVisible(Page frame) const = 0;
   // The tab picture of Windows, Options or Statistics.
   virtual void ShowTabPicture(Page tab, bool visible) = 0;
-  // Handles every pending event once.
-  virtual void DoEvents() = 0;
+  // Asks for the animation's steps to be run, from the window's own loop,
+  // after what is already waiting there (AnimationStep until it says no more).
+  virtual void RequestAnimationSteps() = 0;
 };
 
 // What the pages do when they are opened or closed.
@@ -52,25 +59,49 @@ class PageSwitcher {
                Label& labFStat, Label& entete2, PageHooks hooks);
 
   // The tabs: each opens its page, or closes it when it is the open one.
+  // A click while the window is still moving is refused.
   void LabFActive_Click() { ToggleTabPage(Page::Windows); }
   void LabFOption_Click() { ToggleTabPage(Page::Options); }
   void LabFStat_Click() { ToggleTabPage(Page::Statistics); }
   // The help button: opens the help page, or closes it.
   void BtnAide_Click();
 
-  // The page whose tab is red, or Help while the help frame shows.
+  // The open tab page (its tab is red), or Help while the help frame shows.
   Page OpenPage() const;
 
+  bool Animating() const { return !steps_.empty(); }
+  // Drops the steps left: the window is being set to another height anyway.
+  void StopAnimation() {
+    steps_.clear();
+    growNext_ = 0;
+  }
+  // Runs the animation's next step: the window one pixel nearer its goal,
+  // the pause, or what is done between and after. False once no step is left.
+  bool AnimationStep();
+
+  // The whole shrinking or growing at once (the benchmarks time them).
   void Shrink();
-  void Pause();
   void Grow();
 
   // All three tab labels black, as for no page open.
   void BlackenTabs();
 
  private:
+  enum class StepKind { Shrink, Pause, Grow, Do };
+  struct Step {
+    StepKind kind;
+    std::function<void()> action;  // for Do
+  };
+
   void ToggleTabPage(Page page);
-  Label& TabLabel(Page page);
+  void Animate(std::initializer_list<Step> steps);
+  bool ShrinkOnePixel();
+  bool GrowOnePixel();
+  void OpenTab(Page page);
+  void CloseTab();
+  void ToggleHelpFrame();
+  void OpenHelp();
+  void ShowTabColours();
   static TrayItem PageItem(Page page);
   void EnablePageItems(Page except);
 
@@ -82,6 +113,10 @@ class PageSwitcher {
   Label& labFStat_;
   Label& entete2_;
   PageHooks hooks_;
+  // The tab page open (its tab red); None when no tab page is.
+  Page openTab_ = Page::None;
+  std::deque<Step> steps_;
+  int growNext_ = 0;  // the next height of a growing under way
 };
 
 // The title shown in Entete2 when a page opens (Windows-1252 text).

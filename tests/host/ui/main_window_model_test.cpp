@@ -34,7 +34,7 @@ class FakeFrame final : public MainFrameView, public MainWindowShell {
     return it != frames.end() && it->second;
   }
   void ShowTabPicture(Page tab, bool visible) override { tabPictures[tab] = visible; }
-  void DoEvents() override { ++doEvents; }
+  void RequestAnimationSteps() override { ++stepRequests; }
 
   double ScreenWidthTwips() const override { return 1280 * 15; }
   double ScreenHeightTwips() const override { return 1024 * 15; }
@@ -59,7 +59,7 @@ class FakeFrame final : public MainFrameView, public MainWindowShell {
     events.push_back(v ? "show" : "hide");
   }
 
-  int height = 4065, width = 4950, heightSets = 0, doEvents = 0;
+  int height = 4065, width = 4950, heightSets = 0, stepRequests = 0;
   double left = 0, top = 0;
   bool visible = true;
   std::map<Page, bool> frames, tabPictures;
@@ -86,6 +86,18 @@ class PagesTest : public ::testing::Test {
            (LabFStat.ForeColor() == kOpenTabColour ? 4u : 0u);
   }
 
+  // The window's loop running the animation's steps to the end; the number
+  // of steps taken.
+  int Animate() {
+    int steps = 0;
+    while (pages.AnimationStep()) ++steps;
+    return steps + 1;
+  }
+  void Click(void (PageSwitcher::*click)()) {
+    (pages.*click)();
+    Animate();
+  }
+
   test::FakeSettingsStore store;
   Settings settings{store, kFolder};
   FakeFrame frame;
@@ -109,12 +121,57 @@ TEST_F(PagesTest, AnimationStepsAreOneTwipEach) {
   pages.Grow();
   EXPECT_EQ(frame.heightSets, 3532);
   EXPECT_EQ(frame.height, 7580);
-  pages.Pause();
-  EXPECT_EQ(frame.doEvents, 10001);
+}
+
+TEST_F(PagesTest, AnOpeningRunsInStepsOfAPixelFromTheWindowsLoop) {
+  pages.LabFOption_Click();
+  // Nothing moves inside the click: the steps are asked of the window's loop.
+  EXPECT_EQ(frame.stepRequests, 1);
+  EXPECT_EQ(frame.heightSets, 0);
+  EXPECT_TRUE(pages.Animating());
+  EXPECT_EQ(pages.OpenPage(), Page::None);
+  // From the upper area (4065 twips): one step of shrinking to 4049, the
+  // pause, then 3532 twips of growing, 15 a step.
+  ASSERT_TRUE(pages.AnimationStep());
+  EXPECT_EQ(frame.height, 4050);
+  const int steps = 1 + Animate();
+  EXPECT_EQ(frame.height, 7580);
+  EXPECT_EQ(frame.heightSets, 16 + 3532);
+  EXPECT_GE(steps, 3532 / 15);
+  EXPECT_LE(steps, 3532 / 15 + 6);
+  EXPECT_FALSE(pages.Animating());
+  EXPECT_EQ(pages.OpenPage(), Page::Options);
+  EXPECT_EQ(frame.stepRequests, 1);
+}
+
+TEST_F(PagesTest, AClickWhileTheWindowMovesIsRefused) {
+  pages.LabFOption_Click();
+  pages.AnimationStep();
+  pages.LabFStat_Click();
+  pages.BtnAide_Click();
+  pages.LabFOption_Click();
+  Animate();
+  EXPECT_EQ(pages.OpenPage(), Page::Options);
+  EXPECT_EQ(Stored("Position"), "2");
+  EXPECT_EQ(statisticsLoads, 0);
+  EXPECT_EQ(helpComposed, 0);
+  EXPECT_EQ(frame.stepRequests, 1);
+  pages.LabFStat_Click();  // once it has stopped, a click is taken
+  Animate();
+  EXPECT_EQ(pages.OpenPage(), Page::Statistics);
+}
+
+TEST_F(PagesTest, TheOpenPageIsKeptNotReadBackFromTheTabColours) {
+  Click(&PageSwitcher::LabFActive_Click);
+  LabFActive.SetForeColor(kClosedTabColour);  // something else repaints the tab
+  EXPECT_EQ(pages.OpenPage(), Page::Windows);
+  Click(&PageSwitcher::LabFActive_Click);  // the open tab: it closes
+  EXPECT_EQ(pages.OpenPage(), Page::None);
+  EXPECT_EQ(frame.height, 4049);
 }
 
 TEST_F(PagesTest, OpeningAndClosingATab) {
-  pages.LabFOption_Click();
+  Click(&PageSwitcher::LabFOption_Click);
   EXPECT_EQ(Stored("Position"), "2");
   EXPECT_TRUE(frame.FrameVisible(Page::Options));
   EXPECT_FALSE(frame.FrameVisible(Page::Windows));
@@ -126,7 +183,7 @@ TEST_F(PagesTest, OpeningAndClosingATab) {
   EXPECT_TRUE(frame.tabPictures[Page::Options]);
   EXPECT_EQ(pages.OpenPage(), Page::Options);
 
-  pages.LabFOption_Click();
+  Click(&PageSwitcher::LabFOption_Click);
   EXPECT_EQ(Stored("Position"), "0");
   EXPECT_EQ(frame.height, 4049);
   EXPECT_EQ(Colours(), 0u);
@@ -151,7 +208,7 @@ TEST_F(PagesTest, SwitchingTabsReloadsStatisticsAndTitlesEachPage) {
   };
   for (const auto& s : steps) {
     SCOPED_TRACE(s.position);
-    (pages.*s.click)();
+    Click(s.click);
     EXPECT_EQ(Stored("Position"), s.position);
     EXPECT_EQ(Entete2.Caption(), s.title);
     EXPECT_EQ(Colours(), s.colours);
@@ -164,8 +221,8 @@ TEST_F(PagesTest, SwitchingTabsReloadsStatisticsAndTitlesEachPage) {
 }
 
 TEST_F(PagesTest, HelpPageOpensAndClosesWithoutTouchingPosition) {
-  pages.LabFStat_Click();
-  pages.BtnAide_Click();
+  Click(&PageSwitcher::LabFStat_Click);
+  Click(&PageSwitcher::BtnAide_Click);
   EXPECT_TRUE(frame.FrameVisible(Page::Help));
   EXPECT_FALSE(frame.FrameVisible(Page::Statistics));
   EXPECT_EQ(Entete2.Caption(), "Aide && A Propos");
@@ -174,7 +231,7 @@ TEST_F(PagesTest, HelpPageOpensAndClosesWithoutTouchingPosition) {
   EXPECT_FALSE(tray.Enabled(TrayItem::affhelp));
   EXPECT_EQ(helpComposed, 1);
 
-  pages.BtnAide_Click();
+  Click(&PageSwitcher::BtnAide_Click);
   EXPECT_FALSE(frame.FrameVisible(Page::Help));
   EXPECT_EQ(frame.height, 4049);  // stays shrunk
   EXPECT_TRUE(tray.Enabled(TrayItem::affhelp));
@@ -183,8 +240,8 @@ TEST_F(PagesTest, HelpPageOpensAndClosesWithoutTouchingPosition) {
 }
 
 TEST_F(PagesTest, TabOpenedOverHelpLeavesTheScrollerRunning) {
-  pages.BtnAide_Click();
-  pages.LabFActive_Click();
+  Click(&PageSwitcher::BtnAide_Click);
+  Click(&PageSwitcher::LabFActive_Click);
   EXPECT_FALSE(frame.FrameVisible(Page::Help));
   EXPECT_THAT(scroller, ElementsAre(true));
 }
@@ -210,6 +267,7 @@ class StartupTest : public PagesTest {
                      [this] { frame.events.push_back("scan:" + std::to_string(List4.Count())); },
                      [this] { frame.events.push_back("trayicon"); }};
     RunStartup(c);
+    Animate();  // the stored page opens from the window's loop
   }
   void Seed(std::string_view key, std::string_view value) { store.Seed(kAppName, kSettingsSection, key, value); }
   std::vector<std::string> EventsWithoutHeights() const {

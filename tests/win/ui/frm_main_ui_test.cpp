@@ -160,20 +160,25 @@ TEST_F(MainWindowTest, MinimisingFromTheSystemHidesInstead) {
 }
 
 TEST_F(MainWindowTest, PagesOpenAndCloseTheWindow) {
+  const auto stopped = [&] { return !main_.Pages().Animating(); };
   main_.Pages().LabFOption_Click();
+  ASSERT_TRUE(testing::PumpUntil(stopped));
   EXPECT_EQ(WindowHeight(Main()), 505);
   EXPECT_EQ(testing::StoredSetting("Position"), "2");
   EXPECT_FALSE(main_.Pop().Enabled(TrayItem::affoption));
   main_.Pages().LabFStat_Click();
+  ASSERT_TRUE(testing::PumpUntil(stopped));
   EXPECT_EQ(WindowHeight(Main()), 505);
   EXPECT_EQ(main_.Pages().OpenPage(), Page::Statistics);
   main_.Pages().LabFStat_Click();
+  ASSERT_TRUE(testing::PumpUntil(stopped));
   EXPECT_EQ(WindowHeight(Main()), 270);  // 4049 twips
   EXPECT_EQ(testing::StoredSetting("Position"), "0");
 }
 
 TEST_F(MainWindowTest, ShowingTheWindowFromTheTrayClosesThePage) {
   main_.ShowPage(Page::Statistics);
+  ASSERT_TRUE(testing::PumpUntil([&] { return !main_.Pages().Animating(); }));
   main_.Minimise();
   main_.ShowMainWindow();
   EXPECT_TRUE(IsWindowVisible(Main()));
@@ -243,6 +248,7 @@ TEST(MainWindowRestart, ReadsBackEveryStoredRuleOptionAndPlace) {
                                     {"RunUrlDefault", "0"}});
   FrmMain main(folder);
   ASSERT_TRUE(main.Load(GetModuleHandleA(nullptr)));
+  ASSERT_TRUE(testing::PumpUntil([&] { return !main.Pages().Animating(); }));  // the stored page opens
   RECT r{};
   GetWindowRect(main.Window(), &r);
   EXPECT_EQ(r.left, 200);

@@ -106,6 +106,7 @@ TEST_F(PagesWinTest, StatisticsListShowsTheLogWithItsColumns) {
     log << "2003/04/16 ;14:32:05;Pub - Netscape\r\n2003/04/16 ;14:32:06;a;b\r\n";
   }
   main_.Pages().LabFStat_Click();
+  ASSERT_TRUE(testing::PumpUntil([&] { return !main_.Pages().Animating(); }));
   HWND view = Child(Frame(2), WC_LISTVIEWA);
   ASSERT_NE(view, nullptr);
   EXPECT_EQ(SendMessageA(view, LVM_GETITEMCOUNT, 0, 0), 2);
@@ -142,6 +143,7 @@ TEST_F(PagesWinTest, EveryHeightOfTheOpeningShowsThePageAsItWillStand) {
   testing::ShootWindow(main_.Window(), "page_opening_partway");
 
   main_.Pages().LabFOption_Click();  // the whole opening, to compare with
+  ASSERT_TRUE(testing::PumpUntil([&] { return !main_.Pages().Animating(); }));
   PumpFor(100);
   const testing::ScreenCopy open = testing::CopyWindowFromScreen(main_.Window());
   ASSERT_GT(open.height, stopRow);
