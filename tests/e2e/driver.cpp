@@ -195,7 +195,8 @@ int main(int argc, char** argv) {
   if (action == "tray") {
     w = FindTopLevel("VantrelMain");
     if (!w) return 1;
-    PostMessageA(w, WM_MOUSEMOVE, 1, static_cast<LPARAM>(std::atoi(arg(2))));
+    // The tray's callback message of the program, with the icon's identifier.
+    PostMessageA(w, WM_APP + 1, 1, static_cast<LPARAM>(std::atoi(arg(2))));
     return 0;
   }
   if (!w) return 1;

@@ -8,6 +8,9 @@
 
 #include <fstream>
 
+#include "real_input.h"
+#include "shown_tip.h"
+#include "window_shot.h"
 #include "stored_settings.h"
 #include "ui/main/frm_main.h"
 #include "victims.h"
@@ -51,6 +54,39 @@ class InsideModalLoop {
   std::function<void()> action_;
   UINT_PTR timer_ = 0;
 };
+
+// Watches for a pop-up menu of this thread while it lives, and closes any
+// that opens, so that a test that expects none does not hang in one.
+class MenuWatch {
+ public:
+  MenuWatch() {
+    current = this;
+    timer_ = SetTimer(nullptr, 0, 50, &MenuWatch::Fire);
+  }
+  ~MenuWatch() {
+    KillTimer(nullptr, timer_);
+    current = nullptr;
+  }
+  MenuWatch(const MenuWatch&) = delete;
+  MenuWatch& operator=(const MenuWatch&) = delete;
+  bool opened = false;
+
+ private:
+  static void CALLBACK Fire(HWND, UINT, UINT_PTR, DWORD) {
+    HWND menu = FindWindowA("#32768", nullptr);
+    if (!current || !menu || !IsWindowVisible(menu)) return;
+    current->opened = true;
+    EndMenu();
+  }
+  static inline MenuWatch* current = nullptr;
+  UINT_PTR timer_ = 0;
+};
+
+std::string IniValue(const std::string& folder, const char* key) {
+  char value[256] = {};
+  GetPrivateProfileStringA("Vantrel", key, "<absent>", value, sizeof value, (folder + "\\Vantrel.ini").c_str());
+  return value;
+}
 
 // The message box of this thread with the given title.
 HWND FindBox(const char* title) {
@@ -109,7 +145,8 @@ TEST_F(MainWindowTest, StartsWithTheUpperAreaOnlyAndTheTrayIcon) {
   EXPECT_TRUE(GetWindowLongA(Main(), GWL_EXSTYLE) & WS_EX_TOPMOST);
   EXPECT_TRUE(main_.Tray().Added());
   EXPECT_STREQ(main_.Tray().TrayIconRecord.szTip, "Vantrel");
-  EXPECT_EQ(main_.Tray().TrayIconRecord.uCallbackMessage, 512u);
+  // A message of the program's own, never one the mouse sends the window.
+  EXPECT_EQ(main_.Tray().TrayIconRecord.uCallbackMessage, static_cast<UINT>(WM_APP + 1));
   EXPECT_FALSE(main_.Pop().Enabled(TrayItem::affpopup));
 }
 
@@ -183,25 +220,104 @@ TEST_F(MainWindowTest, ShowingTheWindowFromTheTrayClosesThePage) {
   EXPECT_EQ(testing::StoredSetting("Position"), "3");  // the stored page stays
 }
 
-TEST_F(MainWindowTest, DraggingTheBackgroundMovesTheWindowAndStoresItsPlace) {
+TEST_F(MainWindowTest, DraggingTheBackgroundMovesTheWindowAndStoresItsPlaceWhereItEnds) {
   RECT before{};
   GetWindowRect(Main(), &before);
   const POINT grip{250, 15};  // beside the title, on the background
-  SetCursorPos(before.left + grip.x, before.top + grip.y);
-  PostMessageA(Main(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(grip.x, grip.y));
-  PumpFor(50);
-  SetCursorPos(before.left + grip.x - 40, before.top + grip.y - 30);
-  PostMessageA(Main(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(grip.x, grip.y));
-  PumpFor(50);
-  // Stored at every move, before the button is released.
+  testing::PressLeft(Main(), grip);
+  testing::SendMouse(POINT{before.left + grip.x - 20, before.top + grip.y - 15}, 0);
+  testing::SendMouse(POINT{before.left + grip.x - 40, before.top + grip.y - 30}, 0);
+  RECT moved{};
+  GetWindowRect(Main(), &moved);
+  EXPECT_EQ(moved.left, before.left - 40);
+  EXPECT_EQ(moved.top, before.top - 30);
+  // Not stored while the button is down: once, where the drag ends.
+  EXPECT_EQ(testing::StoredSetting("MainTop"), "<absent>");
+  testing::ReleaseLeft(Main(), grip);
   EXPECT_EQ(testing::StoredSetting("MainTop"), std::to_string((before.top - 30) * 15));
   EXPECT_EQ(testing::StoredSetting("MainLeft"), std::to_string((before.left - 40) * 15));
-  PostMessageA(Main(), WM_LBUTTONUP, 0, MAKELPARAM(grip.x, grip.y));
-  PumpFor(50);
   RECT after{};
   GetWindowRect(Main(), &after);
   EXPECT_EQ(after.left, before.left - 40);
   EXPECT_EQ(after.top, before.top - 30);
+}
+
+TEST_F(MainWindowTest, ADragWhoseButtonUpIsLostEndsWhenAnotherWindowTakesTheMouse) {
+  HWND other = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                               nullptr);
+  ASSERT_NE(other, nullptr);
+  RECT before{};
+  GetWindowRect(Main(), &before);
+  const POINT grip{250, 15};
+  testing::PressLeft(Main(), grip);
+  testing::SendMouse(POINT{before.left + grip.x - 40, before.top + grip.y - 30}, 0);
+  // Another window takes the mouse while the button is down; the button-up
+  // goes to it.
+  SetCapture(other);
+  testing::SendMouse(POINT{before.left + grip.x - 40, before.top + grip.y - 30}, MOUSEEVENTF_LEFTUP);
+  ReleaseCapture();
+  EXPECT_EQ(testing::StoredSetting("MainTop"), std::to_string((before.top - 30) * 15));
+  // The pointer moves on over the window, no button down: it stays.
+  testing::SendMouse(POINT{before.left + grip.x, before.top + grip.y + 20}, 0);
+  testing::SendMouse(POINT{before.left + grip.x + 10, before.top + grip.y + 40}, 0);
+  RECT after{};
+  GetWindowRect(Main(), &after);
+  EXPECT_EQ(after.left, before.left - 40);
+  EXPECT_EQ(after.top, before.top - 30);
+  DestroyWindow(other);
+}
+
+TEST_F(MainWindowTest, ThePointerRestingOnTheHelpOrMinimiseButtonShowsItsTip) {
+  EXPECT_EQ(testing::ShownTip(), "");
+  testing::MoveMouse(Main(), POINT{150, 150});
+  testing::MoveMouse(Main(), POINT{282 + 10, 4 + 10});  // BtnAide
+  EXPECT_EQ(testing::WaitForTip("Voir l'aide"), "Voir l'aide");
+  testing::ShootWindow(GetDesktopWindow(), "tip_help");
+  testing::MoveMouse(Main(), POINT{306 + 10, 4 + 10});  // the minimise button
+  EXPECT_EQ(testing::WaitForTip("Minimiser"), "Minimiser");
+  testing::ShootWindow(GetDesktopWindow(), "tip_minimise");
+  testing::MoveMouse(Main(), POINT{150, 150});  // the list: no tip
+  EXPECT_EQ(testing::WaitForTip(""), "");
+}
+
+// The window holds the mouse while a button is down, so the pointer's x
+// runs past the window's edge: 515 and 517 are no tray clicks.
+TEST_F(MainWindowTest, APressOnATabCarriedFarRightOpensNoTrayMenu) {
+  MenuWatch watch;
+  const POINT tab{165, 257};  // "Options"
+  testing::PressLeft(Main(), tab);
+  testing::MoveMouse(Main(), POINT{WM_LBUTTONDBLCLK, tab.y});
+  testing::MoveMouse(Main(), POINT{WM_RBUTTONUP, tab.y});
+  testing::ReleaseLeft(Main(), POINT{WM_RBUTTONUP, tab.y});
+  PumpFor(300);
+  EXPECT_FALSE(watch.opened);
+  EXPECT_EQ(main_.Pages().OpenPage(), Page::None);  // released off the tab: no click
+}
+
+TEST_F(MainWindowTest, TheAddDeleteButtonAddsTheTypedTitleThenRemovesTheSelectedOne) {
+  HWND addWin = FindWindowExA(Main(), nullptr, "EDIT", nullptr);
+  HWND list2 = FindWindowExA(Main(), nullptr, "LISTBOX", nullptr);
+  ASSERT_NE(addWin, nullptr);
+  ASSERT_NE(list2, nullptr);
+  const POINT button{238 + 40, 38 + 12};  // "Ajouter" / "Supprimer", on the picture and its label
+  SetWindowTextA(addWin, "Pub - Netscape");
+  testing::ClickAt(Main(), button);
+  ASSERT_EQ(main_.TitleRules().Count(), 1);
+  EXPECT_EQ(main_.TitleRules().Item(0), "Pub - Netscape");
+  EXPECT_EQ(IniValue(folder_, "0"), "Pub - Netscape");
+  EXPECT_EQ(IniValue(folder_, "NbOcc"), "1");
+
+  // A click on the entry turns the button into "Supprimer".
+  RECT list{};
+  GetWindowRect(list2, &list);
+  MapWindowPoints(nullptr, Main(), reinterpret_cast<POINT*>(&list), 2);
+  testing::ClickAt(Main(), POINT{list.left + 30, list.top + 8});
+  ASSERT_EQ(SendMessageA(list2, LB_GETCURSEL, 0, 0), 0);
+  testing::ClickAt(Main(), button);
+  EXPECT_EQ(main_.TitleRules().Count(), 0);
+  EXPECT_EQ(SendMessageA(list2, LB_GETCOUNT, 0, 0), 0);
+  EXPECT_EQ(IniValue(folder_, "NbOcc"), "0");
+  EXPECT_EQ(IniValue(folder_, "0"), "");
 }
 
 TEST_F(MainWindowTest, QuitAnsweredNoKeepsRunningOnTop) {
