@@ -343,6 +343,85 @@ TEST_F(MainWindowTest, QuitAnsweredYesEndsTheProgram) {
   EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
+// Every time a main window of this thread is asked to show, seen as it
+// happens.
+class ShowWatch {
+ public:
+  ShowWatch() { hook_ = SetWindowsHookExA(WH_CALLWNDPROC, &ShowWatch::Proc, nullptr, GetCurrentThreadId()); }
+  ~ShowWatch() {
+    if (hook_) UnhookWindowsHookEx(hook_);
+  }
+  ShowWatch(const ShowWatch&) = delete;
+  ShowWatch& operator=(const ShowWatch&) = delete;
+  bool Hooked() const { return hook_ != nullptr; }
+  static inline int shows = 0;
+
+ private:
+  static LRESULT CALLBACK Proc(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == WM_SHOWWINDOW && call->wParam) {
+      char cls[32] = {};
+      GetClassNameA(call->hwnd, cls, sizeof cls);
+      if (std::string(cls) == kMainClassName) ++shows;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  HHOOK hook_ = nullptr;
+};
+
+TEST(MainWindowHiddenStart, OnlyTheTrayIconAppearsAndTheTrayMenuOffersTheWindow) {
+  const std::string folder = testing::MakeTempFolder("hidden");
+  testing::StoredSettings settings(
+      {{"SonValue", "0"}, {"RunAtStart", "0"}, {"RunMinimize", "1"}, {"Position", "1"}});
+  ShowWatch watch;
+  ASSERT_TRUE(watch.Hooked());
+  ShowWatch::shows = 0;
+  FrmMain main(folder);
+  ASSERT_TRUE(main.Load(GetModuleHandleA(nullptr)));
+  PumpFor(300);
+  EXPECT_EQ(ShowWatch::shows, 0);  // not even for a moment
+  EXPECT_FALSE(IsWindowVisible(main.Window()));
+  EXPECT_TRUE(main.Tray().Added());
+  EXPECT_TRUE(main.Pop().Enabled(TrayItem::affpopup));
+  EXPECT_TRUE(main.Pop().Enabled(TrayItem::afffenete));
+  EXPECT_TRUE(main.Pop().Enabled(TrayItem::affoption));
+  EXPECT_TRUE(main.Pop().Enabled(TrayItem::affstat));
+  bool minimiser = true;
+  InsideModalLoop inside([&] {
+    minimiser = main.Pop().Enabled(TrayItem::minin);
+    EndMenu();
+  });
+  PostMessageA(main.Window(), kTrayCallbackMessage, kTrayIconId, WM_RBUTTONUP);
+  PumpFor(400);
+  ASSERT_TRUE(inside.ran);
+  EXPECT_FALSE(minimiser);
+  // "Afficher Vantrel" brings it.
+  main.ShowMainWindow();
+  EXPECT_TRUE(IsWindowVisible(main.Window()));
+  EXPECT_GT(ShowWatch::shows, 0);
+}
+
+// A browser window is known by its header whatever the case of either,
+// accented letters included.
+TEST(MainWindowCase, AHeaderMatchesTitlesInAnyCaseOfTheSystemsCodePage) {
+  const std::string folder = testing::MakeTempFolder("case");
+  {
+    std::ofstream ini(folder + "\\Vantrel.ini", std::ios::binary);
+    ini << "[Vantrel]\r\nNbCondition=1\r\nC0=250 - 400\r\n";
+    std::ofstream headers(folder + "\\Vantrel-Url.ini", std::ios::binary);
+    headers << "- vid\xE9o\r\n";
+  }
+  testing::StoredSettings settings({{"SonValue", "0"}, {"RunAtStart", "0"}, {"Position", "0"}, {"RunUrlDefault", "0"}});
+  FrmMain main(folder);
+  ASSERT_TRUE(main.Load(GetModuleHandleA(nullptr)));
+  ASSERT_EQ(main.BrowserHeaders().Item(0), "- vid\xE9o");
+  testing::VictimProcess victims({"Clip - VID\xC9O|300|200", "Clip - VIDEO|300|200"});
+  ASSERT_TRUE(victims.WaitReady());
+  EXPECT_TRUE(victims.WaitCloseOf("Clip - VID\xC9O", 5000));
+  PumpFor(600);
+  EXPECT_EQ(victims.Closes().size(), 1u);  // the one without the accent is no match
+}
+
 TEST(MainWindowRestart, ReadsBackEveryStoredRuleOptionAndPlace) {
   const std::string folder = testing::MakeTempFolder("restart");
   {
