@@ -11,6 +11,7 @@
 #include "real_input.h"
 #include "shown_tip.h"
 #include "window_shot.h"
+#include "platform/win32/text_case_win32.h"
 #include "stored_settings.h"
 #include "ui/main/frm_main.h"
 #include "victims.h"
@@ -148,6 +149,7 @@ TEST_F(MainWindowTest, StartsWithTheUpperAreaOnlyAndTheTrayIcon) {
   // A message of the program's own, never one the mouse sends the window.
   EXPECT_EQ(main_.Tray().TrayIconRecord.uCallbackMessage, static_cast<UINT>(WM_APP + 1));
   EXPECT_FALSE(main_.Pop().Enabled(TrayItem::affpopup));
+  EXPECT_EQ(&CurrentTextCase(), &SystemTextCase());  // titles compared by the system's upper case
 }
 
 TEST_F(MainWindowTest, MinimiserInTheTrayMenuFollowsTheWindowsVisibility) {
