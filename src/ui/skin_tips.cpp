@@ -4,8 +4,9 @@
 
 namespace vantrel {
 
+// The control is an owned window of owner_ and usually went with it.
 SkinTips::~SkinTips() {
-  if (tips_ && IsWindow(tips_)) DestroyWindow(tips_);
+  if (tips_ && IsWindow(tips_) && GetWindow(tips_, GW_OWNER) == owner_) DestroyWindow(tips_);
 }
 
 bool SkinTips::Create(HWND owner, HINSTANCE instance) {
