@@ -22,10 +22,41 @@ inline INPUT MouseInput(POINT screen, DWORD flags) {
   return input;
 }
 
+// Sends the event, then handles this thread's messages until the system
+// has taken it (the pointer stands there, the button is as the event left
+// it) and a little longer, for the messages it brings.
 inline void SendMouse(POINT screen, DWORD flags) {
   INPUT input = MouseInput(screen, flags);
   SendInput(1, &input, sizeof input);
+  const bool down = (flags & MOUSEEVENTF_LEFTDOWN) != 0;
+  const bool up = (flags & MOUSEEVENTF_LEFTUP) != 0;
+  for (int waited = 0; waited < 3000; waited += 10) {
+    POINT at{};
+    GetCursorPos(&at);
+    const bool pressed = (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0;
+    if (at.x == screen.x && at.y == screen.y && (!down || pressed) && (!up || !pressed)) break;
+    PumpFor(10);
+  }
   PumpFor(60);
+}
+
+// Moves the pointer to screen with the left button held, as a drag does,
+// until window's top left corner stands at expected; false when it never
+// does. Under Wine a move sent just after the window moved under the
+// pointer is now and then not delivered; a user's hand sends many, so the
+// move is sent again, by way of the next pixel.
+inline bool DragTo(HWND window, POINT screen, POINT expected) {
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    if (attempt > 0) SendMouse(POINT{screen.x + 1, screen.y + 1}, 0);
+    SendMouse(screen, 0);
+    for (int waited = 0; waited < 300; waited += 20) {
+      RECT r{};
+      GetWindowRect(window, &r);
+      if (r.left == expected.x && r.top == expected.y) return true;
+      PumpFor(20);
+    }
+  }
+  return false;
 }
 
 inline POINT OnScreen(HWND window, POINT client) {

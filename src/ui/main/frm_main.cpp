@@ -481,8 +481,11 @@ void FrmMain::OnMouseMove(int x, int y) {
   minimise_.SetHighlighted(false);
   btnAide_.SetHighlighted(false);
   if (!dragging_) return;
-  POINT screen{};
-  GetCursorPos(&screen);
+  // Where the pointer stood for this move. GetCursorPos would say where it
+  // stands now, and Wine answers that from the display server, which can
+  // lag the input by a move or more: the window would stop short.
+  const DWORD at = GetMessagePos();
+  const POINT screen{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
   const double top = static_cast<double>(screen.y) * kTwipsPerPixel - dragFrom_.y;
   const double left = static_cast<double>(screen.x) * kTwipsPerPixel - dragFrom_.x;
   SetPositionTwips(left, top);

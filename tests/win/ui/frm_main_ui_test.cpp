@@ -227,12 +227,10 @@ TEST_F(MainWindowTest, DraggingTheBackgroundMovesTheWindowAndStoresItsPlaceWhere
   GetWindowRect(Main(), &before);
   const POINT grip{250, 15};  // beside the title, on the background
   testing::PressLeft(Main(), grip);
-  testing::SendMouse(POINT{before.left + grip.x - 20, before.top + grip.y - 15}, 0);
-  testing::SendMouse(POINT{before.left + grip.x - 40, before.top + grip.y - 30}, 0);
-  RECT moved{};
-  GetWindowRect(Main(), &moved);
-  EXPECT_EQ(moved.left, before.left - 40);
-  EXPECT_EQ(moved.top, before.top - 30);
+  EXPECT_TRUE(testing::DragTo(Main(), POINT{before.left + grip.x - 20, before.top + grip.y - 15},
+                              POINT{before.left - 20, before.top - 15}));
+  EXPECT_TRUE(testing::DragTo(Main(), POINT{before.left + grip.x - 40, before.top + grip.y - 30},
+                              POINT{before.left - 40, before.top - 30}));
   // Not stored while the button is down: once, where the drag ends.
   EXPECT_EQ(testing::StoredSetting("MainTop"), "<absent>");
   testing::ReleaseLeft(Main(), grip);
@@ -252,7 +250,9 @@ TEST_F(MainWindowTest, ADragWhoseButtonUpIsLostEndsWhenAnotherWindowTakesTheMous
   GetWindowRect(Main(), &before);
   const POINT grip{250, 15};
   testing::PressLeft(Main(), grip);
-  testing::SendMouse(POINT{before.left + grip.x - 40, before.top + grip.y - 30}, 0);
+  ASSERT_TRUE(testing::DragTo(Main(), POINT{before.left + grip.x - 40, before.top + grip.y - 30},
+                              POINT{before.left - 40, before.top - 30}))
+      << "the drag did not begin";
   // Another window takes the mouse while the button is down; the button-up
   // goes to it.
   SetCapture(other);
