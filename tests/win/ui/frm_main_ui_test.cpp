@@ -272,14 +272,11 @@ TEST_F(MainWindowTest, ADragWhoseButtonUpIsLostEndsWhenAnotherWindowTakesTheMous
 TEST_F(MainWindowTest, ThePointerRestingOnTheHelpOrMinimiseButtonShowsItsTip) {
   EXPECT_EQ(testing::ShownTip(), "");
   testing::MoveMouse(Main(), POINT{150, 150});
-  testing::MoveMouse(Main(), POINT{282 + 10, 4 + 10});  // BtnAide
-  EXPECT_EQ(testing::WaitForTip("Voir l'aide"), "Voir l'aide");
+  EXPECT_EQ(testing::RestOn(Main(), POINT{282 + 10, 4 + 10}, "Voir l'aide"), "Voir l'aide");  // BtnAide
   testing::ShootWindow(GetDesktopWindow(), "tip_help");
-  testing::MoveMouse(Main(), POINT{306 + 10, 4 + 10});  // the minimise button
-  EXPECT_EQ(testing::WaitForTip("Minimiser"), "Minimiser");
+  EXPECT_EQ(testing::RestOn(Main(), POINT{306 + 10, 4 + 10}, "Minimiser"), "Minimiser");  // the minimise button
   testing::ShootWindow(GetDesktopWindow(), "tip_minimise");
-  testing::MoveMouse(Main(), POINT{150, 150});  // the list: no tip
-  EXPECT_EQ(testing::WaitForTip(""), "");
+  EXPECT_EQ(testing::RestOn(Main(), POINT{150, 150}, ""), "");  // the list: no tip
 }
 
 // The window holds the mouse while a button is down, so the pointer's x
