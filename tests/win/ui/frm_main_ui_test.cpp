@@ -222,9 +222,16 @@ TEST_F(MainWindowTest, ShowingTheWindowFromTheTrayClosesThePage) {
   EXPECT_EQ(testing::StoredSetting("Position"), "3");  // the stored page stays
 }
 
+RECT WindowRect(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return r;
+}
+
+std::string Twips(LONG pixels) { return std::to_string(pixels * 15); }
+
 TEST_F(MainWindowTest, DraggingTheBackgroundMovesTheWindowAndStoresItsPlaceWhereItEnds) {
-  RECT before{};
-  GetWindowRect(Main(), &before);
+  const RECT before = WindowRect(Main());
   const POINT grip{250, 15};  // beside the title, on the background
   testing::PressLeft(Main(), grip);
   EXPECT_TRUE(testing::DragTo(Main(), POINT{before.left + grip.x - 20, before.top + grip.y - 15},
@@ -233,39 +240,39 @@ TEST_F(MainWindowTest, DraggingTheBackgroundMovesTheWindowAndStoresItsPlaceWhere
                               POINT{before.left - 40, before.top - 30}));
   // Not stored while the button is down: once, where the drag ends.
   EXPECT_EQ(testing::StoredSetting("MainTop"), "<absent>");
+  EXPECT_EQ(testing::StoredSetting("MainLeft"), "<absent>");
   testing::ReleaseLeft(Main(), grip);
-  EXPECT_EQ(testing::StoredSetting("MainTop"), std::to_string((before.top - 30) * 15));
-  EXPECT_EQ(testing::StoredSetting("MainLeft"), std::to_string((before.left - 40) * 15));
-  RECT after{};
-  GetWindowRect(Main(), &after);
-  EXPECT_EQ(after.left, before.left - 40);
-  EXPECT_EQ(after.top, before.top - 30);
+  const RECT after = WindowRect(Main());
+  EXPECT_NEAR(after.left, before.left - 40, 1);
+  EXPECT_NEAR(after.top, before.top - 30, 1);
+  EXPECT_EQ(testing::StoredSetting("MainTop"), Twips(after.top));
+  EXPECT_EQ(testing::StoredSetting("MainLeft"), Twips(after.left));
 }
 
 TEST_F(MainWindowTest, ADragWhoseButtonUpIsLostEndsWhenAnotherWindowTakesTheMouse) {
   HWND other = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
                                nullptr);
   ASSERT_NE(other, nullptr);
-  RECT before{};
-  GetWindowRect(Main(), &before);
+  const RECT before = WindowRect(Main());
   const POINT grip{250, 15};
   testing::PressLeft(Main(), grip);
   ASSERT_TRUE(testing::DragTo(Main(), POINT{before.left + grip.x - 40, before.top + grip.y - 30},
                               POINT{before.left - 40, before.top - 30}))
       << "the drag did not begin";
+  const RECT dragged = WindowRect(Main());
   // Another window takes the mouse while the button is down; the button-up
   // goes to it.
   SetCapture(other);
-  testing::SendMouse(POINT{before.left + grip.x - 40, before.top + grip.y - 30}, MOUSEEVENTF_LEFTUP);
+  testing::SendMouse(testing::OnScreen(Main(), grip), MOUSEEVENTF_LEFTUP);
   ReleaseCapture();
-  EXPECT_EQ(testing::StoredSetting("MainTop"), std::to_string((before.top - 30) * 15));
+  EXPECT_EQ(testing::StoredSetting("MainTop"), Twips(dragged.top));
+  EXPECT_EQ(testing::StoredSetting("MainLeft"), Twips(dragged.left));
   // The pointer moves on over the window, no button down: it stays.
-  testing::SendMouse(POINT{before.left + grip.x, before.top + grip.y + 20}, 0);
-  testing::SendMouse(POINT{before.left + grip.x + 10, before.top + grip.y + 40}, 0);
-  RECT after{};
-  GetWindowRect(Main(), &after);
-  EXPECT_EQ(after.left, before.left - 40);
-  EXPECT_EQ(after.top, before.top - 30);
+  testing::SendMouse(POINT{dragged.left + grip.x, dragged.top + grip.y + 20}, 0);
+  testing::SendMouse(POINT{dragged.left + grip.x + 10, dragged.top + grip.y + 40}, 0);
+  const RECT after = WindowRect(Main());
+  EXPECT_EQ(after.left, dragged.left);
+  EXPECT_EQ(after.top, dragged.top);
   DestroyWindow(other);
 }
 
