@@ -33,8 +33,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   try {
     SingleInstance instanceLock;
     if (!instanceLock.First()) {
-      if (HWND running = FindWindowA(vantrel::kMainClassName, nullptr))
+      if (HWND running = FindWindowA(vantrel::kMainClassName, nullptr)) {
+        // The user started this copy, so it may bring a window forward; it
+        // hands that right to the running copy before asking it, or the
+        // system's foreground lock would leave its window behind.
+        DWORD runningProcess = 0;
+        GetWindowThreadProcessId(running, &runningProcess);
+        if (runningProcess != 0) AllowSetForegroundWindow(runningProcess);
         PostMessageA(running, RegisterWindowMessageA(vantrel::kShowMessageName), 0, 0);
+      }
       return 0;
     }
     auto main = std::make_unique<vantrel::FrmMain>(vantrel::ExecutableFolder());

@@ -1,5 +1,7 @@
 #include "common/text.h"
 
+#include "platform/text_case.h"
+
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -11,7 +13,6 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // Length of the longest prefix of s that forms a number of the accepted form.
 std::size_t NumberPrefix(std::string_view s) {
@@ -91,7 +92,7 @@ std::string_view TrimSpaces(std::string_view text) {
 
 std::string UCase(std::string_view text) {
   std::string out(text);
-  for (char& c : out) c = Upper(c);
+  CurrentTextCase().ToUpper(out);
   return out;
 }
 
@@ -102,24 +103,23 @@ std::size_t InStr(std::string_view text, std::string_view needle) {
 
 std::size_t InStrNoCase(std::string_view text, std::string_view needle) {
   if (needle.size() > text.size()) return 0;
-  for (std::size_t i = 0; i + needle.size() <= text.size(); ++i) {
-    std::size_t k = 0;
-    while (k < needle.size() && Upper(text[i + k]) == Upper(needle[k])) ++k;
-    if (k == needle.size()) return i + 1;
-  }
-  return 0;
+  return InStr(UCase(text), UCase(needle));
 }
 
+// Upper case keeps every byte where it stands, so a place found in the
+// upper-cased text is the same place in the text.
 std::string ReplaceNoCase(std::string_view text, std::string_view what, std::string_view with) {
   if (what.empty()) return std::string(text);
+  const std::string upperText = UCase(text);
+  const std::string upperWhat = UCase(what);
   std::string out;
   std::size_t from = 0;
-  while (from <= text.size()) {
-    const std::size_t hit = InStrNoCase(text.substr(from), what);
-    if (hit == 0) break;
-    out.append(text.substr(from, hit - 1));
+  for (;;) {
+    const std::size_t hit = upperText.find(upperWhat, from);
+    if (hit == std::string::npos) break;
+    out.append(text.substr(from, hit - from));
     out.append(with);
-    from += hit - 1 + what.size();
+    from = hit + what.size();
   }
   out.append(text.substr(std::min(from, text.size())));
   return out;

@@ -29,17 +29,18 @@ std::optional<long long> ParseCount(std::string_view text);
 // Leading and trailing spaces removed (spaces only, as the rule lists want).
 std::string_view TrimSpaces(std::string_view text);
 
-// ASCII upper case; bytes above 127 are kept as they are.
+// Upper case of the system's ANSI code page (platform/text_case.h): "é"
+// becomes "É" as "e" becomes "E". The length stays.
 std::string UCase(std::string_view text);
 
 // 1-based position of the first occurrence of needle in text, 0 when absent
 // (an empty needle is found at 1). Exact, case-sensitive.
 std::size_t InStr(std::string_view text, std::string_view needle);
 
-// As InStr, ignoring ASCII case.
+// As InStr, without regard to case (UCase of both).
 std::size_t InStrNoCase(std::string_view text, std::string_view needle);
 
-// Whole text with every occurrence of what replaced, ignoring ASCII case.
+// Whole text with every occurrence of what replaced, without regard to case.
 std::string ReplaceNoCase(std::string_view text, std::string_view what, std::string_view with);
 
 // Banker's rounding to a whole number (half to even).

@@ -23,7 +23,8 @@ class FileSystem {
   virtual bool Delete(std::string_view path) = 0;
   // Replaces the file with content as a whole: content goes to a new file
   // beside it, which takes the old one's place only once it is complete, so
-  // a failure on the way leaves the old file as it was.
+  // a failure on the way leaves the old file as it was. A read-only file
+  // is not replaced.
   virtual bool WriteAtomically(std::string_view path, std::string_view content) = 0;
 };
 

@@ -18,6 +18,8 @@ class Registry {
   // Opens the existing subkey and deletes value name. False when the key or
   // the value is missing or cannot be changed.
   virtual bool DeleteValue(RegistryRoot root, std::string_view subkey, std::string_view name) = 0;
+  // Whether value name of subkey exists.
+  virtual bool HasValue(RegistryRoot root, std::string_view subkey, std::string_view name) = 0;
 };
 
 }  // namespace vantrel

@@ -29,9 +29,11 @@ AutostartPlace SetAutostartEntry(Registry& registry, std::string_view name,
   return AutostartPlace::None;
 }
 
-void RemoveAutostartEntry(Registry& registry, std::string_view name) {
+bool RemoveAutostartEntry(Registry& registry, std::string_view name) {
   DeleteRegistryValue(registry, RegistryRoot::LocalMachine, kRunKey, name);
   DeleteRegistryValue(registry, RegistryRoot::CurrentUser, kRunKey, name);
+  return !registry.HasValue(RegistryRoot::LocalMachine, kRunKey, name) &&
+         !registry.HasValue(RegistryRoot::CurrentUser, kRunKey, name);
 }
 
 }  // namespace vantrel

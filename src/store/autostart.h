@@ -34,6 +34,8 @@ AutostartPlace SetAutostartEntry(Registry& registry, std::string_view name,
                                  std::string_view command);
 
 // Removes the value from both Run keys; a missing value is no failure.
-void RemoveAutostartEntry(Registry& registry, std::string_view name);
+// True when neither key holds it afterwards, false when the program still
+// starts with Windows (a value the user may not delete).
+bool RemoveAutostartEntry(Registry& registry, std::string_view name);
 
 }  // namespace vantrel

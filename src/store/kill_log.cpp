@@ -64,9 +64,16 @@ KillLogContents LoadKillLog(const FileSystem& files, std::string_view path, Repo
 
 bool RewriteKillLog(FileSystem& files, std::string_view path, const ReportList& listStat,
                     const std::vector<std::string>& unreadLines) {
+  std::vector<ReportRow> rows;
+  rows.reserve(static_cast<std::size_t>(listStat.Count() > 0 ? listStat.Count() : 0));
+  for (int i = 0; i < listStat.Count(); ++i) rows.push_back(listStat.Row(i));
+  return RewriteKillLog(files, path, rows, unreadLines);
+}
+
+bool RewriteKillLog(FileSystem& files, std::string_view path, const std::vector<ReportRow>& rows,
+                    const std::vector<std::string>& unreadLines) {
   std::string bytes;
-  for (int i = 0; i < listStat.Count(); ++i) {
-    const ReportRow row = listStat.Row(i);
+  for (const ReportRow& row : rows) {
     auto cell = [&row](std::size_t c) -> std::string_view {
       return c < row.size() ? std::string_view(row[c]) : std::string_view();
     };

@@ -61,6 +61,9 @@ KillLogContents LoadKillLog(const FileSystem& files, std::string_view path, Repo
 // complete. False when the file could not be written.
 bool RewriteKillLog(FileSystem& files, std::string_view path, const ReportList& listStat,
                     const std::vector<std::string>& unreadLines = {});
+// The same from rows held apart from a list.
+bool RewriteKillLog(FileSystem& files, std::string_view path, const std::vector<ReportRow>& rows,
+                    const std::vector<std::string>& unreadLines = {});
 
 // Deletes the file. False when it could not be deleted (a missing file
 // included), which callers may ignore.

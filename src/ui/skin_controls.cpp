@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/win32/gdi_handles.h"
 
 namespace vantrel {
@@ -202,22 +204,11 @@ void Win32CheckBox::Clicked() {
   SetValue(SendMessageA(button_, BM_GETCHECK, 0, 0) == BST_CHECKED);
 }
 
-int Win32ReportList::Count() const { return static_cast<int>(SendMessageA(view_, LVM_GETITEMCOUNT, 0, 0)); }
+int Win32ReportList::Count() const { return static_cast<int>(rows_.size()); }
 
 ReportRow Win32ReportList::Row(int index) const {
   if (index < 0 || index >= Count()) return {};
-  ReportRow row;
-  for (int column = 0; column < 3; ++column) {
-    std::string text(512, '\0');
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = text.data();
-    item.cchTextMax = static_cast<int>(text.size());
-    const LRESULT n = SendMessageA(view_, LVM_GETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    text.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
-    row.push_back(text);
-  }
-  return row;
+  return rows_[static_cast<std::size_t>(index)];
 }
 
 void Win32ReportList::AddRow(const ReportRow& row) {
@@ -227,7 +218,9 @@ void Win32ReportList::AddRow(const ReportRow& row) {
   item.iItem = Count();
   item.pszText = first.data();
   const LRESULT at = SendMessageA(view_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  // A row the control refuses (no memory) is not kept either.
   if (at < 0) return;
+  rows_.insert(rows_.begin() + std::min<std::ptrdiff_t>(at, static_cast<std::ptrdiff_t>(rows_.size())), row);
   for (std::size_t column = 1; column < row.size() && column < 3; ++column) {
     std::string text = row[column];
     LVITEMA sub{};
@@ -239,10 +232,15 @@ void Win32ReportList::AddRow(const ReportRow& row) {
 
 bool Win32ReportList::RemoveRow(int index) {
   if (index < 0 || index >= Count()) return false;
-  return SendMessageA(view_, LVM_DELETEITEM, static_cast<WPARAM>(index), 0) != FALSE;
+  if (SendMessageA(view_, LVM_DELETEITEM, static_cast<WPARAM>(index), 0) == FALSE) return false;
+  rows_.erase(rows_.begin() + index);
+  return true;
 }
 
-void Win32ReportList::Clear() { SendMessageA(view_, LVM_DELETEALLITEMS, 0, 0); }
+void Win32ReportList::Clear() {
+  SendMessageA(view_, LVM_DELETEALLITEMS, 0, 0);
+  rows_.clear();
+}
 
 int Win32ReportList::Selected() const {
   return static_cast<int>(SendMessageA(view_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));

@@ -131,7 +131,11 @@ class Win32CheckBox final : public CheckBox {
   ChangeHandler handler_;
 };
 
-// A report-style list view with one row per entry.
+// A report-style list view with one row per entry. The rows are kept here
+// too, whole, as the program adds them: the control hands its cells back
+// only into a buffer of a size fixed beforehand, and a title is as long as
+// the window's, so the log is rewritten from these and never from the
+// control.
 class Win32ReportList final : public ReportList {
  public:
   void Attach(HWND listView) { view_ = listView; }
@@ -146,6 +150,7 @@ class Win32ReportList final : public ReportList {
 
  private:
   HWND view_ = nullptr;
+  std::vector<ReportRow> rows_;
 };
 
 }  // namespace vantrel

@@ -6,6 +6,7 @@
 //   driver.exe gone-window CLASS [SECONDS]   waits until none exists
 //   driver.exe rect CLASS                    prints "left top right bottom"
 //   driver.exe visible CLASS                 prints 1 or 0
+//   driver.exe pid CLASS                     prints the window's process id, 8 hex digits
 //   driver.exe tray MOUSEMESSAGE             the tray icon reports a mouse message
 //   driver.exe command CLASS ID              posts WM_COMMAND ID to the window
 //   driver.exe close CLASS                   posts WM_CLOSE to the window
@@ -280,7 +281,8 @@ int main(int argc, char** argv) {
   if (action == "tray") {
     w = FindTopLevel("VantrelMain");
     if (!w) return 1;
-    PostMessageA(w, WM_MOUSEMOVE, 1, static_cast<LPARAM>(std::atoi(arg(2))));
+    // The tray's callback message of the program, with the icon's identifier.
+    PostMessageA(w, WM_APP + 1, 1, static_cast<LPARAM>(std::atoi(arg(2))));
     return 0;
   }
   if (!w) return 1;
@@ -288,6 +290,12 @@ int main(int argc, char** argv) {
     RECT r{};
     GetWindowRect(w, &r);
     std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+    return 0;
+  }
+  if (action == "pid") {
+    DWORD process = 0;
+    GetWindowThreadProcessId(w, &process);
+    std::printf("%08lx\n", static_cast<unsigned long>(process));
     return 0;
   }
   if (action == "visible") {

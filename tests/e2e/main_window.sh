@@ -59,9 +59,20 @@ drive tray 515
 sleep 1
 [ "$(drive visible VantrelMain)" = 1 ] || fail "a double click on the tray icon did not show the window"
 
-# A second start shows the running one and leaves.
-timeout 30 $run "$work/Vantrel.exe" || fail "the second start did not end by itself"
+# A second start shows the running one and leaves. Before it asks, it lets
+# the running one come to the front: Windows refuses that to a program the
+# user is not using, Wine does not, so the trace of the calls tells.
+running=$(drive pid VantrelMain)
+$run reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /d 'user32.AllowSetForegroundWindow;user32.PostMessageA' /f \
+  >/dev/null 2>&1
+WINEDEBUG=+relay timeout 30 $run "$work/Vantrel.exe" 2>"$work/second.trace" || fail "the second start did not end by itself"
+$run reg delete 'HKCU\Software\Wine\Debug' /v RelayInclude /f >/dev/null 2>&1
 [ "$(drive count VantrelMain)" = 1 ] || fail "two Vantrel windows after a second start"
+allowed=$(grep -n "Call user32.AllowSetForegroundWindow($running)" "$work/second.trace" | head -1 | cut -d: -f1)
+asked=$(grep -n "Call user32.PostMessageA(" "$work/second.trace" | head -1 | cut -d: -f1)
+[ -n "$allowed" ] || fail "the second start did not let the running one ($running) come forward"
+[ -n "$asked" ] && [ "$allowed" -lt "$asked" ] || fail "the second start asked before letting the running one come forward"
+[ "$(drive visible VantrelMain)" = 1 ] || fail "the running window is not shown after a second start"
 
 # "Quitter" answered Yes ends the program.
 drive command VantrelPop 109

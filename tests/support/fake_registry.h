@@ -26,8 +26,12 @@ class FakeRegistry final : public Registry {
   bool SetString(RegistryRoot root, std::string_view subkey, std::string_view name,
                  std::string_view text) override;
   bool DeleteValue(RegistryRoot root, std::string_view subkey, std::string_view name) override;
+  bool HasValue(RegistryRoot root, std::string_view subkey, std::string_view name) override {
+    return Value(root, subkey, name).has_value();
+  }
 
   void DenyWrites(RegistryRoot root) { denied_.insert(root); }
+  void AllowWrites(RegistryRoot root) { denied_.erase(root); }
   std::optional<std::string> Value(RegistryRoot root, std::string_view subkey,
                                    std::string_view name) const;
   const std::vector<RegistryCall>& Calls() const { return calls_; }

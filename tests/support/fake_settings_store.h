@@ -28,6 +28,7 @@ class FakeSettingsStore final : public SettingsStore {
   std::optional<std::string> Value(std::string_view appName, std::string_view section,
                                    std::string_view key) const;
   const std::vector<SettingSave>& Saves() const { return saves_; }
+  void ClearSaves() { saves_.clear(); }
 
  private:
   using Key = std::tuple<std::string, std::string, std::string>;

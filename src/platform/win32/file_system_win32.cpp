@@ -70,6 +70,10 @@ bool Win32FileSystem::Delete(std::string_view path) {
 bool Win32FileSystem::WriteAtomically(std::string_view path, std::string_view content) {
   const std::string target(path);
   const std::string fresh = target + ".new";
+  // A read-only file is not replaced. Windows refuses to move a file over
+  // it; Wine, renaming as Unix does, would not.
+  const DWORD attributes = ::GetFileAttributesA(target.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) return false;
   {
     win32::UniqueFile file(::CreateFileA(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                          FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -34,4 +34,11 @@ bool Win32Registry::DeleteValue(RegistryRoot root, std::string_view subkey,
   return ::RegDeleteValueA(key.Get(), valueName.c_str()) == ERROR_SUCCESS;
 }
 
+bool Win32Registry::HasValue(RegistryRoot root, std::string_view subkey, std::string_view name) {
+  const std::string path(subkey), valueName(name);
+  win32::UniqueRegKey key;
+  if (::RegOpenKeyExA(RootKey(root), path.c_str(), 0, KEY_QUERY_VALUE, key.Receive()) != ERROR_SUCCESS) return false;
+  return ::RegQueryValueExA(key.Get(), valueName.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
 }  // namespace vantrel

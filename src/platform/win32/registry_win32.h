@@ -10,6 +10,7 @@ class Win32Registry final : public Registry {
   bool SetString(RegistryRoot root, std::string_view subkey, std::string_view name,
                  std::string_view text) override;
   bool DeleteValue(RegistryRoot root, std::string_view subkey, std::string_view name) override;
+  bool HasValue(RegistryRoot root, std::string_view subkey, std::string_view name) override;
 };
 
 }  // namespace vantrel

@@ -8,6 +8,7 @@
 
 #include "assets/resource_ids.h"
 #include "common/text.h"
+#include "platform/win32/text_case_win32.h"
 #include "store/kill_log.h"
 #include "ui/control_subclass.h"
 
@@ -63,7 +64,7 @@ FrmMain::FrmMain(std::string programFolder)
                        [this] { help_.Compose(); }}) {
   engine_.SetKillRecorder(&recorder_);
   options_ = std::make_unique<OptionHandlers>(OptionBoxes{chkStart, ChkDefaut, chkMin}, settings_, registry_, files_,
-                                              List5, [this] {
+                                              List5, *this, [this] {
                                                 AddEntete.SetText("");
                                                 AddEntete.Focus();
                                               });
@@ -80,7 +81,10 @@ FrmMain::~FrmMain() { Unload(); }
 
 bool FrmMain::Load(HINSTANCE instance) {
   instance_ = instance;
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+  // Titles are compared without regard to case by the system's own rules
+  // (its ANSI code page), before the first scan reads any.
+  UseTextCase(SystemTextCase());
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
   std::srand(static_cast<unsigned>(std::time(nullptr)));
   taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
@@ -137,9 +141,6 @@ bool FrmMain::Load(HINSTANCE instance) {
                          },
                          [this] { Act_Timer(); },
                          [this] { tray_.AddTrayIcon(window_, frameIcons_[0].Get()); }};
-  // The window shows before the page opens, so the opening is seen; a start
-  // in the tray hides it again at the end of the sequence.
-  ShowWindow(window_, SW_SHOWNOACTIVATE);
   RunStartup(context);
 
   SetTimer(window_, kActTimer, kActInterval, nullptr);
@@ -194,6 +195,10 @@ void FrmMain::CreateControls(HINSTANCE instance) {
   btnAide_ = SkinPicture(window_, kHelpAt, helpBitmap_.Get(), helpHover_.Get());
   minimise_ = SkinPicture(window_, kMinimiseAt, minimiseBitmap_.Get(), minimiseHover_.Get());
   addDelete_ = SkinPicture(window_, kAddDeleteAt, buttonBitmap_.Get(), buttonHover_.Get());
+  if (tips_.Create(window_, instance)) {
+    tips_.Add(btnAide_.Bounds(), "Voir l'aide");
+    tips_.Add(minimise_.Bounds(), "Minimiser");
+  }
   LabAddDelete = SkinLabel(window_, addDelete_.Bounds(), font, centred);
   LabAddDelete.SetCaption("Ajouter");
 
@@ -484,18 +489,12 @@ FrmMain::Hit FrmMain::HitTest(POINT p) const {
   return Hit::Background;
 }
 
+void FrmMain::OnTrayMessage(UINT mouseMessage) {
+  if (mouseMessage == WM_LBUTTONDBLCLK) ShowWindow(window_, SW_SHOWNORMAL);
+  else if (mouseMessage == WM_RBUTTONUP) pop_.Popup(IsWindowVisible(window_) != FALSE);
+}
+
 void FrmMain::OnMouseMove(int x, int y) {
-  // The tray icon's messages arrive here with the mouse message in place of
-  // x; the window is far narrower than those numbers, so a real move over
-  // it never reads as one of them.
-  if (x == WM_LBUTTONDBLCLK) {
-    ShowWindow(window_, SW_SHOWNORMAL);
-    return;
-  }
-  if (x == WM_RBUTTONUP) {
-    pop_.Popup(IsWindowVisible(window_) != FALSE);
-    return;
-  }
   const POINT p{x, y};
   switch (HitTest(p)) {
     case Hit::Minimise: minimise_.SetHighlighted(true); return;
@@ -506,13 +505,15 @@ void FrmMain::OnMouseMove(int x, int y) {
   minimise_.SetHighlighted(false);
   btnAide_.SetHighlighted(false);
   if (!dragging_) return;
-  POINT screen{};
-  GetCursorPos(&screen);
+  // Where the pointer stood for this move. GetCursorPos would say where it
+  // stands now, and Wine answers that from the display server, which can
+  // lag the input by a move or more: the window would stop short.
+  const DWORD at = GetMessagePos();
+  const POINT screen{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
   const double top = static_cast<double>(screen.y) * kTwipsPerPixel - dragFrom_.y;
   const double left = static_cast<double>(screen.x) * kTwipsPerPixel - dragFrom_.x;
   SetPositionTwips(left, top);
-  settings_.SavePosition(setting::kMainTop, static_cast<float>(top));
-  settings_.SavePosition(setting::kMainLeft, static_cast<float>(left));
+  dragMoved_ = true;
 }
 
 void FrmMain::OnButtonDown(POINT p) {
@@ -520,18 +521,29 @@ void FrmMain::OnButtonDown(POINT p) {
   SetCapture(window_);
   if (pressed_ == Hit::Background) {
     dragging_ = true;
+    dragMoved_ = false;
     dragFrom_ = POINT{p.x * kTwipsPerPixel, p.y * kTwipsPerPixel};
   }
 }
 
+// The place is stored once, where the drag ends: a drag is hundreds of
+// moves, and each store is a write to the settings.
+void FrmMain::EndDrag() {
+  if (!dragging_) return;
+  dragging_ = false;
+  if (!dragMoved_) return;
+  dragMoved_ = false;
+  settings_.SavePosition(setting::kMainTop, static_cast<float>(topTwips_));
+  settings_.SavePosition(setting::kMainLeft, static_cast<float>(leftTwips_));
+}
+
 void FrmMain::OnButtonUp(POINT p, bool rightButton) {
-  if (GetCapture() == window_) ReleaseCapture();
+  const bool wasDragging = dragging_;
   const Hit pressed = pressed_;
+  EndDrag();
   pressed_ = Hit::Other;
-  if (dragging_) {
-    dragging_ = false;
-    return;
-  }
+  if (GetCapture() == window_) ReleaseCapture();  // WM_CAPTURECHANGED finds nothing left to end
+  if (wasDragging) return;
   const Hit hit = HitTest(p);
   if (hit == Hit::Minimise) {
     if (rightButton) pop_.Popup(IsWindowVisible(window_) != FALSE);
@@ -547,6 +559,7 @@ void FrmMain::Click(Hit hit) {
     case Hit::TabOptions: pages_.LabFOption_Click(); break;
     case Hit::TabStats: pages_.LabFStat_Click(); break;
     case Hit::Help: pages_.BtnAide_Click(); break;
+    case Hit::AddDelete: windowsPage_->AddOrRemove(); break;
     default: break;
   }
 }
@@ -641,6 +654,7 @@ LRESULT FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     SetForegroundWindow(window_);
     return 0;
   }
+  if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) tips_.Relay(message, wParam, lParam);
   switch (message) {
     case kSnapshotReadyMessage:
       if (desktopReader_) {
@@ -668,8 +682,17 @@ LRESULT FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // also tells the shell's taskbar (Wine's, at least) to lay its buttons
       // out anew, which every step of the page animation would pay for.
       return 0;
+    case kTrayCallbackMessage:
+      OnTrayMessage(LOWORD(lParam));
+      return 0;
     case WM_MOUSEMOVE:
       OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      return 0;
+    case WM_CAPTURECHANGED:
+      // The button-up can be lost (another window took the mouse): the drag
+      // ends here all the same, or the window would follow the pointer.
+      EndDrag();
+      pressed_ = Hit::Other;
       return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:

@@ -34,6 +34,7 @@
 #include "ui/model/page_switcher.h"
 #include "ui/model/tray_animation.h"
 #include "ui/skin_controls.h"
+#include "ui/skin_tips.h"
 #include "ui/tray/frm_pop.h"
 #include "ui/tray/tray_icon.h"
 #include "ui/watch/new_window_watch.h"
@@ -131,7 +132,10 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   void Paint();
   void PaintPage(HWND page);
   Hit HitTest(POINT p) const;
+  // A mouse message of the tray icon.
+  void OnTrayMessage(UINT mouseMessage);
   void OnMouseMove(int x, int y);
+  void EndDrag();
   void OnButtonDown(POINT p);
   void OnButtonUp(POINT p, bool rightButton);
   void Click(Hit hit);
@@ -217,6 +221,7 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   HCURSOR pointer_ = nullptr;
   win32::UniqueFont normalFont_, titleFont_;
   SkinPicture tabs_[3], btnAide_, minimise_, addDelete_;
+  SkinTips tips_;  // "Voir l'aide" and "Minimiser"
 
   int heightTwips_ = kUpperAreaHeightTwips;
   int widthTwips_ = kMainWindowWidthTwips;
@@ -224,6 +229,7 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   int heightPixels_ = 0;
   long heightRepaints_ = 0;
   bool dragging_ = false;
+  bool dragMoved_ = false;
   POINT dragFrom_{};  // twips within the window
   Hit pressed_ = Hit::Other;
 };

@@ -127,7 +127,9 @@ void FrmMain::CreateStatisticsPage(HINSTANCE) {
   const struct {
     const char* title;
     int twips;
-  } columns[] = {{"Date ", 1200}, {"Heure ", 1000}, {"Nom de la fenêtre", kTitleColumnWideTwips}};
+  } columns[] = {{"Date ", 1200}, {"Heure ", 1000}, {"Nom de la fenêtre", kTitleColumnNarrowTwips}};
+  // The title column has its design width until a load fits it to the rows;
+  // a log that cannot be read fits nothing and leaves it so.
   for (int i = 0; i < 3; ++i) {
     std::string text = AnsiFromUtf8(columns[i].title);
     LVCOLUMNA column{};

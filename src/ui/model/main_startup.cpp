@@ -19,6 +19,10 @@ void RunStartup(StartupContext& c) {
   c.window.SetPositionTwips(left, top);
   c.window.ApplyPointer();
   c.window.PlaceFrames();
+  // The window shows once placed, so that the page opening is seen; one
+  // that starts in the tray is never shown: only its icon appears.
+  const bool startsHidden = c.settings.RunMinimize() == 1;
+  if (!startsHidden) c.window.SetVisible(true);
 
   const RuleListLoad titles = LoadTitleList(c.ini, c.List2);
   c.titles.nbOcc = titles.countText;

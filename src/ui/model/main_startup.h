@@ -59,7 +59,8 @@ struct StartupContext {
 };
 
 // Runs the load sequence in its order; each step that belongs to a later
-// stage of the window works through the context's callbacks.
+// stage of the window works through the context's callbacks. The window is
+// hidden when it begins, and shown by it unless it starts in the tray.
 void RunStartup(StartupContext& c);
 
 }  // namespace vantrel

@@ -2,9 +2,13 @@
 
 #include "store/autostart.h"
 #include "store/browser_headers.h"
+#include "common/text.h"
 #include "store/settings.h"
 
 namespace vantrel {
+namespace {
+const char* const kAutostartNotRemoved = "Impossible de retirer Vantrel du démarrage de Windows : il démarrera encore avec Windows.";
+}
 
 void FillBuiltInHeaders(ListControl& list5) {
   list5.Clear();
@@ -12,9 +16,11 @@ void FillBuiltInHeaders(ListControl& list5) {
 }
 
 OptionHandlers::OptionHandlers(OptionBoxes boxes, Settings& settings, Registry& registry, FileSystem& files,
-                               ListControl& list5, std::function<void()> focusHeaderEntry)
-    : settings_(settings),
+                               ListControl& list5, UserPrompts& prompts, std::function<void()> focusHeaderEntry)
+    : chkStart_(boxes.chkStart),
+      settings_(settings),
       registry_(registry),
+      prompts_(prompts),
       files_(files),
       list5_(list5),
       focusHeaderEntry_(std::move(focusHeaderEntry)) {
@@ -24,8 +30,23 @@ OptionHandlers::OptionHandlers(OptionBoxes boxes, Settings& settings, Registry& 
 }
 
 void OptionHandlers::SetAutostart(bool checked) {
-  if (checked) SetAutostartEntry(registry_, kAutostartValueName, AutostartCommand(settings_.ProgramFolder()));
-  else RemoveAutostartEntry(registry_, kAutostartValueName);
+  if (keepingAutostart_) {
+    // The value is still there: only the box and its setting follow it.
+    settings_.SaveOption(setting::kRunAtStart, checked);
+    return;
+  }
+  if (checked) {
+    SetAutostartEntry(registry_, kAutostartValueName, AutostartCommand(settings_.ProgramFolder()));
+  } else if (!RemoveAutostartEntry(registry_, kAutostartValueName)) {
+    // The program still starts with Windows: the box says so again.
+    prompts_.MakeNotTopmost();
+    prompts_.Inform(AnsiFromUtf8(kAutostartNotRemoved), "Vantrel");
+    prompts_.MakeTopmost();
+    keepingAutostart_ = true;
+    chkStart_.SetValue(true);
+    keepingAutostart_ = false;
+    return;
+  }
   settings_.SaveOption(setting::kRunAtStart, checked);
 }
 

@@ -8,6 +8,7 @@
 #include "platform/controls.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"
+#include "ui/model/user_prompts.h"
 
 namespace vantrel {
 
@@ -28,7 +29,7 @@ class OptionHandlers {
  public:
   // focusHeaderEntry empties the header entry box and gives it the focus.
   OptionHandlers(OptionBoxes boxes, Settings& settings, Registry& registry, FileSystem& files, ListControl& list5,
-                 std::function<void()> focusHeaderEntry);
+                 UserPrompts& prompts, std::function<void()> focusHeaderEntry);
   OptionHandlers(const OptionHandlers&) = delete;
   OptionHandlers& operator=(const OptionHandlers&) = delete;
 
@@ -37,8 +38,11 @@ class OptionHandlers {
   void SaveStartHidden(bool checked);
 
  private:
+  CheckBox& chkStart_;
   Settings& settings_;
   Registry& registry_;
+  UserPrompts& prompts_;
+  bool keepingAutostart_ = false;  // chkStart is being set back to what is stored
   FileSystem& files_;
   ListControl& list5_;
   std::function<void()> focusHeaderEntry_;

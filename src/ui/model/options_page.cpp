@@ -9,6 +9,17 @@
 #include "store/trace_file.h"
 
 namespace vantrel {
+namespace {
+
+const char* const kHeadersNotSaved = "Impossible d'enregistrer \"Vantrel-Url.ini\" : les entêtes n'ont pas été modifiés.";
+
+std::vector<std::string> Entries(const ListControl& list) {
+  std::vector<std::string> entries;
+  for (int i = 0; i < list.Count(); ++i) entries.push_back(list.Item(i));
+  return entries;
+}
+
+}  // namespace
 
 std::string NumberText(double value) {
   char buffer[64];
@@ -106,22 +117,31 @@ void OptionsPage::AddOrRemoveSuffix() {
 void OptionsPage::AddSuffix() {
   const std::string text = p_.AddEntete.Text();
   const std::string_view trimmed = TrimSpaces(text);
+  const std::vector<std::string> before = Entries(p_.List5);
   if (!trimmed.empty()) {
     for (int i = 0; i < p_.List5.Count(); ++i)
       if (TrimSpaces(p_.List5.Item(i)) == trimmed) return;  // a duplicate: nothing added, nothing saved
     p_.List5.Add(text);
   }
-  SaveSuffixes();
+  SaveSuffixes(before);
 }
 
 void OptionsPage::RemoveSuffix() {
+  const std::vector<std::string> before = Entries(p_.List5);
   const int i = p_.List5.Selected();
   if (i >= 0) p_.List5.Remove(i);
-  SaveSuffixes();
+  SaveSuffixes(before);
 }
 
-void OptionsPage::SaveSuffixes() {
-  WriteBrowserHeaders(files_, BrowserHeaderFilePath(settings_.ProgramFolder()), p_.List5);
+void OptionsPage::SaveSuffixes(const std::vector<std::string>& shownBefore) {
+  if (!WriteBrowserHeaders(files_, BrowserHeaderFilePath(settings_.ProgramFolder()), p_.List5)) {
+    p_.List5.Clear();
+    for (const std::string& entry : shownBefore) p_.List5.Add(entry);
+    prompts_.MakeNotTopmost();
+    prompts_.Inform(AnsiFromUtf8(kHeadersNotSaved), "Vantrel");
+    prompts_.MakeTopmost();
+    return;
+  }
   settings_.SaveOption(setting::kRunUrlDefault, p_.ChkDefaut.Value());
   // Unchecking runs the switch to the file just written.
   p_.ChkDefaut.SetValue(false);

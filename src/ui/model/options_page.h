@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/controls.h"
 #include "platform/file_system.h"
@@ -39,12 +40,16 @@ class OptionsPage {
   void AddOrRemoveSuffix();
   void AddSuffix();
   void RemoveSuffix();
-  void SaveSuffixes();
   void SelectSuffix();   // click on List5
   void SuffixClicked();  // click on AddEntete
 
  private:
   int RuleCount() const;
+  // Writes the header file from List5 and switches to it. When the file
+  // cannot be written nothing stored has changed: List5 shows again what it
+  // showed before (shownBefore), "Défaut" keeps its value, and the user is
+  // told; the typed header stays in its box.
+  void SaveSuffixes(const std::vector<std::string>& shownBefore);
 
   OptionsPageParts p_;
   ModuleINI& ini_;

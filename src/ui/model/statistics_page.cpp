@@ -6,6 +6,8 @@
 namespace vantrel {
 namespace {
 const char* const kQuestion = "Etes-vous sûr de vouloir Vider les statistiques ?";
+const char* const kNotSaved = "Impossible d'enregistrer \"logkill.txt\" : les statistiques n'ont pas été modifiées.";
+const char* const kTitle = "Vantrel";
 }
 
 StatisticsPage::StatisticsPage(ReportList& listStat, FileSystem& files, std::string killLogPath, UserPrompts& prompts,
@@ -37,8 +39,13 @@ void StatisticsPage::DeleteSelected() {
     prompts_.MakeTopmost();
     return;
   }
-  listStat_.RemoveRow(selected);
-  RewriteKillLog(files_, path_, listStat_, unreadLines_);
+  // The row goes from the list only once the file no longer holds it, so
+  // that the list shows what the next opening will read.
+  std::vector<ReportRow> kept;
+  for (int i = 0; i < listStat_.Count(); ++i)
+    if (i != selected) kept.push_back(listStat_.Row(i));
+  if (RewriteKillLog(files_, path_, kept, unreadLines_)) listStat_.RemoveRow(selected);
+  else prompts_.Inform(AnsiFromUtf8(kNotSaved), kTitle);
   prompts_.MakeTopmost();
   FitTitleColumn();
 }
@@ -49,8 +56,14 @@ void StatisticsPage::Empty() {
     prompts_.MakeTopmost();
     return;
   }
+  // A log that is not there is as empty as can be; one that stays (a
+  // read-only file) keeps its rows on the page too.
+  if (!ClearKillLog(files_, path_) && files_.Exists(path_)) {
+    prompts_.Inform(AnsiFromUtf8(kNotSaved), kTitle);
+    prompts_.MakeTopmost();
+    return;
+  }
   listStat_.Clear();
-  ClearKillLog(files_, path_);
   unreadLines_.clear();
   prompts_.MakeTopmost();
   if (setTitleColumnWidth_) setTitleColumnWidth_(kTitleColumnWideTwips);

@@ -13,6 +13,7 @@
 namespace vantrel {
 
 // Width of the title column in twips: narrower when the scroll bar shows.
+// The narrow one is also the width the column is made with.
 inline constexpr int kTitleColumnNarrowTwips = 2400;
 inline constexpr int kTitleColumnWideTwips = 2700;
 inline constexpr int kRowsWithoutScrollBar = 11;

@@ -222,6 +222,10 @@ bool FrmSon::CreateControls() {
   for (HWND child : {box, edit}) SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
   ChkSon = std::make_unique<CheckBoxControl>(box);
   AddWin = std::make_unique<EditControl>(edit);
+  // Image4 and Image5, the close button's two looks, lie in one place and
+  // carry the same tip.
+  if (tips_.Create(window_, instance_))
+    tips_.Add(RECT{kCloseAt.x, kCloseAt.y, kCloseAt.x + kCloseSize, kCloseAt.y + kCloseSize}, "Fermer");
   return true;
 }
 
@@ -379,6 +383,7 @@ LRESULT CALLBACK FrmSon::WindowProc(HWND window, UINT message, WPARAM wParam, LP
 
 LRESULT FrmSon::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) tips_.Relay(message, wParam, lParam);
   switch (message) {
     case WM_PAINT: Paint(); return 0;
     case WM_ERASEBKGND: return 1;

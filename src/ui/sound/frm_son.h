@@ -14,6 +14,7 @@
 #include "platform/win32/gdi_handles.h"
 #include "store/settings.h"
 #include "ui/model/sound_dialog.h"
+#include "ui/skin_tips.h"
 
 namespace vantrel {
 
@@ -87,6 +88,7 @@ class FrmSon final : private SoundDialogView {
   bool closed_ = false;
   std::optional<Hit> pressed_;  // the picture a button went down on
   HCURSOR pointer_ = nullptr;
+  SkinTips tips_;  // "Fermer" on the close button
   win32::UniqueBitmap back_, button_, buttonPressed_, close_, closeLit_, images_;
   win32::UniqueFont font_, titleFont_;
   win32::UniqueBrush panelBrush_;

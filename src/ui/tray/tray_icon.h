@@ -1,5 +1,6 @@
 // The program's icon in the notification area: one record kept for the
-// whole run; its mouse messages come to the main window as mouse moves.
+// whole run; its mouse messages come to the main window as a message of the
+// program's own.
 #pragma once
 
 #include <windows.h>
@@ -7,9 +8,11 @@
 
 namespace vantrel {
 
-// The tray's callback message: the mouse-move message of the main window,
-// with the tray's mouse message in place of the x coordinate.
-inline constexpr UINT kTrayCallbackMessage = 512;
+// The tray's callback message, with the tray's mouse message in lParam. A
+// message of the program's own: were it the window's mouse-move message, a
+// real move to x = 515 or 517 (the window captures the mouse while a button
+// is down, so x runs past its edge) would read as a click on the icon.
+inline constexpr UINT kTrayCallbackMessage = WM_APP + 1;
 inline constexpr UINT kTrayIconId = 1;
 
 class TrayIcon {

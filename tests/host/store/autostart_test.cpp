@@ -71,15 +71,35 @@ TEST(AutostartTest, RemoveClearsBothRunKeys) {
   registry.SetString(HKLM, kRun, "Vantrel", kCommand);
   registry.SetString(HKCU, kRun, "Vantrel", kCommand);
   registry.SetString(HKCU, kRun, "Other", "other.exe");
-  RemoveAutostartEntry(registry, "Vantrel");
+  EXPECT_TRUE(RemoveAutostartEntry(registry, "Vantrel"));
   EXPECT_FALSE(registry.Value(HKLM, kRun, "Vantrel"));
   EXPECT_FALSE(registry.Value(HKCU, kRun, "Vantrel"));
   EXPECT_EQ(registry.Value(HKCU, kRun, "Other"), std::optional<std::string>("other.exe"));
 }
 
+TEST(AutostartTest, RemovingSaysWhetherTheProgramStillStartsWithWindows) {
+  const struct {
+    bool machineWide, user;  // where the value is
+    bool machineWideDenied;
+    bool removed;
+  } cases[] = {
+      {true, false, false, true}, {true, true, false, true},  {false, false, true, true},
+      {true, false, true, false}, {false, true, true, true},  {true, true, true, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.machineWide) + std::to_string(c.user) + std::to_string(c.machineWideDenied));
+    FakeRegistry registry;
+    if (c.machineWide) registry.SetString(HKLM, kRun, "Vantrel", kCommand);
+    if (c.user) registry.SetString(HKCU, kRun, "Vantrel", kCommand);
+    if (c.machineWideDenied) registry.DenyWrites(HKLM);
+    EXPECT_EQ(RemoveAutostartEntry(registry, "Vantrel"), c.removed);
+    EXPECT_FALSE(registry.Value(HKCU, kRun, "Vantrel"));
+  }
+}
+
 TEST(AutostartTest, RemovingAnAbsentValueDoesNothingElse) {
   FakeRegistry registry;
-  RemoveAutostartEntry(registry, "Vantrel");
+  EXPECT_TRUE(RemoveAutostartEntry(registry, "Vantrel"));
   EXPECT_EQ(registry.Calls(),
             (std::vector<RegistryCall>{{RegistryCall::Delete, HKLM, kRun, "Vantrel", "", false},
                                        {RegistryCall::Delete, HKCU, kRun, "Vantrel", "", false}}));

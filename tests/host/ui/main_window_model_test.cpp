@@ -61,9 +61,17 @@ class FakeFrame final : public MainFrameView, public MainWindowShell {
 
   int height = 4065, width = 4950, heightSets = 0, stepRequests = 0;
   double left = 0, top = 0;
-  bool visible = true;
+  bool visible = false;  // as the window is created
   std::map<Page, bool> frames, tabPictures;
   std::vector<std::string> events;
+};
+
+class SilentPrompts final : public UserPrompts {
+ public:
+  void MakeTopmost() override {}
+  void MakeNotTopmost() override {}
+  bool AskYesNo(const std::string&, const std::string&) override { return true; }
+  void Inform(const std::string&, const std::string&) override {}
 };
 
 class FakeTray final : public TrayMenuItems {
@@ -260,7 +268,8 @@ TEST(TrayAnimation, FramesRunOneTwoZero) {
 class StartupTest : public PagesTest {
  protected:
   void Run() {
-    OptionHandlers handlers(OptionBoxes{chkStart, ChkDefaut, chkMin}, settings, registry, files, List5, nullptr);
+    OptionHandlers handlers(OptionBoxes{chkStart, ChkDefaut, chkMin}, settings, registry, files, List5, prompts,
+                            nullptr);
     StartupContext c{frame, settings, ini, files, List2, List4, OptionBoxes{chkStart, ChkDefaut, chkMin}, pages, tray,
                      LabFActive, titles,
                      [this] { frame.events.push_back("trayform"); },
@@ -284,13 +293,14 @@ class StartupTest : public PagesTest {
   MemoryList List2, List4, List5{"- Microsoft Internet", "- Netscape", "- Mozilla"};
   MemoryCheckBox chkStart{false}, ChkDefaut{true}, chkMin{true};
   TitleRuleState titles;
+  SilentPrompts prompts;
 };
 
 TEST_F(StartupTest, FirstStartWithNothingStored) {
   files.Seed("C:\\Vantrel\\debug.txt", "old trace\r\n");
   Run();
   EXPECT_THAT(EventsWithoutHeights(),
-              ElementsAre("size", "position", "pointer", "frames", "trayform", "scan:0", "trayicon", "topmost"));
+              ElementsAre("size", "position", "pointer", "frames", "show", "trayform", "scan:0", "trayicon", "topmost"));
   EXPECT_DOUBLE_EQ(frame.top, (1024 * 15 - 4065) / 2);
   EXPECT_DOUBLE_EQ(frame.left, (1280 * 15 - 4950) / 2);
   EXPECT_EQ(registry.Value(RegistryRoot::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Vantrel"),
@@ -326,12 +336,27 @@ TEST_F(StartupTest, StartHiddenWithNoPage) {
   Seed("RunAtStart", "0");
   Run();
   EXPECT_FALSE(frame.visible);
+  EXPECT_THAT(frame.events, ::testing::Not(::testing::Contains("show")));  // not even for a moment
   EXPECT_TRUE(tray.Enabled(TrayItem::affpopup));
   EXPECT_TRUE(tray.Enabled(TrayItem::afffenete));
   EXPECT_EQ(pages.OpenPage(), Page::None);
   // The box already says so: nothing is written for it.
   for (const auto& save : store.Saves()) EXPECT_NE(save.key, "RunMinimize");
   EXPECT_TRUE(registry.Calls().empty());
+}
+
+TEST_F(StartupTest, StartHiddenWithAPageOpensItUnseenAndOffersTheWindowInTheTray) {
+  Seed("RunMinimize", "1");
+  Seed("Position", "2");
+  Seed("RunAtStart", "0");
+  Run();
+  EXPECT_THAT(frame.events, ::testing::Not(::testing::Contains("show")));
+  EXPECT_FALSE(frame.visible);
+  EXPECT_EQ(pages.OpenPage(), Page::Options);
+  EXPECT_TRUE(tray.Enabled(TrayItem::affpopup));
+  EXPECT_TRUE(tray.Enabled(TrayItem::afffenete));
+  EXPECT_FALSE(tray.Enabled(TrayItem::affoption));  // its page is open
+  EXPECT_TRUE(tray.Enabled(TrayItem::affstat));
 }
 
 TEST_F(StartupTest, StoredPlaceIsKeptUnlessWhollyOffScreen) {

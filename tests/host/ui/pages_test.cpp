@@ -272,7 +272,7 @@ class OptionsPageTest : public ::testing::Test {
   MemoryLabel LabBoutonHL, LabAjoutEntete;
   MemoryList List4, List5;
   MemoryCheckBox chkStart{false}, ChkDefaut{true}, chkMin{true};
-  OptionHandlers handlers{OptionBoxes{chkStart, ChkDefaut, chkMin}, settings, registry, files, List5,
+  OptionHandlers handlers{OptionBoxes{chkStart, ChkDefaut, chkMin}, settings, registry, files, List5, prompts,
                           [this] { AddEntete.SetText(""); }};
   OptionsPage page{OptionsPageParts{AddH, AddL, LabBoutonHL, List4, AddEntete, LabAjoutEntete, List5, ChkDefaut},
                    ini, titles, settings, files, prompts};
@@ -385,6 +385,62 @@ TEST_F(OptionsPageTest, RemovingASuffixAndGoingBackToTheDefaults) {
   EXPECT_EQ(LabAjoutEntete.Caption(), "Ajouter");
 }
 
+TEST_F(OptionsPageTest, AHeaderFileThatCannotBeWrittenChangesNothingStoredAndSaysSo) {
+  const std::string path = std::string(kFolder) + "\\Vantrel-Url.ini";
+  const struct {
+    bool defaults;  // "Défaut" checked, or the file's own list in use
+    bool remove;
+  } cases[] = {{true, false}, {true, true}, {false, false}, {false, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.defaults) + "/" + std::to_string(c.remove));
+    files.Seed(path, "- Opera\r\n");
+    files.SetReadOnly(path);
+    ChkDefaut.SetValue(c.defaults);
+    const auto shown = List5.Entries();
+    store.ClearSaves();
+    prompts.events.clear();
+    AddEntete.SetText("- Vivaldi");
+    if (c.remove) {
+      List5.Select(0);
+      page.RemoveSuffix();
+    } else {
+      page.AddSuffix();
+    }
+    EXPECT_EQ(List5.Entries(), shown);
+    EXPECT_EQ(ChkDefaut.Value(), c.defaults);
+    EXPECT_TRUE(store.Saves().empty());
+    EXPECT_EQ(FileBytes("Vantrel-Url.ini"), "- Opera\r\n");
+    EXPECT_EQ(AddEntete.Text(), "- Vivaldi");  // what the user typed is still there
+    EXPECT_THAT(prompts.events,
+                ElementsAre("not-topmost",
+                            "inform:Vantrel:" +
+                                AnsiFromUtf8("Impossible d'enregistrer \"Vantrel-Url.ini\" : les entêtes n'ont pas été modifiés."),
+                            "topmost"));
+  }
+}
+
+TEST_F(OptionsPageTest, AnAutostartValueThatCannotBeRemovedKeepsTheBoxSetAndSaysSo) {
+  chkStart.SetValue(true);
+  ASSERT_TRUE(registry.Value(RegistryRoot::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Vantrel"));
+  registry.DenyWrites(RegistryRoot::LocalMachine);
+  prompts.events.clear();
+  chkStart.SetValue(false);
+  EXPECT_TRUE(chkStart.Value());
+  EXPECT_EQ(Stored("RunAtStart"), "1");
+  EXPECT_TRUE(registry.Value(RegistryRoot::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Vantrel"));
+  EXPECT_FALSE(registry.Value(RegistryRoot::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Vantrel"));
+  EXPECT_THAT(prompts.events,
+              ElementsAre("not-topmost",
+                          "inform:Vantrel:" + AnsiFromUtf8("Impossible de retirer Vantrel du démarrage de Windows : il "
+                                                           "démarrera encore avec Windows."),
+                          "topmost"));
+  // Once it can be removed, clearing the box removes it.
+  registry.AllowWrites(RegistryRoot::LocalMachine);
+  chkStart.SetValue(false);
+  EXPECT_FALSE(chkStart.Value());
+  EXPECT_EQ(Stored("RunAtStart"), "0");
+}
+
 class StatisticsPageTest : public ::testing::Test {
  protected:
   static constexpr const char* kLog = "C:\\V\\logkill.txt";
@@ -438,6 +494,26 @@ TEST_F(StatisticsPageTest, DeletingOneRowRewritesTheOthersUnchanged) {
   page.DeleteSelected();
   EXPECT_EQ(files.Bytes(kLog), "2003/04/16 ;14:32:05;A\r\n2003/04/16 ;14:32:07;C\r\n");
   EXPECT_EQ(prompts.events.back(), "topmost");
+}
+
+TEST_F(StatisticsPageTest, ALogThatCannotBeRewrittenKeepsItsRowsOnThePageAndSaysSo) {
+  const std::string log = "2003/04/16 ;14:32:05;A\r\n2003/04/16 ;14:32:06;B\r\n";
+  const std::string message =
+      "inform:Vantrel:" + AnsiFromUtf8("Impossible d'enregistrer \"logkill.txt\" : les statistiques n'ont pas été modifiées.");
+  files.Seed(kLog, log);
+  files.SetReadOnly(kLog);
+  page.Load();
+  ListStat.Select(0);
+  page.DeleteSelected();
+  EXPECT_EQ(ListStat.Count(), 2);
+  EXPECT_EQ(ListStat.Row(0)[2], "A");
+  EXPECT_EQ(files.Bytes(kLog), log);
+  EXPECT_THAT(prompts.events, ElementsAre("not-topmost", ::testing::StartsWith("ask:"), message, "topmost"));
+  prompts.events.clear();
+  page.Empty();
+  EXPECT_EQ(ListStat.Count(), 2);
+  EXPECT_EQ(files.Bytes(kLog), log);
+  EXPECT_THAT(prompts.events, ElementsAre("not-topmost", ::testing::StartsWith("ask:"), message, "topmost"));
 }
 
 TEST_F(StatisticsPageTest, NothingToDeleteShowsNoBox) {

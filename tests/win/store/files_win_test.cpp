@@ -123,6 +123,17 @@ TEST_F(PlainFilesWinTest, AnUnwritableFileTakesNoLineAndIsNotReplaced) {
   EXPECT_EQ(FileBytes(path), "old\r\nnew\r\n");
 }
 
+TEST_F(PlainFilesWinTest, AReadOnlyFileIsNotReplacedNorDeleted) {
+  const std::string path = folder_.File("readonly.txt");
+  ASSERT_TRUE(WriteFileBytes(path, "old\r\n"));
+  ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+  EXPECT_FALSE(files_.WriteAtomically(path, "new\r\n"));
+  EXPECT_FALSE(files_.Delete(path));
+  EXPECT_FALSE(files_.Exists(path + ".new"));
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(FileBytes(path), "old\r\n");
+}
+
 TEST_F(PlainFilesWinTest, AWholeWriteReplacesTheFile) {
   const std::string path = folder_.File("w.txt");
   EXPECT_TRUE(files_.WriteAtomically(path, "first\r\n"));

@@ -60,6 +60,9 @@ class StandardUserRegistry final : public Registry {
   bool DeleteValue(RegistryRoot root, std::string_view subkey, std::string_view name) override {
     return root != RegistryRoot::LocalMachine && real_.DeleteValue(root, subkey, name);
   }
+  bool HasValue(RegistryRoot root, std::string_view subkey, std::string_view name) override {
+    return real_.HasValue(root, subkey, name);
+  }
 
  private:
   Win32Registry real_;

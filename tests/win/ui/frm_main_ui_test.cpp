@@ -8,6 +8,10 @@
 
 #include <fstream>
 
+#include "real_input.h"
+#include "shown_tip.h"
+#include "window_shot.h"
+#include "platform/win32/text_case_win32.h"
 #include "stored_settings.h"
 #include "ui/main/frm_main.h"
 #include "victims.h"
@@ -51,6 +55,39 @@ class InsideModalLoop {
   std::function<void()> action_;
   UINT_PTR timer_ = 0;
 };
+
+// Watches for a pop-up menu of this thread while it lives, and closes any
+// that opens, so that a test that expects none does not hang in one.
+class MenuWatch {
+ public:
+  MenuWatch() {
+    current = this;
+    timer_ = SetTimer(nullptr, 0, 50, &MenuWatch::Fire);
+  }
+  ~MenuWatch() {
+    KillTimer(nullptr, timer_);
+    current = nullptr;
+  }
+  MenuWatch(const MenuWatch&) = delete;
+  MenuWatch& operator=(const MenuWatch&) = delete;
+  bool opened = false;
+
+ private:
+  static void CALLBACK Fire(HWND, UINT, UINT_PTR, DWORD) {
+    HWND menu = FindWindowA("#32768", nullptr);
+    if (!current || !menu || !IsWindowVisible(menu)) return;
+    current->opened = true;
+    EndMenu();
+  }
+  static inline MenuWatch* current = nullptr;
+  UINT_PTR timer_ = 0;
+};
+
+std::string IniValue(const std::string& folder, const char* key) {
+  char value[256] = {};
+  GetPrivateProfileStringA("Vantrel", key, "<absent>", value, sizeof value, (folder + "\\Vantrel.ini").c_str());
+  return value;
+}
 
 // The message box of this thread with the given title.
 HWND FindBox(const char* title) {
@@ -109,8 +146,10 @@ TEST_F(MainWindowTest, StartsWithTheUpperAreaOnlyAndTheTrayIcon) {
   EXPECT_TRUE(GetWindowLongA(Main(), GWL_EXSTYLE) & WS_EX_TOPMOST);
   EXPECT_TRUE(main_.Tray().Added());
   EXPECT_STREQ(main_.Tray().TrayIconRecord.szTip, "Vantrel");
-  EXPECT_EQ(main_.Tray().TrayIconRecord.uCallbackMessage, 512u);
+  // A message of the program's own, never one the mouse sends the window.
+  EXPECT_EQ(main_.Tray().TrayIconRecord.uCallbackMessage, static_cast<UINT>(WM_APP + 1));
   EXPECT_FALSE(main_.Pop().Enabled(TrayItem::affpopup));
+  EXPECT_EQ(&CurrentTextCase(), &SystemTextCase());  // titles compared by the system's upper case
 }
 
 TEST_F(MainWindowTest, MinimiserInTheTrayMenuFollowsTheWindowsVisibility) {
@@ -188,25 +227,108 @@ TEST_F(MainWindowTest, ShowingTheWindowFromTheTrayClosesThePage) {
   EXPECT_EQ(testing::StoredSetting("Position"), "3");  // the stored page stays
 }
 
-TEST_F(MainWindowTest, DraggingTheBackgroundMovesTheWindowAndStoresItsPlace) {
-  RECT before{};
-  GetWindowRect(Main(), &before);
+RECT WindowRect(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return r;
+}
+
+std::string Twips(LONG pixels) { return std::to_string(pixels * 15); }
+
+TEST_F(MainWindowTest, DraggingTheBackgroundMovesTheWindowAndStoresItsPlaceWhereItEnds) {
+  const RECT before = WindowRect(Main());
   const POINT grip{250, 15};  // beside the title, on the background
-  SetCursorPos(before.left + grip.x, before.top + grip.y);
-  PostMessageA(Main(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(grip.x, grip.y));
-  PumpFor(50);
-  SetCursorPos(before.left + grip.x - 40, before.top + grip.y - 30);
-  PostMessageA(Main(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(grip.x, grip.y));
-  PumpFor(50);
-  // Stored at every move, before the button is released.
-  EXPECT_EQ(testing::StoredSetting("MainTop"), std::to_string((before.top - 30) * 15));
-  EXPECT_EQ(testing::StoredSetting("MainLeft"), std::to_string((before.left - 40) * 15));
-  PostMessageA(Main(), WM_LBUTTONUP, 0, MAKELPARAM(grip.x, grip.y));
-  PumpFor(50);
-  RECT after{};
-  GetWindowRect(Main(), &after);
-  EXPECT_EQ(after.left, before.left - 40);
-  EXPECT_EQ(after.top, before.top - 30);
+  testing::PressLeft(Main(), grip);
+  EXPECT_TRUE(testing::DragTo(Main(), POINT{before.left + grip.x - 20, before.top + grip.y - 15},
+                              POINT{before.left - 20, before.top - 15}));
+  EXPECT_TRUE(testing::DragTo(Main(), POINT{before.left + grip.x - 40, before.top + grip.y - 30},
+                              POINT{before.left - 40, before.top - 30}));
+  // Not stored while the button is down: once, where the drag ends.
+  EXPECT_EQ(testing::StoredSetting("MainTop"), "<absent>");
+  EXPECT_EQ(testing::StoredSetting("MainLeft"), "<absent>");
+  testing::ReleaseLeft(Main(), grip);
+  const RECT after = WindowRect(Main());
+  EXPECT_NEAR(after.left, before.left - 40, 1);
+  EXPECT_NEAR(after.top, before.top - 30, 1);
+  EXPECT_EQ(testing::StoredSetting("MainTop"), Twips(after.top));
+  EXPECT_EQ(testing::StoredSetting("MainLeft"), Twips(after.left));
+}
+
+TEST_F(MainWindowTest, ADragWhoseButtonUpIsLostEndsWhenAnotherWindowTakesTheMouse) {
+  HWND other = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                               nullptr);
+  ASSERT_NE(other, nullptr);
+  const RECT before = WindowRect(Main());
+  const POINT grip{250, 15};
+  testing::PressLeft(Main(), grip);
+  ASSERT_TRUE(testing::DragTo(Main(), POINT{before.left + grip.x - 40, before.top + grip.y - 30},
+                              POINT{before.left - 40, before.top - 30}))
+      << "the drag did not begin";
+  const RECT dragged = WindowRect(Main());
+  // Another window takes the mouse while the button is down; the button-up
+  // goes to it.
+  SetCapture(other);
+  testing::SendMouse(testing::OnScreen(Main(), grip), MOUSEEVENTF_LEFTUP);
+  ReleaseCapture();
+  EXPECT_EQ(testing::StoredSetting("MainTop"), Twips(dragged.top));
+  EXPECT_EQ(testing::StoredSetting("MainLeft"), Twips(dragged.left));
+  // The pointer moves on over the window, no button down: it stays.
+  testing::SendMouse(POINT{dragged.left + grip.x, dragged.top + grip.y + 20}, 0);
+  testing::SendMouse(POINT{dragged.left + grip.x + 10, dragged.top + grip.y + 40}, 0);
+  const RECT after = WindowRect(Main());
+  EXPECT_EQ(after.left, dragged.left);
+  EXPECT_EQ(after.top, dragged.top);
+  DestroyWindow(other);
+}
+
+TEST_F(MainWindowTest, ThePointerRestingOnTheHelpOrMinimiseButtonShowsItsTip) {
+  EXPECT_EQ(testing::ShownTip(), "");
+  testing::MoveMouse(Main(), POINT{150, 150});
+  EXPECT_EQ(testing::RestOn(Main(), POINT{282 + 10, 4 + 10}, "Voir l'aide"), "Voir l'aide");  // BtnAide
+  testing::ShootWindow(GetDesktopWindow(), "tip_help");
+  EXPECT_EQ(testing::RestOn(Main(), POINT{306 + 10, 4 + 10}, "Minimiser"), "Minimiser");  // the minimise button
+  testing::ShootWindow(GetDesktopWindow(), "tip_minimise");
+  EXPECT_EQ(testing::RestOn(Main(), POINT{150, 150}, ""), "");  // the list: no tip
+}
+
+// The window holds the mouse while a button is down, so the pointer's x
+// runs past the window's edge: 515 and 517 are no tray clicks.
+TEST_F(MainWindowTest, APressOnATabCarriedFarRightOpensNoTrayMenu) {
+  MenuWatch watch;
+  const POINT tab{165, 257};  // "Options"
+  testing::PressLeft(Main(), tab);
+  testing::MoveMouse(Main(), POINT{WM_LBUTTONDBLCLK, tab.y});
+  testing::MoveMouse(Main(), POINT{WM_RBUTTONUP, tab.y});
+  testing::ReleaseLeft(Main(), POINT{WM_RBUTTONUP, tab.y});
+  PumpFor(300);
+  EXPECT_FALSE(watch.opened);
+  EXPECT_EQ(main_.Pages().OpenPage(), Page::None);  // released off the tab: no click
+}
+
+TEST_F(MainWindowTest, TheAddDeleteButtonAddsTheTypedTitleThenRemovesTheSelectedOne) {
+  HWND addWin = FindWindowExA(Main(), nullptr, "EDIT", nullptr);
+  HWND list2 = FindWindowExA(Main(), nullptr, "LISTBOX", nullptr);
+  ASSERT_NE(addWin, nullptr);
+  ASSERT_NE(list2, nullptr);
+  const POINT button{238 + 40, 38 + 12};  // "Ajouter" / "Supprimer", on the picture and its label
+  SetWindowTextA(addWin, "Pub - Netscape");
+  testing::ClickAt(Main(), button);
+  ASSERT_EQ(main_.TitleRules().Count(), 1);
+  EXPECT_EQ(main_.TitleRules().Item(0), "Pub - Netscape");
+  EXPECT_EQ(IniValue(folder_, "0"), "Pub - Netscape");
+  EXPECT_EQ(IniValue(folder_, "NbOcc"), "1");
+
+  // A click on the entry turns the button into "Supprimer".
+  RECT list{};
+  GetWindowRect(list2, &list);
+  MapWindowPoints(nullptr, Main(), reinterpret_cast<POINT*>(&list), 2);
+  testing::ClickAt(Main(), POINT{list.left + 30, list.top + 8});
+  ASSERT_EQ(SendMessageA(list2, LB_GETCURSEL, 0, 0), 0);
+  testing::ClickAt(Main(), button);
+  EXPECT_EQ(main_.TitleRules().Count(), 0);
+  EXPECT_EQ(SendMessageA(list2, LB_GETCOUNT, 0, 0), 0);
+  EXPECT_EQ(IniValue(folder_, "NbOcc"), "0");
+  EXPECT_EQ(IniValue(folder_, "0"), "");
 }
 
 TEST_F(MainWindowTest, QuitAnsweredNoKeepsRunningOnTop) {
@@ -230,6 +352,85 @@ TEST_F(MainWindowTest, QuitAnsweredYesEndsTheProgram) {
   EXPECT_FALSE(main_.Pop().Loaded());
   MSG msg;
   EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+// Every time a main window of this thread is asked to show, seen as it
+// happens.
+class ShowWatch {
+ public:
+  ShowWatch() { hook_ = SetWindowsHookExA(WH_CALLWNDPROC, &ShowWatch::Proc, nullptr, GetCurrentThreadId()); }
+  ~ShowWatch() {
+    if (hook_) UnhookWindowsHookEx(hook_);
+  }
+  ShowWatch(const ShowWatch&) = delete;
+  ShowWatch& operator=(const ShowWatch&) = delete;
+  bool Hooked() const { return hook_ != nullptr; }
+  static inline int shows = 0;
+
+ private:
+  static LRESULT CALLBACK Proc(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == WM_SHOWWINDOW && call->wParam) {
+      char cls[32] = {};
+      GetClassNameA(call->hwnd, cls, sizeof cls);
+      if (std::string(cls) == kMainClassName) ++shows;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  HHOOK hook_ = nullptr;
+};
+
+TEST(MainWindowHiddenStart, OnlyTheTrayIconAppearsAndTheTrayMenuOffersTheWindow) {
+  const std::string folder = testing::MakeTempFolder("hidden");
+  testing::StoredSettings settings(
+      {{"SonValue", "0"}, {"RunAtStart", "0"}, {"RunMinimize", "1"}, {"Position", "1"}});
+  ShowWatch watch;
+  ASSERT_TRUE(watch.Hooked());
+  ShowWatch::shows = 0;
+  FrmMain main(folder);
+  ASSERT_TRUE(main.Load(GetModuleHandleA(nullptr)));
+  PumpFor(300);
+  EXPECT_EQ(ShowWatch::shows, 0);  // not even for a moment
+  EXPECT_FALSE(IsWindowVisible(main.Window()));
+  EXPECT_TRUE(main.Tray().Added());
+  EXPECT_TRUE(main.Pop().Enabled(TrayItem::affpopup));
+  EXPECT_TRUE(main.Pop().Enabled(TrayItem::afffenete));
+  EXPECT_TRUE(main.Pop().Enabled(TrayItem::affoption));
+  EXPECT_TRUE(main.Pop().Enabled(TrayItem::affstat));
+  bool minimiser = true;
+  InsideModalLoop inside([&] {
+    minimiser = main.Pop().Enabled(TrayItem::minin);
+    EndMenu();
+  });
+  PostMessageA(main.Window(), kTrayCallbackMessage, kTrayIconId, WM_RBUTTONUP);
+  PumpFor(400);
+  ASSERT_TRUE(inside.ran);
+  EXPECT_FALSE(minimiser);
+  // "Afficher Vantrel" brings it.
+  main.ShowMainWindow();
+  EXPECT_TRUE(IsWindowVisible(main.Window()));
+  EXPECT_GT(ShowWatch::shows, 0);
+}
+
+// A browser window is known by its header whatever the case of either,
+// accented letters included.
+TEST(MainWindowCase, AHeaderMatchesTitlesInAnyCaseOfTheSystemsCodePage) {
+  const std::string folder = testing::MakeTempFolder("case");
+  {
+    std::ofstream ini(folder + "\\Vantrel.ini", std::ios::binary);
+    ini << "[Vantrel]\r\nNbCondition=1\r\nC0=250 - 400\r\n";
+    std::ofstream headers(folder + "\\Vantrel-Url.ini", std::ios::binary);
+    headers << "- vid\xE9o\r\n";
+  }
+  testing::StoredSettings settings({{"SonValue", "0"}, {"RunAtStart", "0"}, {"Position", "0"}, {"RunUrlDefault", "0"}});
+  FrmMain main(folder);
+  ASSERT_TRUE(main.Load(GetModuleHandleA(nullptr)));
+  ASSERT_EQ(main.BrowserHeaders().Item(0), "- vid\xE9o");
+  testing::VictimProcess victims({"Clip - VID\xC9O|300|200", "Clip - VIDEO|300|200"});
+  ASSERT_TRUE(victims.WaitReady());
+  EXPECT_TRUE(victims.WaitCloseOf("Clip - VID\xC9O", 5000));
+  PumpFor(600);
+  EXPECT_EQ(victims.Closes().size(), 1u);  // the one without the accent is no match
 }
 
 TEST(MainWindowRestart, ReadsBackEveryStoredRuleOptionAndPlace) {

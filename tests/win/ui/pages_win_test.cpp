@@ -9,6 +9,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "common/text.h"
+#include "real_input.h"
 #include "stored_settings.h"
 #include "ui/main/frm_main.h"
 #include "victims.h"
@@ -24,6 +26,35 @@ std::string ReadBytes(const std::string& path) {
   std::ostringstream out;
   out << in.rdbuf();
   return out.str();
+}
+
+// The visible message box titled title, of any thread of this process.
+HWND ShownBox(const char* title) {
+  HWND box = FindWindowA("#32770", title);
+  return box && IsWindowVisible(box) ? box : nullptr;
+}
+
+std::string BoxText(HWND box) {
+  char text[512] = {};
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // the box's message
+  return text;
+}
+
+// Steps that answer "Attention" with Yes, then read and close the box
+// titled "Vantrel" that follows.
+std::vector<std::function<bool()>> AnswerYesThenReadTheReport(std::string& report) {
+  return {
+      [] {
+        HWND box = ShownBox("Attention");
+        return box && PostMessageA(box, WM_COMMAND, IDYES, 0);
+      },
+      [&report] {
+        HWND box = ShownBox("Vantrel");
+        if (!box) return false;
+        report = BoxText(box);
+        return PostMessageA(box, WM_COMMAND, IDOK, 0) != FALSE;
+      },
+  };
 }
 
 class PagesWinTest : public ::testing::Test {
@@ -44,6 +75,21 @@ class PagesWinTest : public ::testing::Test {
     PumpFor(30);
   }
   std::string Ini() { return ReadBytes(folder_ + "\\Vantrel.ini"); }
+  HWND StatisticsView() { return Child(Frame(2), WC_LISTVIEWA); }
+  // A real click in the middle of a row of the statistics list.
+  void ClickRow(int row) {
+    RECT r{};
+    r.left = LVIR_BOUNDS;
+    ASSERT_TRUE(SendMessageA(StatisticsView(), LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r)));
+    testing::ClickAt(StatisticsView(), POINT{r.left + 30, (r.top + r.bottom) / 2});
+  }
+  // A real click on "Supprimer" of the Statistics page.
+  void ClickDeleteRow() { testing::ClickAt(Frame(2), POINT{242 + 40, 206 + 12}); }
+  void WriteLog(const std::string& bytes) {
+    std::ofstream log(folder_ + "\\logkill.txt", std::ios::binary);
+    log << bytes;
+  }
+  std::string Log() { return ReadBytes(folder_ + "\\logkill.txt"); }
 
   testing::StoredSettings settings_{{"SonValue", "0"}, {"Position", "0"}, {"RunAtStart", "0"}};
   std::string folder_;
@@ -119,6 +165,100 @@ TEST_F(PagesWinTest, StatisticsListShowsTheLogWithItsColumns) {
   column.cchTextMax = sizeof title;
   SendMessageA(view, LVM_GETCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
   EXPECT_STREQ(title, "Date ");
+}
+
+TEST_F(PagesWinTest, TheTitleColumnKeepsItsDesignWidthWhenTheLogCannotBeRead) {
+  const struct {
+    const char* name;
+    bool folder;  // a folder where the log should be: it cannot be read
+  } cases[] = {{"missing", false}, {"unreadable", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.folder) CreateDirectoryA((folder_ + "\\logkill.txt").c_str(), nullptr);
+    main_.Pages().LabFStat_Click();
+    ASSERT_EQ(main_.Pages().OpenPage(), Page::Statistics);
+    EXPECT_EQ(SendMessageA(StatisticsView(), LVM_GETITEMCOUNT, 0, 0), 0);
+    EXPECT_EQ(SendMessageA(StatisticsView(), LVM_GETCOLUMNWIDTH, 2, 0), 160);  // 2400 twips
+    main_.Pages().LabFStat_Click();
+  }
+}
+
+TEST_F(PagesWinTest, DeletingARowKeepsEveryOtherLineWholeHoweverLongItsTitle) {
+  std::string longTitle;
+  for (int i = 0; longTitle.size() < 600; ++i) longTitle += "Pub " + std::to_string(i) + " - Netscape;";
+  longTitle.resize(600);
+  const std::string first = "2003/04/16 ;14:32:05;" + longTitle + "\r\n";
+  const std::string third = "2003/04/16 ;14:32:07;" + longTitle + "x\r\n";
+  WriteLog(first + "2003/04/16 ;14:32:06;Short\r\n" + third);
+  main_.Pages().LabFStat_Click();
+  ASSERT_EQ(main_.Statistics().Count(), 3);
+  ClickRow(1);
+  ASSERT_EQ(main_.Statistics().Selected(), 1);
+  testing::ScriptedSteps answer({[] {
+    HWND box = ShownBox("Attention");
+    return box && PostMessageA(box, WM_COMMAND, IDYES, 0);
+  }});
+  ClickDeleteRow();
+  PumpFor(200);
+  ASSERT_TRUE(answer.Finished());
+  EXPECT_EQ(Log(), first + third);
+  EXPECT_EQ(main_.Statistics().Row(0)[2], longTitle);
+}
+
+TEST_F(PagesWinTest, ALogThatCannotBeRewrittenKeepsTheRowAndTheUserIsTold) {
+  const std::string log = "2003/04/16 ;14:32:05;A\r\n2003/04/16 ;14:32:06;B\r\n";
+  WriteLog(log);
+  const std::string path = folder_ + "\\logkill.txt";
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  main_.Pages().LabFStat_Click();
+  ClickRow(0);
+  std::string report;
+  testing::ScriptedSteps script(AnswerYesThenReadTheReport(report));
+  ClickDeleteRow();
+  PumpFor(300);
+  EXPECT_TRUE(script.Finished()) << "stopped at step " << script.Done();
+  EXPECT_EQ(report, AnsiFromUtf8("Impossible d'enregistrer \"logkill.txt\" : les statistiques n'ont pas été modifiées."));
+  EXPECT_EQ(SendMessageA(StatisticsView(), LVM_GETITEMCOUNT, 0, 0), 2);
+  EXPECT_EQ(main_.Statistics().Row(0)[2], "A");
+  EXPECT_TRUE(GetWindowLongA(main_.Window(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(Log(), log);
+}
+
+TEST_F(PagesWinTest, AHeaderFileThatCannotBeWrittenKeepsTheDefaultsAndTheTypedHeader) {
+  const std::string path = folder_ + "\\Vantrel-Url.ini";
+  { std::ofstream headers(path, std::ios::binary); headers << "- Opera\r\n"; }
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  main_.Pages().LabFOption_Click();
+  ASSERT_TRUE(main_.DefaultHeaders().Value());
+  HWND options = Frame(1);
+  HWND height = FindWindowExA(options, nullptr, "EDIT", nullptr);
+  HWND width = FindWindowExA(options, height, "EDIT", nullptr);
+  HWND header = FindWindowExA(options, width, "EDIT", nullptr);
+  ASSERT_NE(header, nullptr);
+  SetWindowTextA(header, "- vid\xE9o");
+  std::string report;
+  int waits = 0;
+  testing::ScriptedSteps script({[&] {
+    HWND box = ShownBox("Vantrel");
+    if (!box) return ++waits > 50;
+    report = BoxText(box);
+    return PostMessageA(box, WM_COMMAND, IDOK, 0) != FALSE;
+  }});
+  testing::ClickAt(options, POINT{238 + 40, 164 + 12});  // "Ajouter" of the headers
+  PumpFor(300);
+  EXPECT_EQ(report, AnsiFromUtf8("Impossible d'enregistrer \"Vantrel-Url.ini\" : les entêtes n'ont pas été modifiés."));
+  EXPECT_TRUE(main_.DefaultHeaders().Value());
+  EXPECT_EQ(main_.BrowserHeaders().Count(), 3);
+  EXPECT_EQ(main_.BrowserHeaders().Item(2), "- Mozilla");
+  HWND sizeRules = FindWindowExA(options, nullptr, "LISTBOX", nullptr);
+  EXPECT_EQ(SendMessageA(FindWindowExA(options, sizeRules, "LISTBOX", nullptr), LB_GETCOUNT, 0, 0), 3);
+  char typed[64] = {};
+  GetWindowTextA(header, typed, sizeof typed);
+  EXPECT_STREQ(typed, "- vid\xE9o");
+  EXPECT_EQ(testing::StoredSetting("RunUrlDefault"), "<absent>");
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(ReadBytes(path), "- Opera\r\n");
 }
 
 TEST_F(PagesWinTest, EveryHeightOfTheOpeningShowsThePageAsItWillStand) {
