@@ -116,31 +116,19 @@ bool FrmMain::Load(HINSTANCE instance) {
   desktopReader_ = std::make_unique<ThreadedDesktopReader>(window_, kSnapshotReadyMessage);
   engine_.SetDesktopReader(desktopReader_.get());
 
-  StartupContext context{*this,
-                         settings_,
-                         ini_,
-                         files_,
-                         List2,
-                         List4,
-                         OptionBoxes{chkStart, ChkDefaut, chkMin},
-                         pages_,
-                         pop_,
-                         LabFActive,
-                         titles_,
-                         [this] {
-                           pop_.Load(instance_, FrmPop::Commands{
-                                                    [this] { ShowMainWindow(); },
-                                                    [this] { ShowPage(Page::Windows); },
-                                                    [this] { ShowPage(Page::Options); },
-                                                    [this] { ShowPage(Page::Statistics); },
-                                                    [this] { ShowPage(Page::Help); },
-                                                    [this] { LabKillAll_Click(); },
-                                                    [this] { HideMainWindow(); },
-                                                    [this] { Quit(); },
-                                                });
-                         },
-                         [this] { Act_Timer(); },
-                         [this] { tray_.AddTrayIcon(window_, frameIcons_[0].Get()); }};
+  StartupContext context{.window = *this,
+                         .settings = settings_,
+                         .ini = ini_,
+                         .files = files_,
+                         .List2 = List2,
+                         .List4 = List4,
+                         .boxes = OptionBoxes{chkStart, ChkDefaut, chkMin},
+                         .pages = pages_,
+                         .tray = pop_,
+                         .titles = titles_,
+                         .loadTrayForm = [this] { pop_.Load(instance_, TrayCommands()); },
+                         .scan = [this] { Act_Timer(); },
+                         .addTrayIcon = [this] { tray_.AddTrayIcon(window_, frameIcons_[0].Get()); }};
   RunStartup(context);
 
   SetTimer(window_, kActTimer, kActInterval, nullptr);
@@ -150,6 +138,17 @@ bool FrmMain::Load(HINSTANCE instance) {
   newWindows_ = std::make_unique<NewWindowWatch>(window_, kJudgeNewWindowMessage);
   newWindows_->Start();
   return true;
+}
+
+FrmPop::Commands FrmMain::TrayCommands() {
+  return FrmPop::Commands{.showMain = [this] { ShowMainWindow(); },
+                          .showWindowsPage = [this] { ShowPage(Page::Windows); },
+                          .showOptionsPage = [this] { ShowPage(Page::Options); },
+                          .showStatsPage = [this] { ShowPage(Page::Statistics); },
+                          .showHelpPage = [this] { ShowPage(Page::Help); },
+                          .destroyAll = [this] { LabKillAll_Click(); },
+                          .hideMain = [this] { HideMainWindow(); },
+                          .quit = [this] { Quit(); }};
 }
 
 void FrmMain::CreateControls(HINSTANCE instance) {

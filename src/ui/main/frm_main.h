@@ -129,6 +129,8 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   static LRESULT CALLBACK PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void CreateControls(HINSTANCE instance);
+  // What the tray menu's items run.
+  FrmPop::Commands TrayCommands();
   void Paint();
   void PaintPage(HWND page);
   Hit HitTest(POINT p) const;

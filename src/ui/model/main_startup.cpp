@@ -45,18 +45,16 @@ void RunStartup(StartupContext& c) {
   const std::string trace = TraceFilePath(c.settings.ProgramFolder());
   if (c.files.Exists(trace)) DeleteTraceFile(c.files, trace);
 
-  switch (c.settings.Position()) {
-    case 1: c.pages.LabFActive_Click(); break;
-    case 2: c.pages.LabFOption_Click(); break;
-    case 3: c.pages.LabFStat_Click(); break;
-    default: break;
-  }
+  // The stored page opens as a click on its tab opens it; a window that
+  // starts in the tray is not seen, and takes the page at once.
+  const int stored = c.settings.Position();
+  if (stored >= 1 && stored <= 3) c.pages.OpenStoredPage(static_cast<Page>(stored), !startsHidden);
 
   c.boxes.chkMin.SetValue(c.settings.RunMinimize() == 1);
   if (c.boxes.chkMin.Value()) {
     c.tray.SetEnabled(TrayItem::affpopup, true);
     c.tray.SetEnabled(TrayItem::afffenete, true);
-    c.labFActive.SetForeColor(kClosedTabColour);
+    c.pages.ShowTabClosed(Page::Windows);
     c.window.SetVisible(false);
   }
 }

@@ -51,7 +51,6 @@ struct StartupContext {
   OptionBoxes boxes;
   PageSwitcher& pages;
   TrayMenuItems& tray;
-  Label& labFActive;
   TitleRuleState& titles;
   std::function<void()> loadTrayForm;  // the hidden form that owns the tray menu
   std::function<void()> scan;          // one watch scan

@@ -148,6 +148,24 @@ void PageSwitcher::ToggleTabPage(Page page) {
            {StepKind::Do, [this, page] { OpenTab(page); }}});
 }
 
+void PageSwitcher::OpenStoredPage(Page page, bool animated) {
+  if (animated) {
+    ToggleTabPage(page);
+    return;
+  }
+  StopAnimation();
+  settings_.SaveText(setting::kPosition, CStr(static_cast<int>(page)));
+  if (page == Page::Statistics && hooks_.loadStatistics) hooks_.loadStatistics();
+  for (Page f : {Page::Windows, Page::Options, Page::Statistics, Page::Help}) view_.ShowFrame(f, f == page);
+  view_.SetHeightTwips(kPageOpenHeightTwips);
+  OpenTab(page);
+}
+
+void PageSwitcher::ShowTabClosed(Page tab) {
+  if (openTab_ == tab) openTab_ = Page::None;
+  ShowTabColours();
+}
+
 void PageSwitcher::CloseTab() {
   BlackenTabs();
   for (Page f : {Page::Windows, Page::Options, Page::Statistics, Page::Help}) view_.ShowFrame(f, false);

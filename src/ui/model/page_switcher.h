@@ -86,6 +86,12 @@ class PageSwitcher {
   // All three tab labels black, as for no page open.
   void BlackenTabs();
 
+  // The page stored at the last run, opened at start: as its tab's click
+  // opens it, or at once, without the animation (a window not shown).
+  void OpenStoredPage(Page page, bool animated);
+  // The tab drawn black and taken as closed, whatever its page shows.
+  void ShowTabClosed(Page tab);
+
  private:
   enum class StepKind { Shrink, Pause, Grow, Do };
   struct Step {

@@ -270,11 +270,19 @@ class StartupTest : public PagesTest {
   void Run() {
     OptionHandlers handlers(OptionBoxes{chkStart, ChkDefaut, chkMin}, settings, registry, files, List5, prompts,
                             nullptr);
-    StartupContext c{frame, settings, ini, files, List2, List4, OptionBoxes{chkStart, ChkDefaut, chkMin}, pages, tray,
-                     LabFActive, titles,
-                     [this] { frame.events.push_back("trayform"); },
-                     [this] { frame.events.push_back("scan:" + std::to_string(List4.Count())); },
-                     [this] { frame.events.push_back("trayicon"); }};
+    StartupContext c{.window = frame,
+                     .settings = settings,
+                     .ini = ini,
+                     .files = files,
+                     .List2 = List2,
+                     .List4 = List4,
+                     .boxes = OptionBoxes{chkStart, ChkDefaut, chkMin},
+                     .pages = pages,
+                     .tray = tray,
+                     .titles = titles,
+                     .loadTrayForm = [this] { frame.events.push_back("trayform"); },
+                     .scan = [this] { frame.events.push_back("scan:" + std::to_string(List4.Count())); },
+                     .addTrayIcon = [this] { frame.events.push_back("trayicon"); }};
     RunStartup(c);
     Animate();  // the stored page opens from the window's loop
   }

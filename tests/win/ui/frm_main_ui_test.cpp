@@ -114,6 +114,8 @@ HWND FindBox(const char* title) {
 
 class MainWindowTest : public ::testing::Test {
  protected:
+  // The page animation runs from the window's loop: to its end.
+  void FinishAnimation() { ASSERT_TRUE(testing::PumpUntil([&] { return !main_.Pages().Animating(); })); }
   MainWindowTest() : folder_(testing::MakeTempFolder("mainui")), main_(folder_) {}
   void SetUp() override { ASSERT_TRUE(main_.Load(GetModuleHandleA(nullptr))); }
   HWND Main() const { return main_.Window(); }

@@ -59,6 +59,8 @@ std::vector<std::function<bool()>> AnswerYesThenReadTheReport(std::string& repor
 
 class PagesWinTest : public ::testing::Test {
  protected:
+  // The page animation runs from the window's loop: to its end.
+  void FinishAnimation() { ASSERT_TRUE(testing::PumpUntil([&] { return !main_.Pages().Animating(); })); }
   PagesWinTest() : folder_(testing::MakeTempFolder("pages")), main_(folder_) {}
   void SetUp() override { ASSERT_TRUE(main_.Load(GetModuleHandleA(nullptr))); }
 
@@ -176,10 +178,12 @@ TEST_F(PagesWinTest, TheTitleColumnKeepsItsDesignWidthWhenTheLogCannotBeRead) {
     SCOPED_TRACE(c.name);
     if (c.folder) CreateDirectoryA((folder_ + "\\logkill.txt").c_str(), nullptr);
     main_.Pages().LabFStat_Click();
+    FinishAnimation();
     ASSERT_EQ(main_.Pages().OpenPage(), Page::Statistics);
     EXPECT_EQ(SendMessageA(StatisticsView(), LVM_GETITEMCOUNT, 0, 0), 0);
     EXPECT_EQ(SendMessageA(StatisticsView(), LVM_GETCOLUMNWIDTH, 2, 0), 160);  // 2400 twips
     main_.Pages().LabFStat_Click();
+    FinishAnimation();
   }
 }
 
@@ -191,6 +195,7 @@ TEST_F(PagesWinTest, DeletingARowKeepsEveryOtherLineWholeHoweverLongItsTitle) {
   const std::string third = "2003/04/16 ;14:32:07;" + longTitle + "x\r\n";
   WriteLog(first + "2003/04/16 ;14:32:06;Short\r\n" + third);
   main_.Pages().LabFStat_Click();
+  FinishAnimation();
   ASSERT_EQ(main_.Statistics().Count(), 3);
   ClickRow(1);
   ASSERT_EQ(main_.Statistics().Selected(), 1);
@@ -211,6 +216,7 @@ TEST_F(PagesWinTest, ALogThatCannotBeRewrittenKeepsTheRowAndTheUserIsTold) {
   const std::string path = folder_ + "\\logkill.txt";
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
   main_.Pages().LabFStat_Click();
+  FinishAnimation();
   ClickRow(0);
   std::string report;
   testing::ScriptedSteps script(AnswerYesThenReadTheReport(report));
@@ -230,6 +236,7 @@ TEST_F(PagesWinTest, AHeaderFileThatCannotBeWrittenKeepsTheDefaultsAndTheTypedHe
   { std::ofstream headers(path, std::ios::binary); headers << "- Opera\r\n"; }
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
   main_.Pages().LabFOption_Click();
+  FinishAnimation();
   ASSERT_TRUE(main_.DefaultHeaders().Value());
   HWND options = Frame(1);
   HWND height = FindWindowExA(options, nullptr, "EDIT", nullptr);
