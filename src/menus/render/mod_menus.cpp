@@ -215,10 +215,15 @@ void modMenus::HookMenus(WindowHandle hWnd, const PictureList* ImageList, cTips*
   activeHandlerKey_ = "h0";
 }
 
+void modMenus::ForgetMenuLoop() noexcept {
+  if (loopMemory_ != nullptr) loopMemory_->ForgetMenuLoop();
+}
+
 void modMenus::ReleaseEngine() {
   if (!handlers_) return;
   services_.fonts.BuildMenuFonts(false, false, "");
   handlers_.reset();
+  ForgetMenuLoop();
   if (resources_ != nullptr) resources_->ReleaseEngineResources();
   toolbarClassNames_.clear();
 }
@@ -427,12 +432,15 @@ std::intptr_t modMenus::Handle(Dispatch& d) {
       const int shape = windows.CursorShape();
       if (shape != kCursorHourglass) loopState_.SavedPointer = static_cast<std::int16_t>(shape);
       openedPopups_.emplace();
+      ForgetMenuLoop();
       return PassOn(d);
     }
 
     case msg::ExitMenuLoop: {
       if (hourglassShown_) RestoreCursor();
       if (tips_ != nullptr) tips_->NotifyMenuTip(0, 0, 0);
+      // The popups are closed: what was seen of their pictures goes with them.
+      ForgetMenuLoop();
       if (!openedPopups_) throw MenuEngineFault("menu loop ended without beginning");
       // The collection ends with the loop, whatever the updates do.
       const std::vector<MenuHandle> opened = std::move(*openedPopups_);
