@@ -4,6 +4,8 @@
 #include <exception>
 #include <stdexcept>
 
+#include "menus/render/c_tips.h"
+
 namespace vantrel {
 
 namespace {
@@ -161,7 +163,7 @@ void modMenus::HookMenus(WindowHandle hWnd, const PictureList* ImageList, cTips*
     return;
   }
 
-  const std::uintptr_t callbackAddress = reinterpret_cast<std::uintptr_t>(Callbacks);
+  const std::uintptr_t callbackToken = Callbacks != nullptr ? Callbacks->Token() : 0;
 
   const auto handler = AddHandler(target, Mode == hook_mode::MenuLess || Mode == hook_mode::MdiMenuLess);
   // Subclassed before the handler binds: a window that cannot be subclassed
@@ -175,7 +177,7 @@ void modMenus::HookMenus(WindowHandle hWnd, const PictureList* ImageList, cTips*
   }
   handler->hPrevProc(previous);
   try {
-    handler->InitializeSubMenu(target, ImageList, callbackAddress, false);
+    handler->InitializeSubMenu(target, ImageList, callbackToken, false);
   } catch (...) {
     // The failure reaches the caller, and the window is given back whole.
     windows.Unsubclass(target, previous);

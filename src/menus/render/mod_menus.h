@@ -25,7 +25,7 @@
 namespace vantrel {
 
 // The tooltip callback object a host may give HookMenus; the engine keeps
-// only its address.
+// only its token (cTips::Token).
 class cTips;
 
 // Messages the engine handles (the system's numbers).
