@@ -66,12 +66,16 @@ class WindowHooks {
  public:
   virtual ~WindowHooks() = default;
 
-  // Puts sink in front of the window's procedure. Returns the procedure it
-  // replaced, 0 when the window cannot be subclassed: no window, or one that
-  // a sink (of this or any other caller in the process) already sits in
+  // Puts sink in front of the window's procedure, on the thread that owns
+  // the window. Returns the procedure it replaced, 0 when the window cannot
+  // be subclassed: no window, a window of another thread, or one that a sink
+  // or filter (of this or any other caller in the process) already sits in
   // front of.
   virtual WindowProcedure Subclass(WindowHandle window, WindowMessageSink& sink) = 0;
-  // Puts previous back as the window's procedure.
+  // Lets the window's messages go to previous, the procedure Subclass
+  // replaced; true when it is the window's procedure again. When another
+  // procedure was put over the sink's since, the sink's stays in the chain
+  // and only passes messages on (false).
   virtual bool Unsubclass(WindowHandle window, WindowProcedure previous) = 0;
   // Calls a replaced procedure with the message unchanged.
   virtual std::intptr_t CallPrevious(WindowProcedure previous, WindowHandle window, std::uint32_t message,

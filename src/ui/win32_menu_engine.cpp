@@ -1,5 +1,6 @@
 #include "ui/win32_menu_engine.h"
 
+#include "menus/model/picture_looks.h"
 #include "menus/model/popup_preparation.h"
 #include "menus/render/list_menus.h"
 #include "menus/render/menu_item_renderer.h"
@@ -31,6 +32,7 @@ struct Win32MenuEngine::Parts {
     engine.SetEngineResources(&preparation);
     engine.SetItemDrawing(&renderer);
     engine.SetTipEvents(&tooltips);
+    engine.SetMenuLoopMemory(&looks);
     engine.SetHighlightDisabled(true);
     engine.SetGradientSelection(true);
     engine.SetItalicSelection(false);
@@ -51,8 +53,11 @@ struct Win32MenuEngine::Parts {
   Win32MenuCanvas canvas{Win32SystemColours()};
   Win32MenuItemPainter painter{Win32SystemColours()};
   Win32PictureInspector inspector;
+  // Each popup looks at each of its pictures once, for its preparation and
+  // every drawing of its items.
+  PictureLooks looks{inspector};
   MenuItemRenderer renderer{
-      MenuItemRendererServices{engine, requests, canvas, fonts, Win32SystemColours(), painter, inspector}};
+      MenuItemRendererServices{engine, requests, canvas, fonts, Win32SystemColours(), painter, inspector, &looks}};
   MenuTooltips tooltips{engine, menus};
   Win32MenuTextMeasure measure;
   Win32SidebarPainter sidebars;
@@ -69,7 +74,7 @@ struct Win32MenuEngine::Parts {
                                    Win32SystemColours(), paths, &files}};
   MenuPopupPreparation preparation{MenuPreparationServices{fonts, measure, sidebars, canvas, Win32SystemColours(),
                                                            inspector, &windows, &files, &volumes, &lists,
-                                                           [this] { return engine.PlatformIndent(); }}};
+                                                           [this] { return engine.PlatformIndent(); }, &looks}};
 };
 
 Win32MenuEngine::Win32MenuEngine(const ApplicationForms* forms) : parts_(std::make_unique<Parts>(forms)) {}

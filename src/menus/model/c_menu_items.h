@@ -56,7 +56,7 @@ class cMenuItems final : public PictureSources {
   void IsMenuLess(bool bYesNo) { isMenuLess_ = bYesNo; }
   // The converted system menu; 0 before.
   MenuHandle SystemMenu() const { return systemMenu_; }
-  // The current callbacks value (the address of the tooltip callback object).
+  // The current callbacks value (the token of the tooltip callback object).
   std::uintptr_t ShowTips() const { return callBacks_; }
   std::uintptr_t PreviousCallBacks() const { return previousCallBacks_; }
   const PictureList* ImageListObject() const { return imageList_; }

@@ -8,6 +8,7 @@
 #include "common/text.h"
 #include "menus/model/caption_markup.h"
 #include "menus/model/file_information.h"
+#include "menus/model/picture_looks.h"
 
 namespace vantrel {
 namespace {
@@ -103,6 +104,8 @@ bool MenuPopupPreparation::IsWindowList(cMenuItems& handler, MenuHandle popup, b
 
 bool MenuPopupPreparation::PreparePopup(cMenuItems& handler, MenuHandle popup, bool& isSysMenu) {
   MenuAccess& menus = handler.Services().menus;
+  // The popup opens anew: its pictures are looked at again.
+  if (services_.looks != nullptr) services_.looks->BeginPopup(popup);
   const int count = menus.GetItemCount(popup);
   if (count < 0) return false;  // not a menu
 
@@ -408,7 +411,9 @@ ItemSetupResult MenuPopupPreparation::SetupMenuItem(cMenuItems& handler, std::st
   // Pictures are resolved at every preparation: handles may have changed.
   record.ImageIsBackground = false;
   if (!Present(markup, "gControl:") && !Has(record.ItemFlags, item_flag::Separator)) {
-    const ResolvedPicture picture = ResolveItemImage(markup, handler, services_.pictures);
+    const ResolvedPicture picture =
+        services_.looks != nullptr ? ResolveItemImage(markup, handler, services_.looks->Of(hMenu))
+                                   : ResolveItemImage(markup, handler, services_.pictures);
     record.ImageRef = picture.handle != 0 ? MenuKeyNumber(picture.handle) : std::string();
     if (picture.kind == PictureKind::Bitmap && Present(markup, "IMGBKG")) record.ImageIsBackground = true;
   }

@@ -22,6 +22,8 @@
 
 namespace vantrel {
 
+class PictureLooks;
+
 struct MenuPreparationServices {
   // The engine's font table (slots 1 normal, 2 bold, 3 separator titles,
   // 6 the sample of a font item), built by the hooking layer.
@@ -37,6 +39,10 @@ struct MenuPreparationServices {
   ListMenuExpansion* lists = nullptr;
   // The engine's PlatformIndent; 0 when not given.
   std::function<std::int16_t()> platformIndent;
+  // What each popup's pictures were found to be, shared with the drawing so
+  // that a popup looks at each picture once; without it every resolution
+  // asks pictures again.
+  PictureLooks* looks = nullptr;
 
   std::int16_t PlatformIndent() const { return platformIndent ? platformIndent() : std::int16_t{0}; }
 };

@@ -1,15 +1,17 @@
 #include "menus/render/c_tips.h"
 
 #include <mutex>
-#include <set>
+#include <unordered_map>
 
 namespace vantrel {
 namespace {
 
-// The addresses of the living cTips objects.
+// The living cTips objects by token. Tokens count up and are never given
+// twice (a 64-bit count does not come round).
 struct LiveTips {
   std::mutex lock;
-  std::set<std::uintptr_t> addresses;
+  std::uintptr_t lastToken = 0;
+  std::unordered_map<std::uintptr_t, cTips*> byToken;
 };
 
 LiveTips& Live() {
@@ -22,21 +24,22 @@ LiveTips& Live() {
 cTips::cTips() {
   LiveTips& live = Live();
   const std::lock_guard guard(live.lock);
-  live.addresses.insert(Address());
+  token_ = ++live.lastToken;
+  live.byToken.emplace(token_, this);
 }
 
 cTips::~cTips() {
   LiveTips& live = Live();
   const std::lock_guard guard(live.lock);
-  live.addresses.erase(Address());
+  live.byToken.erase(token_);
 }
 
-cTips* cTips::FromAddress(std::uintptr_t address) {
-  if (address == 0) return nullptr;
+cTips* cTips::FromToken(std::uintptr_t token) {
+  if (token == 0) return nullptr;
   LiveTips& live = Live();
   const std::lock_guard guard(live.lock);
-  if (live.addresses.count(address) == 0) return nullptr;
-  return reinterpret_cast<cTips*>(address);
+  const auto it = live.byToken.find(token);
+  return it == live.byToken.end() ? nullptr : it->second;
 }
 
 void cTips::RaiseDisplayTip(std::string Tip) noexcept {

@@ -3,9 +3,10 @@
 // highlighted item's tooltip text, and CustomSelection when the menus close
 // or a generated list entry is chosen. The host decides how to show them.
 //
-// The engine keeps only the object's address. An object registers itself
-// while it lives, so an address whose object is gone resolves to nothing
-// instead of to freed memory.
+// The engine keeps only a token of the object, never its address: a number
+// no other object of the process is ever given. A registration that outlives
+// its object therefore reaches nothing, even when a new object now stands at
+// the old one's address.
 #pragma once
 
 #include <cstdint>
@@ -45,13 +46,14 @@ class cTips final {
   void RaiseDisplayTip(std::string Tip) noexcept;
   void RaiseCustomSelection(std::string UserID, std::string Category, TipValue Value) noexcept;
 
-  // The address the engine keeps for this object.
-  std::uintptr_t Address() const { return reinterpret_cast<std::uintptr_t>(this); }
-  // The living object at address; nullptr for 0 or an object that is gone.
+  // The token the engine keeps for this object; never 0.
+  std::uintptr_t Token() const { return token_; }
+  // The living object given token; nullptr for 0 or an object that is gone.
   // The result is a temporary, non-owning reference.
-  static cTips* FromAddress(std::uintptr_t address);
+  static cTips* FromToken(std::uintptr_t token);
 
  private:
+  std::uintptr_t token_ = 0;
   DisplayTipHandler displayTip_;
   CustomSelectionHandler customSelection_;
 };

@@ -387,7 +387,7 @@ bool ListMenus::SelectBuiltInEntry(cMenuItems& handler, std::string_view markup,
   // own, in which the host may let its callback object go.
   const std::uintptr_t callback = handler.ShowTips();
   auto raise = [&](std::string category, TipValue value) {
-    if (cTips* tips = cTips::FromAddress(callback)) tips->RaiseCustomSelection(userId, std::move(category), std::move(value));
+    if (cTips* tips = cTips::FromToken(callback)) tips->RaiseCustomSelection(userId, std::move(category), std::move(value));
   };
 
   if (key == "LColor:") {

@@ -1,7 +1,8 @@
 // The parts of the menu engine that join the message dispatch from their own
-// layers: item drawing, tooltip events, and resources other layers keep for
-// as long as the engine is active. Each is optional; a message whose part is
-// absent goes on to the window's previous procedure.
+// layers: item drawing, tooltip events, what is remembered for the popups of
+// one menu loop, and resources other layers keep for as long as the engine
+// is active. Each is optional; a message whose part is absent goes on to the
+// window's previous procedure.
 #pragma once
 
 #include <cstdint>
@@ -24,6 +25,14 @@ class MenuTipEvents {
   // A highlight change (the menu-select parameters and the last popup that
   // reported one), or the menus closing (all three 0).
   virtual void NotifyMenuTip(std::uintptr_t itemParam, std::intptr_t menuParam, MenuHandle lastMenu) = 0;
+};
+
+class MenuLoopMemory {
+ public:
+  virtual ~MenuLoopMemory() = default;
+  // A menu loop begins or ends, or the engine ends: nothing seen while
+  // another loop's popups were open is kept.
+  virtual void ForgetMenuLoop() noexcept = 0;
 };
 
 class EngineResources {

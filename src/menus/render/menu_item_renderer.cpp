@@ -7,6 +7,7 @@
 
 #include "common/text.h"
 #include "menus/model/caption_markup.h"
+#include "menus/model/picture_looks.h"
 #include "menus/render/mod_menus.h"
 
 namespace vantrel {
@@ -234,14 +235,16 @@ void MenuItemRenderer::Paint(const DrawItemRecord& request) {
     PixelRect place = r;
     place.left = r.left + 2;
     place.top = r.top + (r.bottom - r.top - kPictureSize) / 2;
+    const MenuHandle popup = request.itemWindow;
     if (!disabled && selected && s_.engine.IconEffects()) {
       // Lifted: the picture up and left by one pixel over its own shadow.
-      DrawItemImage(dc, item.ImageRef, place, true, false, item.ImageIsBackground, 0, 0, kPictureSize, kPictureSize);
+      DrawItemImage(dc, item.ImageRef, place, true, false, item.ImageIsBackground, 0, 0, kPictureSize, kPictureSize,
+                    popup);
       DrawItemImage(dc, item.ImageRef, place, false, false, item.ImageIsBackground, -1, -1, kPictureSize,
-                    kPictureSize);
+                    kPictureSize, popup);
     } else if (request.itemAction == draw_action::DrawEntire || s_.engine.IconEffects()) {
       DrawItemImage(dc, item.ImageRef, place, disabled, true, item.ImageIsBackground, 0, pressed ? -1 : 0,
-                    kPictureSize, kPictureSize);
+                    kPictureSize, kPictureSize, popup);
     }
   } else if (sysCommand) {
     DrawSysGlyph(dc, r, request.itemId, disabled, selected);
@@ -409,7 +412,7 @@ void MenuItemRenderer::DrawSysGlyph(DeviceContext dc, const PixelRect& rect, std
 
 bool MenuItemRenderer::DrawItemImage(DeviceContext dc, std::string_view imageRef, const PixelRect& rect,
                                      bool silhouette, bool silhouetteLight, bool opaque, int dx, int dy, int cx,
-                                     int cy) {
+                                     int cy, std::optional<MenuHandle> popup) {
   PictureHandle handle = 0;
   PictureHandle fileIcon = 0;
   if (imageRef.empty() || IsNumeric(imageRef)) {
@@ -422,10 +425,15 @@ bool MenuItemRenderer::DrawItemImage(DeviceContext dc, std::string_view imageRef
   const FileIconHold hold(s_.painter, fileIcon);
   if (handle == 0) return false;
 
+  // A file's icon is made for this drawing alone and destroyed after it: its
+  // handle may name another picture the next time, so it is never remembered.
+  std::optional<PictureLooks::PopupPictures> remembered;
+  if (popup && s_.looks != nullptr && fileIcon == 0) remembered.emplace(s_.looks->Of(*popup));
+  const PictureInspector& pictures = remembered ? static_cast<const PictureInspector&>(*remembered) : s_.pictures;
   PictureToDraw picture{handle, false, {}};
-  if (const auto bitmap = s_.pictures.BitmapSize(handle)) {
+  if (const auto bitmap = pictures.BitmapSize(handle)) {
     picture.size = *bitmap;
-  } else if (const auto icon = s_.pictures.IconColourSize(handle)) {
+  } else if (const auto icon = pictures.IconColourSize(handle)) {
     picture.isIcon = true;
     picture.size = *icon;
   } else {

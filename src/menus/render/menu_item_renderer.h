@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "menus/model/menu_records.h"
@@ -19,6 +20,7 @@
 namespace vantrel {
 
 class modMenus;
+class PictureLooks;
 
 // System colour indexes the drawing reads.
 namespace item_colour {
@@ -50,6 +52,9 @@ struct MenuItemRendererServices {
   const SystemColours& colours;
   MenuItemPainter& painter;
   const PictureInspector& pictures;
+  // What the preparation found each popup's pictures to be; without it every
+  // drawing asks pictures again.
+  PictureLooks* looks = nullptr;
 };
 
 class MenuItemRenderer final : public MenuItemDrawing {
@@ -63,9 +68,11 @@ class MenuItemRenderer final : public MenuItemDrawing {
   // The item's picture (a decimal handle, or a file path whose small icon is
   // shown) at rect's top-left in cx x cy: in colour moved by (dx, dy), or as
   // a silhouette (embossed with light, else a shadow under the picture's
-  // place). False when there is nothing to draw.
+  // place). False when there is nothing to draw. With popup, what that
+  // popup found its pictures to be serves instead of a new look.
   bool DrawItemImage(DeviceContext dc, std::string_view imageRef, const PixelRect& rect, bool silhouette,
-                     bool silhouetteLight, bool opaque, int dx, int dy, int cx, int cy);
+                     bool silhouetteLight, bool opaque, int dx, int dy, int cx, int cy,
+                     std::optional<MenuHandle> popup = std::nullopt);
   // The check mark, vertically centred in rect, starting at x.
   void DrawCheckMark(DeviceContext dc, const PixelRect& rect, std::int32_t colour, int x);
   // The glyph of a minimise, maximise, close or restore command, and the

@@ -24,8 +24,8 @@ void MenuTooltips::NotifyMenuTip(std::uintptr_t itemParam, std::intptr_t menuPar
     return;
   }
   if (callback == 0) return;
-  // The registration is only an address: an object that is gone gets nothing.
-  cTips* tips = cTips::FromAddress(callback);
+  // The registration is only a token: an object that is gone gets nothing.
+  cTips* tips = cTips::FromToken(callback);
   if (tips == nullptr) return;
 
   std::string tip;
@@ -54,7 +54,7 @@ void MenuTooltips::NotifyMenuTip(std::uintptr_t itemParam, std::intptr_t menuPar
 
   tips->RaiseDisplayTip(tip);
   // The host's handler may have ended the object.
-  if (closing && (tips = cTips::FromAddress(callback)) != nullptr) {
+  if (closing && (tips = cTips::FromToken(callback)) != nullptr) {
     tips->RaiseCustomSelection(std::string(), "MenusClosed", TipValue{std::int32_t{0}});
   }
 }

@@ -4,6 +4,8 @@
 #include <exception>
 #include <stdexcept>
 
+#include "menus/render/c_tips.h"
+
 namespace vantrel {
 
 namespace {
@@ -161,7 +163,7 @@ void modMenus::HookMenus(WindowHandle hWnd, const PictureList* ImageList, cTips*
     return;
   }
 
-  const std::uintptr_t callbackAddress = reinterpret_cast<std::uintptr_t>(Callbacks);
+  const std::uintptr_t callbackToken = Callbacks != nullptr ? Callbacks->Token() : 0;
 
   const auto handler = AddHandler(target, Mode == hook_mode::MenuLess || Mode == hook_mode::MdiMenuLess);
   // Subclassed before the handler binds: a window that cannot be subclassed
@@ -175,7 +177,7 @@ void modMenus::HookMenus(WindowHandle hWnd, const PictureList* ImageList, cTips*
   }
   handler->hPrevProc(previous);
   try {
-    handler->InitializeSubMenu(target, ImageList, callbackAddress, false);
+    handler->InitializeSubMenu(target, ImageList, callbackToken, false);
   } catch (...) {
     // The failure reaches the caller, and the window is given back whole.
     windows.Unsubclass(target, previous);
@@ -215,10 +217,15 @@ void modMenus::HookMenus(WindowHandle hWnd, const PictureList* ImageList, cTips*
   activeHandlerKey_ = "h0";
 }
 
+void modMenus::ForgetMenuLoop() noexcept {
+  if (loopMemory_ != nullptr) loopMemory_->ForgetMenuLoop();
+}
+
 void modMenus::ReleaseEngine() {
   if (!handlers_) return;
   services_.fonts.BuildMenuFonts(false, false, "");
   handlers_.reset();
+  ForgetMenuLoop();
   if (resources_ != nullptr) resources_->ReleaseEngineResources();
   toolbarClassNames_.clear();
 }
@@ -427,12 +434,15 @@ std::intptr_t modMenus::Handle(Dispatch& d) {
       const int shape = windows.CursorShape();
       if (shape != kCursorHourglass) loopState_.SavedPointer = static_cast<std::int16_t>(shape);
       openedPopups_.emplace();
+      ForgetMenuLoop();
       return PassOn(d);
     }
 
     case msg::ExitMenuLoop: {
       if (hourglassShown_) RestoreCursor();
       if (tips_ != nullptr) tips_->NotifyMenuTip(0, 0, 0);
+      // The popups are closed: what was seen of their pictures goes with them.
+      ForgetMenuLoop();
       if (!openedPopups_) throw MenuEngineFault("menu loop ended without beginning");
       // The collection ends with the loop, whatever the updates do.
       const std::vector<MenuHandle> opened = std::move(*openedPopups_);

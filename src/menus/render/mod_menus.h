@@ -25,7 +25,7 @@
 namespace vantrel {
 
 // The tooltip callback object a host may give HookMenus; the engine keeps
-// only its address.
+// only its token (cTips::Token).
 class cTips;
 
 // Messages the engine handles (the system's numbers).
@@ -95,6 +95,7 @@ class modMenus final : public WindowMessageSink {
   void SetItemDrawing(MenuItemDrawing* drawing) { drawing_ = drawing; }
   void SetTipEvents(MenuTipEvents* tips) { tips_ = tips; }
   void SetEngineResources(EngineResources* resources) { resources_ = resources; }
+  void SetMenuLoopMemory(MenuLoopMemory* memory) { loopMemory_ = memory; }
 
   // Attaches the engine to hWnd (or its toolbar child, mode 1). A window
   // hooked already is never subclassed twice; the mode may change its
@@ -181,12 +182,14 @@ class modMenus final : public WindowMessageSink {
   bool HasMdiClient(WindowHandle window);
   void RestoreCursor();
   void ReleaseEngine();
+  void ForgetMenuLoop() noexcept;
 
   MenuEngineServices services_;
   MenuPreparation* preparation_ = nullptr;
   MenuItemDrawing* drawing_ = nullptr;
   MenuTipEvents* tips_ = nullptr;
   EngineResources* resources_ = nullptr;
+  MenuLoopMemory* loopMemory_ = nullptr;
 
   std::optional<std::vector<HookedWindow>> handlers_;
   std::string activeHandlerKey_ = "h0";

@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include <map>
-#include <mutex>
 #include <string>
+
+#include "platform/win32/control_subclass_win32.h"
 
 namespace vantrel {
 
@@ -12,68 +12,32 @@ namespace {
 
 HWND Window(WindowHandle window) { return reinterpret_cast<HWND>(window); }
 
-// The sinks of the subclassed windows. Messages arrive on the windows'
-// thread; the lock only guards the table, never a sink's handling, which
-// may subclass or release windows itself.
-std::mutex& SinkLock() {
-  static std::mutex lock;
-  return lock;
-}
-std::map<HWND, WindowMessageSink*>& Sinks() {
-  static std::map<HWND, WindowMessageSink*> sinks;
-  return sinks;
-}
-
-WindowMessageSink* SinkOf(HWND window) {
-  std::lock_guard guard(SinkLock());
-  const auto it = Sinks().find(window);
-  return it == Sinks().end() ? nullptr : it->second;
-}
-
-LRESULT CALLBACK EngineWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (WindowMessageSink* sink = SinkOf(window)) {
-    return sink->OnWindowMessage(reinterpret_cast<WindowHandle>(window), message, wParam, lParam);
-  }
-  return ::DefWindowProcA(window, message, wParam, lParam);
+// The sink answers every message itself; it passes on what it does not
+// handle through the previous procedure Subclass gave it.
+bool PassToSink(void* sink, HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  result = static_cast<WindowMessageSink*>(sink)->OnWindowMessage(reinterpret_cast<WindowHandle>(window), message,
+                                                                  wParam, lParam);
+  return true;
 }
 
 }  // namespace
 
-WindowProcedure Win32WindowHooks::EngineProcedure() { return reinterpret_cast<WindowProcedure>(&EngineWindowProc); }
+WindowProcedure Win32WindowHooks::EngineProcedure() {
+  return reinterpret_cast<WindowProcedure>(ControlFilterProcedure());
+}
 
 WindowProcedure Win32WindowHooks::Subclass(WindowHandle window, WindowMessageSink& sink) {
   const HWND hwnd = Window(window);
   if (!::IsWindow(hwnd)) return 0;
-  {
-    std::lock_guard guard(SinkLock());
-    // A window that went without being let go frees its place.
-    std::erase_if(Sinks(), [](const auto& entry) { return !::IsWindow(entry.first); });
-    // One sink per window, whoever installed it: a second one would be handed
-    // the shared procedure as the one it replaced and call itself for ever.
-    if (!Sinks().emplace(hwnd, &sink).second) return 0;
-  }
-  ::SetLastError(0);
-  const LONG_PTR previous =
-      ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EngineWindowProc));
-  if (previous == 0 && ::GetLastError() != 0) {
-    std::lock_guard guard(SinkLock());
-    Sinks().erase(hwnd);
-    return 0;
-  }
-  return static_cast<WindowProcedure>(previous);
+  // One sink per window, whoever installed it: a second one would be handed
+  // the first one's procedure as the one it replaced and call itself for ever.
+  if (!AttachControlFilter(hwnd, &PassToSink, &sink)) return 0;
+  return reinterpret_cast<WindowProcedure>(ControlFilterPrevious(hwnd));
 }
 
-bool Win32WindowHooks::Unsubclass(WindowHandle window, WindowProcedure previous) {
-  const HWND hwnd = Window(window);
-  bool restored = false;
-  if (::IsWindow(hwnd) && previous != 0) {
-    ::SetLastError(0);
-    const LONG_PTR replaced = ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, static_cast<LONG_PTR>(previous));
-    restored = replaced != 0 || ::GetLastError() == 0;
-  }
-  std::lock_guard guard(SinkLock());
-  Sinks().erase(hwnd);
-  return restored;
+bool Win32WindowHooks::Unsubclass(WindowHandle window, WindowProcedure /*previous*/) {
+  // The wrapping knows the procedure it replaced.
+  return DetachControlFilter(Window(window));
 }
 
 std::intptr_t Win32WindowHooks::CallPrevious(WindowProcedure previous, WindowHandle window, std::uint32_t message,

@@ -1,6 +1,6 @@
-// Window-procedure plumbing on the system's windows: a subclassed window's
-// procedure is replaced by one shared procedure that hands every message to
-// the sink registered for that window.
+// Window-procedure plumbing on the system's windows: a window is subclassed
+// the program's one way (control_subclass_win32.h), with a filter that hands
+// every message to the sink registered for that window.
 #pragma once
 
 #include "platform/window_hooks.h"
@@ -29,7 +29,7 @@ class Win32WindowHooks final : public WindowHooks {
   bool ReadMinMax(std::intptr_t address, MinMaxRecord& record) override;
   void WriteMinMax(std::intptr_t address, const MinMaxRecord& record) override;
 
-  // The procedure Subclass installs.
+  // The procedure Subclass installs (the one every wrapped window has).
   static WindowProcedure EngineProcedure();
 
  private:

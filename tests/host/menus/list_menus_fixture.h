@@ -61,7 +61,7 @@ class ListMenusFixture : public ::testing::Test {
     tips.OnCustomSelection([this](std::string& userId, std::string& category, TipValue& value) {
       selections.push_back({userId, category, value});
     });
-    handler.InitializeSubMenu(kListForm, &images, tips.Address(), true, 0, "Astuce");
+    handler.InitializeSubMenu(kListForm, &images, tips.Token(), true, 0, "Astuce");
   }
 
   MenuPreparationServices PreparationServices() {

@@ -376,7 +376,7 @@ TEST_F(ListMenusTest, TheGeneratedPopupIsServedByAChildHandlerBoundLikeItsOwner)
   cMenuItems* child = handler.Delegate(sub);
   ASSERT_NE(child, nullptr);
   EXPECT_EQ(child->Form(), kListForm);
-  EXPECT_EQ(child->ShowTips(), tips.Address());
+  EXPECT_EQ(child->ShowTips(), tips.Token());
   EXPECT_EQ(child->ImageListObject(), &images);
   EXPECT_EQ(child->DefaultTip(), "Choisir une couleur");
   EXPECT_EQ(child->SystemMenu(), 0u);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -163,27 +164,51 @@ TEST_F(TooltipTest, AFailingHostHandlerIsIgnored) {
   EXPECT_EQ(calls, 3);
 }
 
-TEST_F(TooltipTest, TheEngineKeepsOnlyAnAddressThatDiesWithTheHostsObject) {
+TEST_F(TooltipTest, TheEngineKeepsOnlyATokenThatDiesWithTheHostsObject) {
   auto tips = std::make_unique<cTips>();
   Heard heard;
   heard.Listen(*tips);
   Hook(tips.get());
   AddItem(1, "First");
-  const std::uintptr_t address = engine.HandlerOf(kForm)->ShowTips();
-  EXPECT_EQ(address, tips->Address());
-  EXPECT_EQ(cTips::FromAddress(address), tips.get());
+  const std::uintptr_t token = engine.HandlerOf(kForm)->ShowTips();
+  EXPECT_EQ(token, tips->Token());
+  EXPECT_EQ(cTips::FromToken(token), tips.get());
   Select(1, 0, kPopup);
   EXPECT_THAT(heard.tips, ElementsAre("First"));
 
   // The host drops its object while the window stays hooked: the engine
   // still holds the number, and raises nothing through it.
   tips.reset();
-  EXPECT_EQ(engine.HandlerOf(kForm)->ShowTips(), address);
-  EXPECT_EQ(cTips::FromAddress(address), nullptr);
+  EXPECT_EQ(engine.HandlerOf(kForm)->ShowTips(), token);
+  EXPECT_EQ(cTips::FromToken(token), nullptr);
   Select(1, 0, kPopup);
   tooltips.NotifyMenuTip(0, 0, 0);
   EXPECT_THAT(heard.tips, ElementsAre("First"));
   EXPECT_THAT(heard.selections, IsEmpty());
+}
+
+// Objects are often made where the last one stood: the registration of the
+// old one must not reach the new one.
+TEST_F(TooltipTest, ANewObjectWhereAGoneOneStoodHearsOnlyItsOwnRegistration) {
+  alignas(cTips) unsigned char place[sizeof(cTips)];
+  cTips* gone = new (place) cTips;
+  Hook(gone);
+  AddItem(1, "First");
+  gone->~cTips();
+  cTips* fresh = new (place) cTips;
+  ASSERT_EQ(static_cast<void*>(fresh), static_cast<void*>(gone));
+  Heard heard;
+  heard.Listen(*fresh);
+  Select(1, 0, kPopup);
+  tooltips.NotifyMenuTip(0, 0, 0);
+  EXPECT_THAT(heard.tips, IsEmpty());
+  EXPECT_THAT(heard.selections, IsEmpty());
+
+  // Registered in its turn, it hears what is meant for it.
+  engine.HandlerOf(kForm)->InitializeSubMenu(kForm, nullptr, fresh->Token(), true);
+  Select(1, 0, kPopup);
+  EXPECT_THAT(heard.tips, ElementsAre("First"));
+  fresh->~cTips();
 }
 
 TEST_F(TooltipTest, AHostThatEndsItsObjectInsideTheTipEventGetsNoClosingEvent) {
@@ -209,7 +234,7 @@ TEST(cTipsTest, RaisesReachTheHandlersWithTheirValues) {
   EXPECT_THAT(seen, ElementsAre("tip Hello", "Fore Font Arial"));
   cTips silent;  // no handlers: raising does nothing
   EXPECT_NO_THROW(silent.RaiseDisplayTip("x"));
-  EXPECT_EQ(cTips::FromAddress(0), nullptr);
+  EXPECT_EQ(cTips::FromToken(0), nullptr);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "menus/render/c_tips.h"
 #include "menus/render/mod_menus.h"
 #include "support/fake_menu_fonts.h"
 #include "support/fake_menu_services.h"
@@ -122,14 +123,14 @@ TEST_F(MenuEngineTest, TheFirstHookStartsTheEngineAndSubclassesTheWindow) {
   EXPECT_FALSE(handler->IsMenuLess());
 }
 
-TEST_F(MenuEngineTest, TheHandlerConvertsTheWindowsSystemMenuAndKeepsTheCallbackAddress) {
+TEST_F(MenuEngineTest, TheHandlerConvertsTheWindowsSystemMenuAndKeepsTheCallbackToken) {
   const MenuHandle system = menus.AddPopup();
   menus.SetSystemMenu(kForm, system);
-  alignas(8) static char tipObject[8];
-  engine.HookMenus(kForm, nullptr, reinterpret_cast<cTips*>(tipObject), hook_mode::Window);
+  cTips tipObject;
+  engine.HookMenus(kForm, nullptr, &tipObject, hook_mode::Window);
   EXPECT_EQ(engine.HandlerOf(kForm)->SystemMenu(), system);
   EXPECT_THAT(preparation.Popups(), ElementsAre(system));
-  EXPECT_EQ(engine.HandlerOf(kForm)->ShowTips(), reinterpret_cast<std::uintptr_t>(tipObject));
+  EXPECT_EQ(engine.HandlerOf(kForm)->ShowTips(), tipObject.Token());
 }
 
 TEST_F(MenuEngineTest, NoWindowOrNoToolbarHooksNothingButStartsTheEngine) {
@@ -706,15 +707,15 @@ TEST_F(MdiTest, HookingAFrameHooksItsClientToo) {
 }
 
 TEST_F(MdiTest, TheClientHooksTheChildItActivatesWithTheFramesSettings) {
-  alignas(8) static char tipObject[8];
-  engine.HookMenus(kFrame, &images, reinterpret_cast<cTips*>(tipObject), hook_mode::MenuLess);
+  cTips tipObject;
+  engine.HookMenus(kFrame, &images, &tipObject, hook_mode::MenuLess);
   EXPECT_EQ(Send(kClient, msg::MdiActivate, kChild, 0), 0);
   EXPECT_EQ(CountReceived(kClient, msg::MdiActivate), 1u);
   cMenuItems* child = engine.HandlerOf(kChild);
   ASSERT_NE(child, nullptr);
   EXPECT_TRUE(child->IsMenuLess());
   EXPECT_EQ(child->ImageListObject(), &images);
-  EXPECT_EQ(child->ShowTips(), reinterpret_cast<std::uintptr_t>(tipObject));
+  EXPECT_EQ(child->ShowTips(), tipObject.Token());
   EXPECT_NE(child->SystemMenu(), 0u);
   EXPECT_EQ(engine.ActiveHandlerKey(), "h0");
 

@@ -151,6 +151,35 @@ TEST_F(RealHookTest, HookingReplacesTheProcedureAndUnhookingPutsItBack) {
   EXPECT_EQ(::SendMessageA(w.Get(), kAsk, 1, 0), kAskAnswer + 1);
 }
 
+// A host's own procedure put over a hooked window.
+WNDPROC g_underHost = nullptr;
+int g_hostSeen = 0;
+LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  ++g_hostSeen;
+  return ::CallWindowProcA(g_underHost, window, message, wParam, lParam);
+}
+
+TEST_F(RealHookTest, LettingGoUnderAHostsOwnProcedureKeepsThatProcedure) {
+  TestWindow w;
+  engine.HookMenus(w.Handle(), nullptr, nullptr, hook_mode::Window);
+  g_underHost = reinterpret_cast<WNDPROC>(
+      ::SetWindowLongPtrA(w.Get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HostProc)));
+  engine.UnhookMenus(w.Handle());
+  EXPECT_EQ(ProcedureOf(w.Get()), &HostProc);
+  g_hostSeen = 0;
+  EXPECT_EQ(::SendMessageA(w.Get(), kAsk, 2, 0), kAskAnswer + 2);
+  EXPECT_EQ(g_hostSeen, 1);
+  EXPECT_EQ(CountSeen(w.Get(), kAsk), 1u);
+
+  // Hooked again, the engine serves the window from under the host's procedure.
+  engine.HookMenus(w.Handle(), nullptr, nullptr, hook_mode::Window);
+  ASSERT_NE(engine.HandlerOf(w.Handle()), nullptr);
+  EXPECT_EQ(engine.HandlerOf(w.Handle())->hPrevProc(), reinterpret_cast<WindowProcedure>(&OwnProc));
+  EXPECT_EQ(::SendMessageA(w.Get(), kAsk, 3, 0), kAskAnswer + 3);
+  EXPECT_EQ(CountSeen(w.Get(), kAsk), 2u);
+  ::SetWindowLongPtrA(w.Get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_underHost));
+}
+
 TEST_F(RealHookTest, FontsLiveFromTheFirstHookToTheLastUnhookAndComeBack) {
   TestWindow first("First");
   TestWindow second("Second");

@@ -1,13 +1,15 @@
-// A form's filter in front of a real edit control: what it takes, what it
-// lets through, and how it leaves the control when detached or destroyed.
+// A filter in front of a real edit control: what it takes, what it lets
+// through, and how it leaves the control when detached or destroyed; and the
+// windows it refuses.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <string>
+#include <thread>
 
-#include "ui/control_subclass.h"
+#include "platform/win32/control_subclass_win32.h"
 
 namespace vantrel {
 namespace {
@@ -109,6 +111,49 @@ TEST_F(ControlFilterWinTest, ADestroyedControlLeavesNothingBehind) {
   edit = nullptr;
   EXPECT_FALSE(HasControlFilter(gone));
   EXPECT_FALSE(AttachControlFilter(nullptr, Owner::Filter, &owner));
+}
+
+// The menu engine's filter answers every message itself, the last one too.
+TEST_F(ControlFilterWinTest, AFilterThatAnswersEverythingStillLeavesNothingBehind) {
+  const auto answerAll = [](void*, HWND control, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    result = CallWindowProcA(ControlFilterPrevious(control), control, message, wParam, lParam);
+    return true;
+  };
+  ASSERT_TRUE(AttachControlFilter(edit, answerAll, &owner));
+  SendMessageA(edit, WM_CHAR, 'a', 0);
+  EXPECT_EQ(Text(edit), "a");
+  HWND gone = edit;
+  DestroyWindow(edit);
+  edit = nullptr;
+  EXPECT_FALSE(HasControlFilter(gone));
+  EXPECT_EQ(ControlFilterPrevious(gone), nullptr);
+}
+
+TEST_F(ControlFilterWinTest, ReleasedUnderAnotherProcedureTheWrappingTakesAFilterAgain) {
+  ASSERT_TRUE(AttachControlFilter(edit, Owner::Filter, &owner));
+  g_below = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TopProc)));
+  EXPECT_FALSE(DetachControlFilter(edit));
+  Owner next;
+  ASSERT_TRUE(AttachControlFilter(edit, Owner::Filter, &next));
+  EXPECT_FALSE(AttachControlFilter(edit, Owner::Filter, &owner));  // taken again
+  EXPECT_EQ(ControlFilterPrevious(edit), reinterpret_cast<WNDPROC>(original));
+  SendMessageA(edit, WM_CHAR, 'x', 0);  // through the top to the new filter, which takes it
+  SendMessageA(edit, WM_CHAR, 'b', 0);
+  EXPECT_EQ(Text(edit), "b");
+  EXPECT_GE(next.seen, 2);
+  SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_below));
+}
+
+// The table of wrapped windows is the owning thread's: a window of another
+// thread is refused rather than wrapped with no entry to find.
+TEST_F(ControlFilterWinTest, AWindowOfAnotherThreadIsRefused) {
+  bool attached = true;
+  std::thread other([&] { attached = AttachControlFilter(edit, Owner::Filter, &owner); });
+  other.join();
+  EXPECT_FALSE(attached);
+  EXPECT_EQ(GetWindowLongPtrA(edit, GWLP_WNDPROC), original);
+  SendMessageA(edit, WM_CHAR, 'x', 0);
+  EXPECT_EQ(Text(edit), "x");
 }
 
 }  // namespace
