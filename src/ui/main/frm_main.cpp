@@ -306,7 +306,7 @@ void FrmMain::ShowMainWindow() {
   pages_.StopAnimation();
   SetSizeTwips(kMainWindowWidthTwips, kMainWindowHeightTwips);
   pages_.BlackenTabs();
-  pop_.SetEnabled(TrayItem::affpopup, false);
+  pop_.SetEnabled(TrayItem::ShowMain, false);
   MakeTopmost();
   ShowWindow(window_, SW_SHOWNORMAL);
 }
@@ -331,7 +331,7 @@ void FrmMain::HideMainWindow() {
 
 void FrmMain::Minimise() {
   HideMainWindow();
-  for (TrayItem item : {TrayItem::affpopup, TrayItem::afffenete, TrayItem::affoption, TrayItem::affstat})
+  for (TrayItem item : {TrayItem::ShowMain, TrayItem::WindowsPage, TrayItem::OptionsPage, TrayItem::StatisticsPage})
     pop_.SetEnabled(item, true);
 }
 

@@ -180,8 +180,8 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   MemoryLabel Num0, Num1;
   SkinLabel Num2, Titre, LabFActive, LabFOption, LabFStat, LabAddDelete, Entete2;
   // The pages' picture buttons and their labels.
-  SkinPicture KillAll, Command3, Command2, AddHL, AjoutEntete, KillAllStat, KillStat;
-  SkinLabel LabKillAll, LabKill, Label1, LabBoutonHL, LabAjoutEntete, LabKillAllStat, LabKillStat;
+  SkinPicture KillAll, BtnDestroy, BtnSwitchTo, AddHL, AjoutEntete, KillAllStat, KillStat;
+  SkinLabel LabKillAll, LabKill, LabSwitchTo, LabBoutonHL, LabAjoutEntete, LabKillAllStat, LabKillStat;
   Win32ReportList ListStat;
   Win32TextBox AddWin, AddH, AddL, AddEntete;
   // Designed values: start with Windows clear, built-in headers set, start hidden set.

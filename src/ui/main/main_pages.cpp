@@ -60,12 +60,12 @@ void FrmMain::CreateWindowsPage(HINSTANCE) {
   List1.Attach(MakeChild(kWindowsPage, "LISTBOX", listStyle, Rect(8, 28, 314, 168)));
 
   PlaceButton(kWindowsPage, KillAll, LabKillAll, POINT{8, 204}, true, "Tout Supprimer");
-  PlaceButton(kWindowsPage, Command3, LabKill, POINT{150, 204}, false, "Supprimer");
-  PlaceButton(kWindowsPage, Command2, Label1, POINT{242, 204}, false, "Basculer Vers");
+  PlaceButton(kWindowsPage, BtnDestroy, LabKill, POINT{150, 204}, false, "Supprimer");
+  PlaceButton(kWindowsPage, BtnSwitchTo, LabSwitchTo, POINT{242, 204}, false, "Basculer Vers");
   pageButtons_[kWindowsPage] = {
       {&KillAll, &LabKillAll, [this] { windowsPage_->DestroyAll(); }},
-      {&Command3, &LabKill, [this] { windowsPage_->DestroyOne(); }},
-      {&Command2, &Label1, [this] { windowsPage_->SwitchTo(); }},
+      {&BtnDestroy, &LabKill, [this] { windowsPage_->DestroyOne(); }},
+      {&BtnSwitchTo, &LabSwitchTo, [this] { windowsPage_->SwitchTo(); }},
   };
 }
 

@@ -52,8 +52,8 @@ void RunStartup(StartupContext& c) {
 
   c.boxes.chkMin.SetValue(c.settings.RunMinimize() == 1);
   if (c.boxes.chkMin.Value()) {
-    c.tray.SetEnabled(TrayItem::affpopup, true);
-    c.tray.SetEnabled(TrayItem::afffenete, true);
+    c.tray.SetEnabled(TrayItem::ShowMain, true);
+    c.tray.SetEnabled(TrayItem::WindowsPage, true);
     c.pages.ShowTabClosed(Page::Windows);
     c.window.SetVisible(false);
   }

@@ -30,10 +30,10 @@ PageSwitcher::PageSwitcher(MainFrameView& view, Settings& settings, TrayMenuItem
 
 TrayItem PageSwitcher::PageItem(Page page) {
   switch (page) {
-    case Page::Windows: return TrayItem::afffenete;
-    case Page::Options: return TrayItem::affoption;
-    case Page::Statistics: return TrayItem::affstat;
-    default: return TrayItem::affhelp;
+    case Page::Windows: return TrayItem::WindowsPage;
+    case Page::Options: return TrayItem::OptionsPage;
+    case Page::Statistics: return TrayItem::StatisticsPage;
+    default: return TrayItem::HelpPage;
   }
 }
 
@@ -191,7 +191,7 @@ void PageSwitcher::BtnAide_Click() {
 void PageSwitcher::ToggleHelpFrame() {
   if (view_.FrameVisible(Page::Help)) {
     view_.ShowFrame(Page::Help, false);
-    tray_.SetEnabled(TrayItem::affhelp, true);
+    tray_.SetEnabled(TrayItem::HelpPage, true);
     if (hooks_.runHelpScroller) hooks_.runHelpScroller(false);
     return;
   }

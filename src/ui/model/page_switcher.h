@@ -36,7 +36,7 @@ class MainFrameView {
   virtual ~MainFrameView() = default;
   virtual int HeightTwips() const = 0;
   virtual void SetHeightTwips(int twips) = 0;
-  // Bas1 .. Bas4.
+  // Shows or hides one page's frame (Bas1 .. Bas4, Windows to Help).
   virtual void ShowFrame(Page frame, bool visible) = 0;
   virtual bool FrameVisible(Page frame) const = 0;
   // The tab picture of Windows, Options or Statistics.

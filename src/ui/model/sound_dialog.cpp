@@ -79,13 +79,13 @@ void SoundDialog::ButtonReleasedElsewhere() {
   pressed_ = false;
 }
 
-void SoundDialog::Image4_MouseMove() {
+void SoundDialog::CloseButton_MouseMove() {
   if (closeLit_) return;
   closeLit_ = true;
   view_.PicturesChanged();
 }
 
-void SoundDialog::Image5_Click() {
+void SoundDialog::CloseButton_Click() {
   // Closing always silences the dialog's trial (and any kill sound).
   StopKillSound(sound_);
   view_.Close();

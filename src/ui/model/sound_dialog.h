@@ -87,8 +87,8 @@ class SoundDialog {
   void ButtonReleasedElsewhere();
   // The close button: Image4 lights up (Image5 shows) under the pointer;
   // a click on Image5 stops the sound and unloads the dialog.
-  void Image4_MouseMove();
-  void Image5_Click();
+  void CloseButton_MouseMove();
+  void CloseButton_Click();
   // The background: a press starts a drag at a position within the dialog
   // (twips); moves follow the pointer's screen position (pixels).
   void Background_MouseDown(double xTwips, double yTwips);

@@ -341,8 +341,8 @@ void FrmSon::OnButtonUp(POINT p) {
       break;
     case Hit::Close:
       if (over) {
-        dialog_->Image4_MouseMove();  // a click without a move first still finds Image5
-        dialog_->Image5_Click();
+        dialog_->CloseButton_MouseMove();  // a click without a move first still finds Image5
+        dialog_->CloseButton_Click();
       }
       break;
     case Hit::Background: dialog_->Background_MouseUp(); break;
@@ -356,7 +356,7 @@ void FrmSon::OnMouseMove(POINT p) {
   switch (hit) {
     case Hit::Exploreur: dialog_->Exploreur_MouseMove(); break;
     case Hit::Son: dialog_->Son_MouseMove(); break;
-    case Hit::Close: dialog_->Image4_MouseMove(); break;
+    case Hit::Close: dialog_->CloseButton_MouseMove(); break;
     case Hit::Background: {
       POINT screen{};
       GetCursorPos(&screen);
@@ -428,13 +428,13 @@ LRESULT FrmSon::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       if (LOWORD(wParam) == IDCANCEL && dialog_) {  // Escape
-        dialog_->Image5_Click();
+        dialog_->CloseButton_Click();
         return 0;
       }
       break;
     case WM_CLOSE:
       // However it is closed, the dialog silences the sound.
-      if (dialog_) dialog_->Image5_Click();
+      if (dialog_) dialog_->CloseButton_Click();
       else Close();
       return 0;
     case WM_NCDESTROY:

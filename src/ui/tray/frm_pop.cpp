@@ -12,6 +12,8 @@ namespace {
 constexpr const char* kClassName = "VantrelPop";
 constexpr UINT kSiteId = 100;
 
+constexpr UINT Id(TrayItem item) { return static_cast<UINT>(item); }
+
 struct ItemSpec {
   UINT id;
   const char* caption;  // UTF-8, markup included
@@ -21,37 +23,24 @@ struct ItemSpec {
 // The tray menu in order. Separators have the id 0.
 constexpr ItemSpec kItems[] = {
     {kSiteId, "{Sidebar|IMG:ImTool(1)|BColor:16776960|GColor:8404992|Width:0|Tip:|Transparent}", true},
-    {101, "Afficher Vantrel{IMG:i6}", false},
-    {102, "Voir liste des Fenêtres{IMG:i2}", true},
-    {103, "Voir les Options{IMG:i8}", true},
-    {104, "Voir les Statistiques{IMG:i4}", true},
+    {Id(TrayItem::ShowMain), "Afficher Vantrel{IMG:i6}", false},
+    {Id(TrayItem::WindowsPage), "Voir liste des Fenêtres{IMG:i2}", true},
+    {Id(TrayItem::OptionsPage), "Voir les Options{IMG:i8}", true},
+    {Id(TrayItem::StatisticsPage), "Voir les Statistiques{IMG:i4}", true},
     {0, "-", true},
-    {105, "Supprimer Toutes les Fenêtres en cours{IMG:i3}", true},
+    {Id(TrayItem::DestroyAll), "Supprimer Toutes les Fenêtres en cours{IMG:i3}", true},
     {0, "-", true},
-    {106, "Minimizer{IMG:i1}", true},
+    {Id(TrayItem::Minimise), "Minimizer{IMG:i1}", true},
     {0, "-", true},
-    {107, "Afficher l'Aide{IMG:i9}", true},
-    {108, "Visiter le site Web{IMG:i14}", true},
+    {Id(TrayItem::HelpPage), "Afficher l'Aide{IMG:i9}", true},
+    {Id(TrayItem::WebSite), "Visiter le site Web{IMG:i14}", true},
     {0, "-", true},
-    {109, "Quitter{IMG:i11}", true},
+    {Id(TrayItem::Quit), "Quitter{IMG:i11}", true},
 };
 
 }  // namespace
 
-UINT TrayItemId(TrayItem item) {
-  switch (item) {
-    case TrayItem::affpopup: return 101;
-    case TrayItem::afffenete: return 102;
-    case TrayItem::affoption: return 103;
-    case TrayItem::affstat: return 104;
-    case TrayItem::SuppTout: return 105;
-    case TrayItem::minin: return 106;
-    case TrayItem::affhelp: return 107;
-    case TrayItem::web: return 108;
-    case TrayItem::Quitter: return 109;
-  }
-  return 0;
-}
+UINT TrayItemId(TrayItem item) { return Id(item); }
 
 FrmPop::~FrmPop() { Unload(); }
 
@@ -110,7 +99,7 @@ bool FrmPop::Enabled(TrayItem item) const {
 
 void FrmPop::Popup(bool mainWindowVisible) {
   if (!menu_) return;
-  SetEnabled(TrayItem::minin, mainWindowVisible);
+  SetEnabled(TrayItem::Minimise, mainWindowVisible);
   POINT at{};
   GetCursorPos(&at);
   // The menu belongs to a foreground window, or it stays open when the user
@@ -126,17 +115,20 @@ void FrmPop::OnCommand(UINT id) {
   const auto run = [](const std::function<void()>& f) {
     if (f) f();
   };
-  switch (id) {
-    case kSiteId:
-    case 108: OpenWebSite(); break;
-    case 101: run(commands_.showMain); break;
-    case 102: run(commands_.showWindowsPage); break;
-    case 103: run(commands_.showOptionsPage); break;
-    case 104: run(commands_.showStatsPage); break;
-    case 105: run(commands_.destroyAll); break;
-    case 106: run(commands_.hideMain); break;
-    case 107: run(commands_.showHelpPage); break;
-    case 109: run(commands_.quit); break;
+  if (id == kSiteId) {
+    OpenWebSite();
+    return;
+  }
+  switch (static_cast<TrayItem>(id)) {
+    case TrayItem::WebSite: OpenWebSite(); break;
+    case TrayItem::ShowMain: run(commands_.showMain); break;
+    case TrayItem::WindowsPage: run(commands_.showWindowsPage); break;
+    case TrayItem::OptionsPage: run(commands_.showOptionsPage); break;
+    case TrayItem::StatisticsPage: run(commands_.showStatsPage); break;
+    case TrayItem::DestroyAll: run(commands_.destroyAll); break;
+    case TrayItem::Minimise: run(commands_.hideMain); break;
+    case TrayItem::HelpPage: run(commands_.showHelpPage); break;
+    case TrayItem::Quit: run(commands_.quit); break;
     default: break;
   }
 }

@@ -81,7 +81,7 @@ class FakeTray final : public TrayMenuItems {
     auto it = state.find(item);
     return it == state.end() || it->second;
   }
-  std::map<TrayItem, bool> state{{TrayItem::affpopup, false}};
+  std::map<TrayItem, bool> state{{TrayItem::ShowMain, false}};
 };
 
 class PagesTest : public ::testing::Test {
@@ -186,8 +186,8 @@ TEST_F(PagesTest, OpeningAndClosingATab) {
   EXPECT_EQ(frame.height, 7580);
   EXPECT_EQ(Colours(), 2u);
   EXPECT_EQ(Entete2.Caption(), "Options");
-  EXPECT_FALSE(tray.Enabled(TrayItem::affoption));
-  EXPECT_TRUE(tray.Enabled(TrayItem::afffenete));
+  EXPECT_FALSE(tray.Enabled(TrayItem::OptionsPage));
+  EXPECT_TRUE(tray.Enabled(TrayItem::WindowsPage));
   EXPECT_TRUE(frame.tabPictures[Page::Options]);
   EXPECT_EQ(pages.OpenPage(), Page::Options);
 
@@ -196,7 +196,7 @@ TEST_F(PagesTest, OpeningAndClosingATab) {
   EXPECT_EQ(frame.height, 4049);
   EXPECT_EQ(Colours(), 0u);
   for (Page p : {Page::Windows, Page::Options, Page::Statistics, Page::Help}) EXPECT_FALSE(frame.FrameVisible(p));
-  for (TrayItem i : {TrayItem::afffenete, TrayItem::affoption, TrayItem::affstat, TrayItem::affhelp})
+  for (TrayItem i : {TrayItem::WindowsPage, TrayItem::OptionsPage, TrayItem::StatisticsPage, TrayItem::HelpPage})
     EXPECT_TRUE(tray.Enabled(i));
   EXPECT_EQ(pages.OpenPage(), Page::None);
 }
@@ -210,9 +210,9 @@ TEST_F(PagesTest, SwitchingTabsReloadsStatisticsAndTitlesEachPage) {
     unsigned colours;
     TrayItem disabled;
   } steps[] = {
-      {&PageSwitcher::LabFActive_Click, Page::Windows, "1", "Liste des fen\xEAtres actives", 1, TrayItem::afffenete},
-      {&PageSwitcher::LabFStat_Click, Page::Statistics, "3", "Statistiques", 4, TrayItem::affstat},
-      {&PageSwitcher::LabFOption_Click, Page::Options, "2", "Options", 2, TrayItem::affoption},
+      {&PageSwitcher::LabFActive_Click, Page::Windows, "1", "Liste des fen\xEAtres actives", 1, TrayItem::WindowsPage},
+      {&PageSwitcher::LabFStat_Click, Page::Statistics, "3", "Statistiques", 4, TrayItem::StatisticsPage},
+      {&PageSwitcher::LabFOption_Click, Page::Options, "2", "Options", 2, TrayItem::OptionsPage},
   };
   for (const auto& s : steps) {
     SCOPED_TRACE(s.position);
@@ -222,7 +222,7 @@ TEST_F(PagesTest, SwitchingTabsReloadsStatisticsAndTitlesEachPage) {
     EXPECT_EQ(Colours(), s.colours);
     EXPECT_EQ(frame.height, 7580);
     EXPECT_EQ(pages.OpenPage(), s.page);
-    for (TrayItem i : {TrayItem::afffenete, TrayItem::affoption, TrayItem::affstat, TrayItem::affhelp})
+    for (TrayItem i : {TrayItem::WindowsPage, TrayItem::OptionsPage, TrayItem::StatisticsPage, TrayItem::HelpPage})
       EXPECT_EQ(tray.Enabled(i), i != s.disabled);
   }
   EXPECT_EQ(statisticsLoads, 1);
@@ -236,13 +236,13 @@ TEST_F(PagesTest, HelpPageOpensAndClosesWithoutTouchingPosition) {
   EXPECT_EQ(Entete2.Caption(), "Aide && A Propos");
   EXPECT_EQ(Colours(), 0u);
   EXPECT_EQ(pages.OpenPage(), Page::Help);
-  EXPECT_FALSE(tray.Enabled(TrayItem::affhelp));
+  EXPECT_FALSE(tray.Enabled(TrayItem::HelpPage));
   EXPECT_EQ(helpComposed, 1);
 
   Click(&PageSwitcher::BtnAide_Click);
   EXPECT_FALSE(frame.FrameVisible(Page::Help));
   EXPECT_EQ(frame.height, 4049);  // stays shrunk
-  EXPECT_TRUE(tray.Enabled(TrayItem::affhelp));
+  EXPECT_TRUE(tray.Enabled(TrayItem::HelpPage));
   EXPECT_THAT(scroller, ElementsAre(true, false));
   EXPECT_EQ(Stored("Position"), "3");  // only the tabs write it
 }
@@ -320,7 +320,7 @@ TEST_F(StartupTest, FirstStartWithNothingStored) {
   EXPECT_EQ(pages.OpenPage(), Page::Windows);
   EXPECT_EQ(Stored("Position"), "1");
   EXPECT_TRUE(frame.visible);
-  EXPECT_FALSE(tray.Enabled(TrayItem::affpopup));
+  EXPECT_FALSE(tray.Enabled(TrayItem::ShowMain));
 }
 
 TEST_F(StartupTest, RulesAreLoadedAroundTheFirstScan) {
@@ -345,8 +345,8 @@ TEST_F(StartupTest, StartHiddenWithNoPage) {
   Run();
   EXPECT_FALSE(frame.visible);
   EXPECT_THAT(frame.events, ::testing::Not(::testing::Contains("show")));  // not even for a moment
-  EXPECT_TRUE(tray.Enabled(TrayItem::affpopup));
-  EXPECT_TRUE(tray.Enabled(TrayItem::afffenete));
+  EXPECT_TRUE(tray.Enabled(TrayItem::ShowMain));
+  EXPECT_TRUE(tray.Enabled(TrayItem::WindowsPage));
   EXPECT_EQ(pages.OpenPage(), Page::None);
   // The box already says so: nothing is written for it.
   for (const auto& save : store.Saves()) EXPECT_NE(save.key, "RunMinimize");
@@ -361,10 +361,10 @@ TEST_F(StartupTest, StartHiddenWithAPageOpensItUnseenAndOffersTheWindowInTheTray
   EXPECT_THAT(frame.events, ::testing::Not(::testing::Contains("show")));
   EXPECT_FALSE(frame.visible);
   EXPECT_EQ(pages.OpenPage(), Page::Options);
-  EXPECT_TRUE(tray.Enabled(TrayItem::affpopup));
-  EXPECT_TRUE(tray.Enabled(TrayItem::afffenete));
-  EXPECT_FALSE(tray.Enabled(TrayItem::affoption));  // its page is open
-  EXPECT_TRUE(tray.Enabled(TrayItem::affstat));
+  EXPECT_TRUE(tray.Enabled(TrayItem::ShowMain));
+  EXPECT_TRUE(tray.Enabled(TrayItem::WindowsPage));
+  EXPECT_FALSE(tray.Enabled(TrayItem::OptionsPage));  // its page is open
+  EXPECT_TRUE(tray.Enabled(TrayItem::StatisticsPage));
 }
 
 TEST_F(StartupTest, StoredPlaceIsKeptUnlessWhollyOffScreen) {

@@ -284,8 +284,8 @@ TEST_F(SoundDialogTest, ButtonLooksFollowThePressedFlag) {
 TEST_F(SoundDialogTest, TheCloseButtonLightsUpAndStaysLit) {
   Load();
   const int before = view_.repaints;
-  dialog_.Image4_MouseMove();
-  dialog_.Image4_MouseMove();
+  dialog_.CloseButton_MouseMove();
+  dialog_.CloseButton_MouseMove();
   EXPECT_TRUE(dialog_.CloseLit());
   EXPECT_EQ(view_.repaints, before + 1);
   dialog_.Background_MouseMove(1, 1);
@@ -297,7 +297,7 @@ TEST_F(SoundDialogTest, ClosingStopsTheSoundAndUnloads) {
   files_.Seed("C:\\long.wav", "RIFF");
   AddWin.SetText("C:\\long.wav");
   dialog_.Try();
-  dialog_.Image5_Click();
+  dialog_.CloseButton_Click();
   EXPECT_EQ(view_.closes, 1);
   const auto commands = sound_.CommandTexts();
   ASSERT_GE(commands.size(), 2u);
@@ -306,7 +306,7 @@ TEST_F(SoundDialogTest, ClosingStopsTheSoundAndUnloads) {
 
 TEST_F(SoundDialogTest, ClosingWithNothingPlayedStillSendsStopAndClose) {
   Load();
-  dialog_.Image5_Click();
+  dialog_.CloseButton_Click();
   EXPECT_THAT(sound_.CommandTexts(), ElementsAre("stop sound", "close sound"));
 }
 

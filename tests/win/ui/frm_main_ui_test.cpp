@@ -128,7 +128,7 @@ class MainWindowTest : public ::testing::Test {
   bool MinimiserEnabledInMenu() {
     bool enabled = false;
     InsideModalLoop inside([&] {
-      enabled = main_.Pop().Enabled(TrayItem::minin);
+      enabled = main_.Pop().Enabled(TrayItem::Minimise);
       EndMenu();
     });
     TrayMouse(WM_RBUTTONUP);
@@ -150,7 +150,7 @@ TEST_F(MainWindowTest, StartsWithTheUpperAreaOnlyAndTheTrayIcon) {
   EXPECT_STREQ(main_.Tray().TrayIconRecord.szTip, "Vantrel");
   // A message of the program's own, never one the mouse sends the window.
   EXPECT_EQ(main_.Tray().TrayIconRecord.uCallbackMessage, static_cast<UINT>(WM_APP + 1));
-  EXPECT_FALSE(main_.Pop().Enabled(TrayItem::affpopup));
+  EXPECT_FALSE(main_.Pop().Enabled(TrayItem::ShowMain));
   EXPECT_EQ(&CurrentTextCase(), &SystemTextCase());  // titles compared by the system's upper case
 }
 
@@ -188,7 +188,7 @@ TEST_F(MainWindowTest, TheTrayMenuIsDrawnByTheMenuEngine) {
 TEST_F(MainWindowTest, LeftDoubleClickOnTheIconBringsTheHiddenWindowBack) {
   main_.Minimise();
   EXPECT_FALSE(IsWindowVisible(Main()));
-  EXPECT_TRUE(main_.Pop().Enabled(TrayItem::affpopup));
+  EXPECT_TRUE(main_.Pop().Enabled(TrayItem::ShowMain));
   TrayMouse(WM_LBUTTONDBLCLK);
   EXPECT_TRUE(IsWindowVisible(Main()));
 }
@@ -206,7 +206,7 @@ TEST_F(MainWindowTest, PagesOpenAndCloseTheWindow) {
   ASSERT_TRUE(testing::PumpUntil(stopped));
   EXPECT_EQ(WindowHeight(Main()), 505);
   EXPECT_EQ(testing::StoredSetting("Position"), "2");
-  EXPECT_FALSE(main_.Pop().Enabled(TrayItem::affoption));
+  EXPECT_FALSE(main_.Pop().Enabled(TrayItem::OptionsPage));
   main_.Pages().LabFStat_Click();
   ASSERT_TRUE(testing::PumpUntil(stopped));
   EXPECT_EQ(WindowHeight(Main()), 505);
@@ -225,7 +225,7 @@ TEST_F(MainWindowTest, ShowingTheWindowFromTheTrayClosesThePage) {
   EXPECT_TRUE(IsWindowVisible(Main()));
   EXPECT_EQ(WindowHeight(Main()), 271);
   EXPECT_EQ(main_.Pages().OpenPage(), Page::None);
-  EXPECT_FALSE(main_.Pop().Enabled(TrayItem::affpopup));
+  EXPECT_FALSE(main_.Pop().Enabled(TrayItem::ShowMain));
   EXPECT_EQ(testing::StoredSetting("Position"), "3");  // the stored page stays
 }
 
@@ -395,13 +395,13 @@ TEST(MainWindowHiddenStart, OnlyTheTrayIconAppearsAndTheTrayMenuOffersTheWindow)
   EXPECT_EQ(ShowWatch::shows, 0);  // not even for a moment
   EXPECT_FALSE(IsWindowVisible(main.Window()));
   EXPECT_TRUE(main.Tray().Added());
-  EXPECT_TRUE(main.Pop().Enabled(TrayItem::affpopup));
-  EXPECT_TRUE(main.Pop().Enabled(TrayItem::afffenete));
-  EXPECT_TRUE(main.Pop().Enabled(TrayItem::affoption));
-  EXPECT_TRUE(main.Pop().Enabled(TrayItem::affstat));
+  EXPECT_TRUE(main.Pop().Enabled(TrayItem::ShowMain));
+  EXPECT_TRUE(main.Pop().Enabled(TrayItem::WindowsPage));
+  EXPECT_TRUE(main.Pop().Enabled(TrayItem::OptionsPage));
+  EXPECT_TRUE(main.Pop().Enabled(TrayItem::StatisticsPage));
   bool minimiser = true;
   InsideModalLoop inside([&] {
-    minimiser = main.Pop().Enabled(TrayItem::minin);
+    minimiser = main.Pop().Enabled(TrayItem::Minimise);
     EndMenu();
   });
   PostMessageA(main.Window(), kTrayCallbackMessage, kTrayIconId, WM_RBUTTONUP);
