@@ -192,18 +192,18 @@ void SoakWindow(const std::string& folder, int menus, int switches) {
     g_failed = true;
     return;
   }
-  vantrel::testing::PumpPendingMessages();
+  vantrel::test::PumpPendingMessages();
   // The menu opens and closes again at once: a posted cancel ends its loop.
   const auto openMenu = [&] {
     PostMessageA(main.Pop().Window(), WM_CANCELMODE, 0, 0);
     main.Pop().Popup(true);
-    vantrel::testing::PumpPendingMessages();
+    vantrel::test::PumpPendingMessages();
   };
   const auto switchPage = [&](int i) {
     if (i % 3 == 0) main.Pages().LabFActive_Click();
     else if (i % 3 == 1) main.Pages().LabFOption_Click();
     else main.Pages().LabFStat_Click();
-    while (main.Pages().Animating()) vantrel::testing::PumpPendingMessages();
+    while (main.Pages().Animating()) vantrel::test::PumpPendingMessages();
   };
   for (int i = 0; i < 10; ++i) openMenu();
   for (int i = 0; i < 6; ++i) switchPage(i);

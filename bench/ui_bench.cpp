@@ -123,7 +123,7 @@ double TimeMenu(Open open) {
   g_idleAt = 0;
   const double t = Now();
   open();
-  vantrel::testing::PumpPendingMessages();
+  vantrel::test::PumpPendingMessages();
   return g_idleAt > 0 ? g_idleAt - t : -1;
 }
 
@@ -140,7 +140,7 @@ void ShowPlainMenu(HMENU menu, HWND owner) {
 template <typename Click>
 void ClickAndAnimate(vantrel::FrmMain& main, Click click) {
   click();
-  while (main.Pages().Animating()) vantrel::testing::PumpPendingMessages();
+  while (main.Pages().Animating()) vantrel::test::PumpPendingMessages();
 }
 
 }  // namespace
@@ -155,7 +155,7 @@ int main() {
   }
   vantrel::FrmMain main(TempFolder());
   if (!main.Load(GetModuleHandleA(nullptr))) return 1;
-  vantrel::testing::PumpPendingMessages();
+  vantrel::test::PumpPendingMessages();
 
   // The page animation and the bare window, round after round, so that
   // both see the same state of the machine.
@@ -179,7 +179,7 @@ int main() {
     const int low = frame.bottom - frame.top;
     const int high = low + static_cast<int>(repaints);
     SetWindowPos(bare, nullptr, 0, 0, width, high, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    vantrel::testing::PumpPendingMessages();
+    vantrel::test::PumpPendingMessages();
     t = Now();
     ResizeBare(bare, width, high, low);
     bareShrink.push_back(Now() - t);
@@ -187,7 +187,7 @@ int main() {
     ResizeBare(bare, width, low, high);
     bareGrow.push_back(Now() - t);
     ShowWindow(bare, SW_HIDE);
-    vantrel::testing::PumpPendingMessages();
+    vantrel::test::PumpPendingMessages();
   }
   std::printf("page_open %.1f ms\n", Median(open));
   std::printf("page_close %.1f ms\n", Median(close));

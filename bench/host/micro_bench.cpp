@@ -43,8 +43,8 @@ void BM_BrowserTest(benchmark::State& state) {
   MemoryList l0, l0b, l1, l1b, l2, l3, l4, l5;
   for (const char* h : kHeaders) l5.Add(h);
   MemoryLabel n0, n1, n2;
-  testing::FakeDesktop desktop;
-  testing::SettableClock clock;
+  test::FakeDesktop desktop;
+  test::SettableClock clock;
   WatchEngine engine(desktop, clock, WatchLists{.recordedTitles = l0, .countedPositions = l0b, .activeWindows = l1,
                                                 .activeSources = l1b, .titlesToDestroy = l2, .destructionTimes = l3,
                                                 .sizeRules = l4, .browserHeaders = l5, .recordedCount = n0,
@@ -69,7 +69,7 @@ BENCHMARK(BM_GetMarkupValue);
 // A scan of 1000 browser windows whose active list already stands, against
 // the same walk reading what any scan reads.
 void BM_ScanWalkBaseline(benchmark::State& state) {
-  testing::FakeDesktop desktop;
+  test::FakeDesktop desktop;
   for (int i = 0; i < 1000; ++i) desktop.Add("Page " + std::to_string(i) + " - Mozilla", 800, 600);
   for (auto _ : state) {
     int sum = 0;
@@ -81,12 +81,12 @@ void BM_ScanWalkBaseline(benchmark::State& state) {
 BENCHMARK(BM_ScanWalkBaseline);
 
 void BM_ScanWithReconciliation(benchmark::State& state) {
-  testing::FakeDesktop desktop;
+  test::FakeDesktop desktop;
   for (int i = 0; i < 1000; ++i) desktop.Add("Page " + std::to_string(i) + " - Mozilla", 800, 600);
   MemoryList l0, l0b, l1, l1b, l2, l3, l4{"100 - 100"}, l5;
   for (const char* h : kHeaders) l5.Add(h);
   MemoryLabel n0, n1, n2;
-  testing::SettableClock clock;
+  test::SettableClock clock;
   WatchEngine engine(desktop, clock, WatchLists{.recordedTitles = l0, .countedPositions = l0b, .activeWindows = l1,
                                                 .activeSources = l1b, .titlesToDestroy = l2, .destructionTimes = l3,
                                                 .sizeRules = l4, .browserHeaders = l5, .recordedCount = n0,

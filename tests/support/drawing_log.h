@@ -16,7 +16,7 @@
 #include "platform/menu_canvas.h"
 #include "platform/menu_fonts.h"
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 inline std::string Hex(std::int32_t colour) {
   char text[16];
@@ -185,4 +185,4 @@ class FakeDrawRequests final : public DrawRequestReader {
   std::vector<DrawItemRecord> records_;
 };
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 WindowHandle FakeDesktop::Add(std::string title, int width, int height, bool visible, bool enabled) {
   FakeWindow w;
@@ -88,4 +88,4 @@ bool FakeDesktop::BringToTop(WindowHandle window) {
 }
 
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

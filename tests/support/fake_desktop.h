@@ -9,7 +9,7 @@
 
 #include "platform/desktop.h"
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 struct FakeWindow {
   WindowHandle handle = 0;
@@ -51,4 +51,4 @@ class FakeDesktop final : public Desktop {
   WindowHandle next_ = 0x100;
 };
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

@@ -11,7 +11,7 @@
 
 #include "platform/file_information.h"
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 class MemoryVersionBlock final : public VersionBlock {
  public:
@@ -85,4 +85,4 @@ class FakeFileInformation final : public FileInformationService {
   std::vector<PictureHandle> destroyed_;
 };
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

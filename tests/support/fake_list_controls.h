@@ -10,7 +10,7 @@
 
 #include "platform/list_controls.h"
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 class FakeListControls final : public ListControls {
  public:
@@ -95,4 +95,4 @@ class FakeListControls final : public ListControls {
   }
 };
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

@@ -11,7 +11,7 @@
 #include "platform/date_names.h"
 #include "platform/path_probe.h"
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 // Records every request and answers with the colour set beforehand, or a
 // cancellation when none is.
@@ -75,4 +75,4 @@ class FakePathProbe final : public PathProbe {
   mutable std::vector<std::string> asked;
 };
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

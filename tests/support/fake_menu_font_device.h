@@ -10,7 +10,7 @@
 
 #include "platform/menu_font_device.h"
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 class FakeMenuFontDevice final : public MenuFontDevice {
  public:
@@ -68,4 +68,4 @@ class FakeMenuFontDevice final : public MenuFontDevice {
   std::map<DeviceContext, FontHandle> selectedIn;
 };
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

@@ -9,7 +9,7 @@
 
 #include "platform/menu_fonts.h"
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 class FakeMenuFontTable final : public MenuFontTable {
  public:
@@ -69,4 +69,4 @@ class FakeMenuFontTable final : public MenuFontTable {
   int faceReads_ = 0;
 };
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

@@ -17,7 +17,7 @@
 #include "menus/model/menu_preparation.h"
 #include "platform/graphics_objects.h"
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 class FakeGraphicsObjects final : public GraphicsObjects {
  public:
@@ -112,4 +112,4 @@ class RecordingPreparation final : public MenuPreparation {
   std::function<void()> duringSelection;
 };
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

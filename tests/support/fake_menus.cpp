@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 namespace {
 
@@ -151,4 +151,4 @@ bool FakeMenus::AppendItem(MenuHandle menu, std::uint32_t flags, std::uintptr_t 
   return true;
 }
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

@@ -11,7 +11,7 @@
 
 #include "platform/menu_access.h"
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 class FakeMenus final : public MenuAccess {
  public:
@@ -69,4 +69,4 @@ class FakeMenus final : public MenuAccess {
   bool failInsertions_ = false;
 };
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

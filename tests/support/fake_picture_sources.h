@@ -13,7 +13,7 @@
 #include "platform/picture_inspector.h"
 #include "platform/picture_list.h"
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 class MemoryPictureList final : public PictureList {
  public:
@@ -73,4 +73,4 @@ class FakePictureInspector final : public PictureInspector {
   std::map<PictureHandle, std::optional<PictureSize>> icons_;
 };
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

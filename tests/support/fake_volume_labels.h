@@ -7,7 +7,7 @@
 
 #include "platform/volume_labels.h"
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 class FakeVolumeLabels final : public VolumeLabels {
  public:
@@ -28,4 +28,4 @@ class FakeVolumeLabels final : public VolumeLabels {
   std::map<std::string, std::string> labels_;
 };
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

@@ -6,7 +6,7 @@
 
 #include "common/text.h"
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 WindowHandle FakeWindowHooks::AddWindow(WindowHandle window, WindowHandle parent, std::string className,
                                         std::string title) {
@@ -157,4 +157,4 @@ bool FakeWindowHooks::ReadMinMax(std::intptr_t address, MinMaxRecord& record) {
 
 void FakeWindowHooks::WriteMinMax(std::intptr_t address, const MinMaxRecord& record) { minMaxes_.at(address) = record; }
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

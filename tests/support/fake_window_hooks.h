@@ -14,7 +14,7 @@
 
 #include "platform/window_hooks.h"
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 struct WindowCall {
   WindowHandle window = 0;
@@ -112,4 +112,4 @@ class FakeWindowHooks final : public WindowHooks {
   std::intptr_t nextAddress_ = 0x10000;
 };
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

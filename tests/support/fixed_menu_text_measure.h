@@ -11,7 +11,7 @@
 #include "platform/menu_text_measure.h"
 #include "support/fake_menu_fonts.h"
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 class FixedMenuTextMeasure final : public MenuTextMeasure {
  public:
@@ -90,4 +90,4 @@ class FixedMenuTextMeasure final : public MenuTextMeasure {
   const FakeMenuFontTable& fonts_;
 };
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

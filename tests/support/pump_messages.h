@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 inline void PumpPendingMessages() {
   MSG msg;
@@ -19,4 +19,4 @@ inline void PumpPendingMessages() {
   }
 }
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

@@ -8,7 +8,7 @@
 
 #include "platform/menu_canvas.h"
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 struct CanvasCall {
   enum class Kind { FillBox, Draw3DFrame, GradientFill, TransparentCopy, SetDrawObject };
@@ -112,4 +112,4 @@ class RecordingMenuCanvas final : public MenuCanvas {
   int copyHeight_ = -1;
 };
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

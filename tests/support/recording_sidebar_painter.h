@@ -13,7 +13,7 @@
 
 #include "platform/sidebar_painter.h"
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 struct SidebarLog {
   struct Text {
@@ -129,4 +129,4 @@ class RecordingSidebarPainter final : public SidebarPainter {
   bool failBitmaps = false;
 };
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

@@ -3,7 +3,7 @@
 
 #include "platform/clock.h"
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 class SettableClock final : public Clock {
  public:
@@ -11,4 +11,4 @@ class SettableClock final : public Clock {
   LocalTime Now() const override { return now; }
 };
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

@@ -10,7 +10,7 @@
 
 #include "victims.h"
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 inline INPUT MouseInput(POINT screen, DWORD flags) {
   const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
@@ -79,4 +79,4 @@ inline void ClickAt(HWND window, POINT client) {
   ReleaseLeft(window, client);
 }
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

@@ -9,7 +9,7 @@
 #include <string>
 #include <utility>
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 class StoredSettings {
  public:
@@ -37,4 +37,4 @@ inline std::string StoredSetting(const char* key) {
   return value;
 }
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

@@ -6,7 +6,7 @@
 #include "platform/win32/win32_desktop.h"
 #include "support/pump_messages.h"
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 std::string ExecutableFolder() {
   char path[MAX_PATH] = {};
@@ -124,4 +124,4 @@ void PumpFor(int milliseconds) {
   } while (static_cast<int>(GetTickCount() - start) < milliseconds);
 }
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

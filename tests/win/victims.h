@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 // The folder of the running test executable, with a trailing backslash.
 std::string ExecutableFolder();
@@ -56,4 +56,4 @@ bool PumpUntil(Done done, int milliseconds = 10000) {
   return true;
 }
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

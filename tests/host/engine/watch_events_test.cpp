@@ -17,8 +17,8 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-using testing::FakeDesktop;
-using testing::SettableClock;
+using test::FakeDesktop;
+using test::SettableClock;
 
 class TitleRecorder final : public KillRecorder {
  public:

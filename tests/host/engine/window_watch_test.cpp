@@ -14,8 +14,8 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-using testing::SettableClock;
-using testing::FakeDesktop;
+using test::SettableClock;
+using test::FakeDesktop;
 
 class RecordingRecorder final : public KillRecorder {
  public:

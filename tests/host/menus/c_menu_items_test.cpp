@@ -15,10 +15,10 @@
 namespace vantrel {
 namespace {
 
-using testing::FakeApplicationForms;
-using testing::FakeGraphicsObjects;
-using testing::FakeMenus;
-using testing::RecordingPreparation;
+using test::FakeApplicationForms;
+using test::FakeGraphicsObjects;
+using test::FakeMenus;
+using test::RecordingPreparation;
 
 constexpr WindowHandle kForm = 0x4A0;
 

@@ -8,9 +8,9 @@
 namespace vantrel {
 namespace {
 
-using testing::CanvasCall;
-using testing::FakeMenuFontTable;
-using testing::RecordingMenuCanvas;
+using test::CanvasCall;
+using test::FakeMenuFontTable;
+using test::RecordingMenuCanvas;
 
 TEST(FakeMenuFontTableTest, SlotsFollowTheTableRules) {
   FakeMenuFontTable fonts("Tahoma");

@@ -10,9 +10,9 @@
 namespace vantrel {
 namespace {
 
-using testing::FakeFileInformation;
-using testing::MemoryVersionBlock;
-using testing::TranslationEntry;
+using test::FakeFileInformation;
+using test::MemoryVersionBlock;
+using test::TranslationEntry;
 
 struct PathCase {
   const char* path;

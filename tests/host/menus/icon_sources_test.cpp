@@ -9,10 +9,10 @@
 namespace vantrel {
 namespace {
 
-using testing::FakeFileInformation;
-using testing::FakePictureInspector;
-using testing::FakePictureSources;
-using testing::MemoryPictureList;
+using test::FakeFileInformation;
+using test::FakePictureInspector;
+using test::FakePictureSources;
+using test::MemoryPictureList;
 
 std::vector<PictureHandle> FourteenIcons() {
   std::vector<PictureHandle> icons;

@@ -10,10 +10,10 @@
 namespace vantrel {
 namespace {
 
-using testing::FakeMenuFontTable;
-using testing::kDefaultTip;
-using testing::kPreparedForm;
-using testing::PreparationFixture;
+using test::FakeMenuFontTable;
+using test::kDefaultTip;
+using test::kPreparedForm;
+using test::PreparationFixture;
 
 class ItemMeasurementTest : public PreparationFixture {};
 

@@ -28,7 +28,7 @@
 #include "support/recording_sidebar_painter.h"
 #include "support/settable_clock.h"
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 inline constexpr WindowHandle kListForm = 0x4A0;
 
@@ -141,4 +141,4 @@ class ListMenusFixture : public ::testing::Test {
   cMenuItems handler{MenuHandlerServices{menus, current, &graphics, &forms, &preparation}};
 };
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

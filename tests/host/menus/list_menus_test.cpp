@@ -12,7 +12,7 @@
 #include "list_menus_fixture.h"
 #include "menus/render/list_calendar.h"
 
-namespace vantrel::testing {
+namespace vantrel::test {
 namespace {
 
 constexpr WindowHandle kList = 4242;
@@ -669,4 +669,4 @@ TEST_F(ListMenusTest, WithoutACallbackNothingIsRaisedButTheChoiceIsStored) {
 }
 
 }  // namespace
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

@@ -11,7 +11,7 @@
 namespace vantrel {
 namespace {
 
-using testing::FakeMenuFontDevice;
+using test::FakeMenuFontDevice;
 
 MenuFontDescription SystemMenuFont(std::int32_t height) {
   MenuFontDescription font;

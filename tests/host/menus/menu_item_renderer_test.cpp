@@ -19,15 +19,15 @@
 namespace vantrel {
 namespace {
 
-using testing::DrawingLog;
-using testing::FakeDrawRequests;
-using testing::FakeGraphicsObjects;
-using testing::FakeMenus;
-using testing::FakePictureInspector;
-using testing::FakeWindowHooks;
-using testing::LoggingFontTable;
-using testing::LoggingMenuCanvas;
-using testing::RecordingItemPainter;
+using test::DrawingLog;
+using test::FakeDrawRequests;
+using test::FakeGraphicsObjects;
+using test::FakeMenus;
+using test::FakePictureInspector;
+using test::FakeWindowHooks;
+using test::LoggingFontTable;
+using test::LoggingMenuCanvas;
+using test::RecordingItemPainter;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 

@@ -23,10 +23,10 @@ namespace vantrel {
 namespace {
 
 namespace msg = menu_message;
-using testing::FakeGraphicsObjects;
-using testing::FakeMenuFontTable;
-using testing::FakeMenus;
-using testing::FakeWindowHooks;
+using test::FakeGraphicsObjects;
+using test::FakeMenuFontTable;
+using test::FakeMenus;
+using test::FakeWindowHooks;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 

@@ -18,13 +18,13 @@ namespace vantrel {
 namespace {
 
 namespace msg = menu_message;
-using testing::FakeApplicationForms;
-using testing::FakeGraphicsObjects;
-using testing::FakeMenuFontTable;
-using testing::FakeMenus;
-using testing::FakeWindowHooks;
-using testing::RecordingPreparation;
-using testing::WindowCall;
+using test::FakeApplicationForms;
+using test::FakeGraphicsObjects;
+using test::FakeMenuFontTable;
+using test::FakeMenus;
+using test::FakeWindowHooks;
+using test::RecordingPreparation;
+using test::WindowCall;
 using ::testing::ElementsAre;
 
 constexpr WindowHandle kForm = 0x100;

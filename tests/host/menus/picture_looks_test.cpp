@@ -26,19 +26,19 @@ namespace vantrel {
 namespace {
 
 namespace msg = menu_message;
-using testing::DrawingLog;
-using testing::FakeDrawRequests;
-using testing::FakeGraphicsObjects;
-using testing::FakeMenuFontTable;
-using testing::FakeMenus;
-using testing::FakePictureInspector;
-using testing::FakeWindowHooks;
-using testing::FixedMenuTextMeasure;
-using testing::LoggingFontTable;
-using testing::LoggingMenuCanvas;
-using testing::MemoryPictureList;
-using testing::RecordingItemPainter;
-using testing::RecordingSidebarPainter;
+using test::DrawingLog;
+using test::FakeDrawRequests;
+using test::FakeGraphicsObjects;
+using test::FakeMenuFontTable;
+using test::FakeMenus;
+using test::FakePictureInspector;
+using test::FakeWindowHooks;
+using test::FixedMenuTextMeasure;
+using test::LoggingFontTable;
+using test::LoggingMenuCanvas;
+using test::MemoryPictureList;
+using test::RecordingItemPainter;
+using test::RecordingSidebarPainter;
 
 constexpr WindowHandle kForm = 0x100;
 constexpr PictureHandle kIcon = 0x4400;

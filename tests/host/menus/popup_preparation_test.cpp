@@ -10,9 +10,9 @@
 namespace vantrel {
 namespace {
 
-using testing::kDefaultTip;
-using testing::kPreparedForm;
-using testing::PreparationFixture;
+using test::kDefaultTip;
+using test::kPreparedForm;
+using test::PreparationFixture;
 using ::testing::ElementsAre;
 
 class PopupPreparationTest : public PreparationFixture {
@@ -38,20 +38,20 @@ struct ItemCase {
 // The item is at position 1 after a plain first item.
 const ItemCase kItemCases[] = {
     {"Ouvrir{IMG:i1|Tip:Ouvre un fichier}\tCtrl+O", 0, "Ouvrir", "Ctrl+O", "Ouvre un fichier", 0, 0x100, 0, "12289"},
-    {"Icone{IMG:i2}", 0, "Icone", "", testing::kDefaultTip, 0, 0x100, 0, "12290"},
-    {"", 0, "", "", testing::kDefaultTip, 0x6, 0x900, 2, ""},
-    {"-Options", 0, "Options", "", testing::kDefaultTip, 0x6, 0x900, 2, ""},
-    {"-{Raised}", 0, "", "", testing::kDefaultTip, 0x26, 0x900, 2, ""},
-    {"-Titre{IMG:i1}\tF1", 0, "Titre", "", testing::kDefaultTip, 0x6, 0x900, 2, ""},
-    {"Choisi{Default}", 0, "Choisi", "", testing::kDefaultTip, 0x10, 0x100, 0, ""},
-    {"Par menu", 0x1000, "Par menu", "", testing::kDefaultTip, 0x10, 0x100, 0x1000, ""},
-    {"Coche", 0x8, "Coche", "", testing::kDefaultTip, 0x8, 0x100, 0x8, ""},
-    {"Grise", 0x3, "Grise", "", testing::kDefaultTip, 0x4, 0x100, 0x3, ""},
-    {"Rock & Roll", 0, "Rock && Roll", "", testing::kDefaultTip, 0, 0x100, 0, ""},
-    {"Fichier{HotKey:F2}\tCtrl+F", 0, "Fichier", "F2", testing::kDefaultTip, 0, 0x100, 0, ""},
-    {"Tard{Sidebar|IMG:i1}", 0, "", "", testing::kDefaultTip, 0x6, 0x900, 2, ""},
+    {"Icone{IMG:i2}", 0, "Icone", "", test::kDefaultTip, 0, 0x100, 0, "12290"},
+    {"", 0, "", "", test::kDefaultTip, 0x6, 0x900, 2, ""},
+    {"-Options", 0, "Options", "", test::kDefaultTip, 0x6, 0x900, 2, ""},
+    {"-{Raised}", 0, "", "", test::kDefaultTip, 0x26, 0x900, 2, ""},
+    {"-Titre{IMG:i1}\tF1", 0, "Titre", "", test::kDefaultTip, 0x6, 0x900, 2, ""},
+    {"Choisi{Default}", 0, "Choisi", "", test::kDefaultTip, 0x10, 0x100, 0, ""},
+    {"Par menu", 0x1000, "Par menu", "", test::kDefaultTip, 0x10, 0x100, 0x1000, ""},
+    {"Coche", 0x8, "Coche", "", test::kDefaultTip, 0x8, 0x100, 0x8, ""},
+    {"Grise", 0x3, "Grise", "", test::kDefaultTip, 0x4, 0x100, 0x3, ""},
+    {"Rock & Roll", 0, "Rock && Roll", "", test::kDefaultTip, 0, 0x100, 0, ""},
+    {"Fichier{HotKey:F2}\tCtrl+F", 0, "Fichier", "F2", test::kDefaultTip, 0, 0x100, 0, ""},
+    {"Tard{Sidebar|IMG:i1}", 0, "", "", test::kDefaultTip, 0x6, 0x900, 2, ""},
     {"Bulle{Tip:}", 0, "Bulle", "", "0", 0, 0x100, 0, ""},
-    {"Fond{IMG:i1|ImgBkg}", 0, "Fond", "", testing::kDefaultTip, 0, 0x100, 0, "12289"},
+    {"Fond{IMG:i1|ImgBkg}", 0, "Fond", "", test::kDefaultTip, 0, 0x100, 0, "12289"},
 };
 
 TEST_F(PopupPreparationTest, EachCaptionMakesItsKindOfItem) {
@@ -276,8 +276,8 @@ TEST_F(PopupPreparationTest, AnItemWithASubmenuIsNotBoundToAList) {
 
 TEST_F(PopupPreparationTest, GeneratedFileItemsShowTheNameAndTakeTheDescription) {
   files.SetShortPath("C:\\Program Files\\readme.TXT", "C:\\PROGRA~1\\README.TXT");
-  testing::MemoryVersionBlock block;
-  block.Set("\\VarFileInfo\\Translation", testing::TranslationEntry(0x040C, 0x04E4));
+  test::MemoryVersionBlock block;
+  block.Set("\\VarFileInfo\\Translation", test::TranslationEntry(0x040C, 0x04E4));
   block.Set("\\StringFileInfo\\040C04E4", "");
   block.Set("\\StringFileInfo\\040C04E4\\FileDescription", std::string("Lisez-moi\0", 10));
   files.SetVersion("C:\\PROGRA~1\\README.TXT", block);
@@ -331,7 +331,7 @@ TEST_F(PopupPreparationTest, GeneratedColourFontAndStateItems) {
 // The list menus as a recording stand-in.
 class RecordingLists final : public ListMenuExpansion {
  public:
-  explicit RecordingLists(testing::FakeMenus& menus) : menus_(menus) {}
+  explicit RecordingLists(test::FakeMenus& menus) : menus_(menus) {}
   MenuHandle ExpandListMenu(cMenuItems&, std::int16_t position, MenuHandle, std::string_view key,
                             std::string_view value, std::string_view tip) override {
     calls.push_back(std::string(key) + "=" + std::string(value) + "@" + std::to_string(position) + ":" +
@@ -348,7 +348,7 @@ class RecordingLists final : public ListMenuExpansion {
   std::vector<MenuHandle> made;
 
  private:
-  testing::FakeMenus& menus_;
+  test::FakeMenus& menus_;
 };
 
 TEST_F(PopupPreparationTest, ListItemsGetAFreshSubmenuAtEveryPreparation) {

@@ -22,7 +22,7 @@
 #include "support/recording_menu_canvas.h"
 #include "support/recording_sidebar_painter.h"
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 inline constexpr WindowHandle kPreparedForm = 0x4A0;
 inline constexpr char kDefaultTip[] = "Astuce";
@@ -89,4 +89,4 @@ class PreparationFixture : public ::testing::Test {
   cMenuItems handler{MenuHandlerServices{menus, current, &graphics, &forms, &preparation}};
 };
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

@@ -10,11 +10,11 @@
 namespace vantrel {
 namespace {
 
-using testing::CanvasCall;
-using testing::kDefaultTip;
-using testing::kPreparedForm;
-using testing::PreparationFixture;
-using testing::SidebarLog;
+using test::CanvasCall;
+using test::kDefaultTip;
+using test::kPreparedForm;
+using test::PreparationFixture;
+using test::SidebarLog;
 using ::testing::ElementsAre;
 
 // Every character 10 pixels wide.
@@ -158,7 +158,7 @@ TEST_F(SidebarTest, TransparentBitmapsAndIconsAreDrawnTheirOwnWay) {
   BuildImageSidebar(handler, item, panel, "{Sidebar|IMG:i1|Transparent|", Services());
   const auto copies = Calls(CanvasCall::Kind::TransparentCopy);
   ASSERT_EQ(copies.size(), 1u);
-  EXPECT_EQ(copies[0].bitmap, testing::RecordingSidebarSurface::kCopy);
+  EXPECT_EQ(copies[0].bitmap, test::RecordingSidebarSurface::kCopy);
   EXPECT_EQ(copies[0].box, (PixelRect{9, 42, 25, 58}));
   EXPECT_EQ(copies[0].colour, -1);  // the picture's own corner colour
   EXPECT_TRUE(sidebars.log.pictures.empty());

@@ -80,8 +80,8 @@ class WindowsPageTest : public ::testing::Test {
   MemoryLabel LabAddDelete;
   MemoryList List0, List0b, List1, List1b, List2, List3, List4, List5, Num0Dummy;
   MemoryLabel Num0, Num1, Num2;
-  testing::FakeDesktop desktop;
-  testing::SettableClock clock;
+  test::FakeDesktop desktop;
+  test::SettableClock clock;
   RecordingKills kills;
   WatchEngine engine{desktop, clock, WatchLists{.recordedTitles = List0, .countedPositions = List0b,
                                                 .activeWindows = List1, .activeSources = List1b,

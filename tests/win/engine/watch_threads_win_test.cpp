@@ -17,8 +17,8 @@
 namespace vantrel {
 namespace {
 
-using testing::PumpFor;
-using testing::VictimProcess;
+using test::PumpFor;
+using test::VictimProcess;
 
 constexpr UINT kReady = WM_APP + 7;
 

@@ -21,8 +21,8 @@ namespace {
 using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::Not;
-using testing::PumpFor;
-using testing::VictimProcess;
+using test::PumpFor;
+using test::VictimProcess;
 
 class CountingRecorder final : public KillRecorder {
  public:
@@ -43,7 +43,7 @@ class RealWatchTest : public ::testing::Test {
   MemoryList List0, List0b, List1, List1b, List2, List3, List4, List5;
   MemoryLabel Num0, Num1, Num2;
   Win32Desktop desktop;
-  testing::SettableClock clock;
+  test::SettableClock clock;
   CountingRecorder recorder;
   WatchEngine engine{desktop, clock, WatchLists{.recordedTitles = List0, .countedPositions = List0b,
                                                 .activeWindows = List1, .activeSources = List1b,

@@ -18,7 +18,7 @@
 namespace vantrel {
 namespace {
 
-using testing::RecordingPreparation;
+using test::RecordingPreparation;
 
 constexpr UINT kAsk = WM_USER + 1;
 constexpr LRESULT kAskAnswer = 0x1234;

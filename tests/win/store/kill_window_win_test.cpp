@@ -44,7 +44,7 @@ class KillWindowRecordWinTest : public ::testing::Test {
 };
 
 TEST_F(KillWindowRecordWinTest, TwoKilledPopupsLeaveTwoLinesAndTwoRows) {
-  ::vantrel::testing::VictimProcess victims(
+  ::vantrel::test::VictimProcess victims(
       {"Pub - Netscape|300|200|refuse", "Promo - Mozilla|250|150|refuse"});
   ASSERT_TRUE(victims.Started());
   ASSERT_TRUE(victims.WaitReady());
@@ -66,7 +66,7 @@ TEST_F(KillWindowRecordWinTest, TwoKilledPopupsLeaveTwoLinesAndTwoRows) {
 }
 
 TEST_F(KillWindowRecordWinTest, AReadOnlyLogStillLetsTheCloseRequestThrough) {
-  ::vantrel::testing::VictimProcess victims({"Pub - Netscape|300|200|refuse"});
+  ::vantrel::test::VictimProcess victims({"Pub - Netscape|300|200|refuse"});
   ASSERT_TRUE(victims.Started());
   ASSERT_TRUE(victims.WaitReady());
   ASSERT_TRUE(wintest::WriteFileBytes(recorder_.KillLogFile(), ""));

@@ -19,7 +19,7 @@
 namespace vantrel {
 namespace {
 
-using testing::PumpFor;
+using test::PumpFor;
 
 int WindowHeight(HWND w) {
   RECT r{};
@@ -115,8 +115,8 @@ HWND FindBox(const char* title) {
 class MainWindowTest : public ::testing::Test {
  protected:
   // The page animation runs from the window's loop: to its end.
-  void FinishAnimation() { ASSERT_TRUE(testing::PumpUntil([&] { return !main_.Pages().Animating(); })); }
-  MainWindowTest() : folder_(testing::MakeTempFolder("mainui")), main_(folder_) {}
+  void FinishAnimation() { ASSERT_TRUE(test::PumpUntil([&] { return !main_.Pages().Animating(); })); }
+  MainWindowTest() : folder_(test::MakeTempFolder("mainui")), main_(folder_) {}
   void SetUp() override { ASSERT_TRUE(main_.Load(GetModuleHandleA(nullptr))); }
   HWND Main() const { return main_.Window(); }
   void TrayMouse(UINT mouseMessage) {
@@ -137,7 +137,7 @@ class MainWindowTest : public ::testing::Test {
     return enabled;
   }
 
-  testing::StoredSettings settings_{{"SonValue", "0"}, {"Position", "0"}, {"RunAtStart", "0"}};
+  test::StoredSettings settings_{{"SonValue", "0"}, {"Position", "0"}, {"RunAtStart", "0"}};
   std::string folder_;
   FrmMain main_;
 };
@@ -203,30 +203,30 @@ TEST_F(MainWindowTest, MinimisingFromTheSystemHidesInstead) {
 TEST_F(MainWindowTest, PagesOpenAndCloseTheWindow) {
   const auto stopped = [&] { return !main_.Pages().Animating(); };
   main_.Pages().LabFOption_Click();
-  ASSERT_TRUE(testing::PumpUntil(stopped));
+  ASSERT_TRUE(test::PumpUntil(stopped));
   EXPECT_EQ(WindowHeight(Main()), 505);
-  EXPECT_EQ(testing::StoredSetting("Position"), "2");
+  EXPECT_EQ(test::StoredSetting("Position"), "2");
   EXPECT_FALSE(main_.Pop().Enabled(TrayItem::OptionsPage));
   main_.Pages().LabFStat_Click();
-  ASSERT_TRUE(testing::PumpUntil(stopped));
+  ASSERT_TRUE(test::PumpUntil(stopped));
   EXPECT_EQ(WindowHeight(Main()), 505);
   EXPECT_EQ(main_.Pages().OpenPage(), Page::Statistics);
   main_.Pages().LabFStat_Click();
-  ASSERT_TRUE(testing::PumpUntil(stopped));
+  ASSERT_TRUE(test::PumpUntil(stopped));
   EXPECT_EQ(WindowHeight(Main()), 270);  // 4049 twips
-  EXPECT_EQ(testing::StoredSetting("Position"), "0");
+  EXPECT_EQ(test::StoredSetting("Position"), "0");
 }
 
 TEST_F(MainWindowTest, ShowingTheWindowFromTheTrayClosesThePage) {
   main_.ShowPage(Page::Statistics);
-  ASSERT_TRUE(testing::PumpUntil([&] { return !main_.Pages().Animating(); }));
+  ASSERT_TRUE(test::PumpUntil([&] { return !main_.Pages().Animating(); }));
   main_.Minimise();
   main_.ShowMainWindow();
   EXPECT_TRUE(IsWindowVisible(Main()));
   EXPECT_EQ(WindowHeight(Main()), 271);
   EXPECT_EQ(main_.Pages().OpenPage(), Page::None);
   EXPECT_FALSE(main_.Pop().Enabled(TrayItem::ShowMain));
-  EXPECT_EQ(testing::StoredSetting("Position"), "3");  // the stored page stays
+  EXPECT_EQ(test::StoredSetting("Position"), "3");  // the stored page stays
 }
 
 RECT WindowRect(HWND window) {
@@ -240,20 +240,20 @@ std::string Twips(LONG pixels) { return std::to_string(pixels * 15); }
 TEST_F(MainWindowTest, DraggingTheBackgroundMovesTheWindowAndStoresItsPlaceWhereItEnds) {
   const RECT before = WindowRect(Main());
   const POINT grip{250, 15};  // beside the title, on the background
-  testing::PressLeft(Main(), grip);
-  EXPECT_TRUE(testing::DragTo(Main(), POINT{before.left + grip.x - 20, before.top + grip.y - 15},
+  test::PressLeft(Main(), grip);
+  EXPECT_TRUE(test::DragTo(Main(), POINT{before.left + grip.x - 20, before.top + grip.y - 15},
                               POINT{before.left - 20, before.top - 15}));
-  EXPECT_TRUE(testing::DragTo(Main(), POINT{before.left + grip.x - 40, before.top + grip.y - 30},
+  EXPECT_TRUE(test::DragTo(Main(), POINT{before.left + grip.x - 40, before.top + grip.y - 30},
                               POINT{before.left - 40, before.top - 30}));
   // Not stored while the button is down: once, where the drag ends.
-  EXPECT_EQ(testing::StoredSetting("MainTop"), "<absent>");
-  EXPECT_EQ(testing::StoredSetting("MainLeft"), "<absent>");
-  testing::ReleaseLeft(Main(), grip);
+  EXPECT_EQ(test::StoredSetting("MainTop"), "<absent>");
+  EXPECT_EQ(test::StoredSetting("MainLeft"), "<absent>");
+  test::ReleaseLeft(Main(), grip);
   const RECT after = WindowRect(Main());
   EXPECT_NEAR(after.left, before.left - 40, 1);
   EXPECT_NEAR(after.top, before.top - 30, 1);
-  EXPECT_EQ(testing::StoredSetting("MainTop"), Twips(after.top));
-  EXPECT_EQ(testing::StoredSetting("MainLeft"), Twips(after.left));
+  EXPECT_EQ(test::StoredSetting("MainTop"), Twips(after.top));
+  EXPECT_EQ(test::StoredSetting("MainLeft"), Twips(after.left));
 }
 
 TEST_F(MainWindowTest, ADragWhoseButtonUpIsLostEndsWhenAnotherWindowTakesTheMouse) {
@@ -262,21 +262,21 @@ TEST_F(MainWindowTest, ADragWhoseButtonUpIsLostEndsWhenAnotherWindowTakesTheMous
   ASSERT_NE(other, nullptr);
   const RECT before = WindowRect(Main());
   const POINT grip{250, 15};
-  testing::PressLeft(Main(), grip);
-  ASSERT_TRUE(testing::DragTo(Main(), POINT{before.left + grip.x - 40, before.top + grip.y - 30},
+  test::PressLeft(Main(), grip);
+  ASSERT_TRUE(test::DragTo(Main(), POINT{before.left + grip.x - 40, before.top + grip.y - 30},
                               POINT{before.left - 40, before.top - 30}))
       << "the drag did not begin";
   const RECT dragged = WindowRect(Main());
   // Another window takes the mouse while the button is down; the button-up
   // goes to it.
   SetCapture(other);
-  testing::SendMouse(testing::OnScreen(Main(), grip), MOUSEEVENTF_LEFTUP);
+  test::SendMouse(test::OnScreen(Main(), grip), MOUSEEVENTF_LEFTUP);
   ReleaseCapture();
-  EXPECT_EQ(testing::StoredSetting("MainTop"), Twips(dragged.top));
-  EXPECT_EQ(testing::StoredSetting("MainLeft"), Twips(dragged.left));
+  EXPECT_EQ(test::StoredSetting("MainTop"), Twips(dragged.top));
+  EXPECT_EQ(test::StoredSetting("MainLeft"), Twips(dragged.left));
   // The pointer moves on over the window, no button down: it stays.
-  testing::SendMouse(POINT{dragged.left + grip.x, dragged.top + grip.y + 20}, 0);
-  testing::SendMouse(POINT{dragged.left + grip.x + 10, dragged.top + grip.y + 40}, 0);
+  test::SendMouse(POINT{dragged.left + grip.x, dragged.top + grip.y + 20}, 0);
+  test::SendMouse(POINT{dragged.left + grip.x + 10, dragged.top + grip.y + 40}, 0);
   const RECT after = WindowRect(Main());
   EXPECT_EQ(after.left, dragged.left);
   EXPECT_EQ(after.top, dragged.top);
@@ -284,13 +284,13 @@ TEST_F(MainWindowTest, ADragWhoseButtonUpIsLostEndsWhenAnotherWindowTakesTheMous
 }
 
 TEST_F(MainWindowTest, ThePointerRestingOnTheHelpOrMinimiseButtonShowsItsTip) {
-  EXPECT_EQ(testing::ShownTip(), "");
-  testing::MoveMouse(Main(), POINT{150, 150});
-  EXPECT_EQ(testing::RestOn(Main(), POINT{282 + 10, 4 + 10}, "Voir l'aide"), "Voir l'aide");  // BtnAide
-  testing::ShootWindow(GetDesktopWindow(), "tip_help");
-  EXPECT_EQ(testing::RestOn(Main(), POINT{306 + 10, 4 + 10}, "Minimiser"), "Minimiser");  // the minimise button
-  testing::ShootWindow(GetDesktopWindow(), "tip_minimise");
-  EXPECT_EQ(testing::RestOn(Main(), POINT{150, 150}, ""), "");  // the list: no tip
+  EXPECT_EQ(test::ShownTip(), "");
+  test::MoveMouse(Main(), POINT{150, 150});
+  EXPECT_EQ(test::RestOn(Main(), POINT{282 + 10, 4 + 10}, "Voir l'aide"), "Voir l'aide");  // BtnAide
+  test::ShootWindow(GetDesktopWindow(), "tip_help");
+  EXPECT_EQ(test::RestOn(Main(), POINT{306 + 10, 4 + 10}, "Minimiser"), "Minimiser");  // the minimise button
+  test::ShootWindow(GetDesktopWindow(), "tip_minimise");
+  EXPECT_EQ(test::RestOn(Main(), POINT{150, 150}, ""), "");  // the list: no tip
 }
 
 // The window holds the mouse while a button is down, so the pointer's x
@@ -298,10 +298,10 @@ TEST_F(MainWindowTest, ThePointerRestingOnTheHelpOrMinimiseButtonShowsItsTip) {
 TEST_F(MainWindowTest, APressOnATabCarriedFarRightOpensNoTrayMenu) {
   MenuWatch watch;
   const POINT tab{165, 257};  // "Options"
-  testing::PressLeft(Main(), tab);
-  testing::MoveMouse(Main(), POINT{WM_LBUTTONDBLCLK, tab.y});
-  testing::MoveMouse(Main(), POINT{WM_RBUTTONUP, tab.y});
-  testing::ReleaseLeft(Main(), POINT{WM_RBUTTONUP, tab.y});
+  test::PressLeft(Main(), tab);
+  test::MoveMouse(Main(), POINT{WM_LBUTTONDBLCLK, tab.y});
+  test::MoveMouse(Main(), POINT{WM_RBUTTONUP, tab.y});
+  test::ReleaseLeft(Main(), POINT{WM_RBUTTONUP, tab.y});
   PumpFor(300);
   EXPECT_FALSE(watch.opened);
   EXPECT_EQ(main_.Pages().OpenPage(), Page::None);  // released off the tab: no click
@@ -314,7 +314,7 @@ TEST_F(MainWindowTest, TheAddDeleteButtonAddsTheTypedTitleThenRemovesTheSelected
   ASSERT_NE(list2, nullptr);
   const POINT button{238 + 40, 38 + 12};  // "Ajouter" / "Supprimer", on the picture and its label
   SetWindowTextA(addWin, "Pub - Netscape");
-  testing::ClickAt(Main(), button);
+  test::ClickAt(Main(), button);
   ASSERT_EQ(main_.TitleRules().Count(), 1);
   EXPECT_EQ(main_.TitleRules().Item(0), "Pub - Netscape");
   EXPECT_EQ(IniValue(folder_, "0"), "Pub - Netscape");
@@ -324,9 +324,9 @@ TEST_F(MainWindowTest, TheAddDeleteButtonAddsTheTypedTitleThenRemovesTheSelected
   RECT list{};
   GetWindowRect(list2, &list);
   MapWindowPoints(nullptr, Main(), reinterpret_cast<POINT*>(&list), 2);
-  testing::ClickAt(Main(), POINT{list.left + 30, list.top + 8});
+  test::ClickAt(Main(), POINT{list.left + 30, list.top + 8});
   ASSERT_EQ(SendMessageA(list2, LB_GETCURSEL, 0, 0), 0);
-  testing::ClickAt(Main(), button);
+  test::ClickAt(Main(), button);
   EXPECT_EQ(main_.TitleRules().Count(), 0);
   EXPECT_EQ(SendMessageA(list2, LB_GETCOUNT, 0, 0), 0);
   EXPECT_EQ(IniValue(folder_, "NbOcc"), "0");
@@ -383,8 +383,8 @@ class ShowWatch {
 };
 
 TEST(MainWindowHiddenStart, OnlyTheTrayIconAppearsAndTheTrayMenuOffersTheWindow) {
-  const std::string folder = testing::MakeTempFolder("hidden");
-  testing::StoredSettings settings(
+  const std::string folder = test::MakeTempFolder("hidden");
+  test::StoredSettings settings(
       {{"SonValue", "0"}, {"RunAtStart", "0"}, {"RunMinimize", "1"}, {"Position", "1"}});
   ShowWatch watch;
   ASSERT_TRUE(watch.Hooked());
@@ -417,18 +417,18 @@ TEST(MainWindowHiddenStart, OnlyTheTrayIconAppearsAndTheTrayMenuOffersTheWindow)
 // A browser window is known by its header whatever the case of either,
 // accented letters included.
 TEST(MainWindowCase, AHeaderMatchesTitlesInAnyCaseOfTheSystemsCodePage) {
-  const std::string folder = testing::MakeTempFolder("case");
+  const std::string folder = test::MakeTempFolder("case");
   {
     std::ofstream ini(folder + "\\Vantrel.ini", std::ios::binary);
     ini << "[Vantrel]\r\nNbCondition=1\r\nC0=250 - 400\r\n";
     std::ofstream headers(folder + "\\Vantrel-Url.ini", std::ios::binary);
     headers << "- vid\xE9o\r\n";
   }
-  testing::StoredSettings settings({{"SonValue", "0"}, {"RunAtStart", "0"}, {"Position", "0"}, {"RunUrlDefault", "0"}});
+  test::StoredSettings settings({{"SonValue", "0"}, {"RunAtStart", "0"}, {"Position", "0"}, {"RunUrlDefault", "0"}});
   FrmMain main(folder);
   ASSERT_TRUE(main.Load(GetModuleHandleA(nullptr)));
   ASSERT_EQ(main.BrowserHeaders().Item(0), "- vid\xE9o");
-  testing::VictimProcess victims({"Clip - VID\xC9O|300|200", "Clip - VIDEO|300|200"});
+  test::VictimProcess victims({"Clip - VID\xC9O|300|200", "Clip - VIDEO|300|200"});
   ASSERT_TRUE(victims.WaitReady());
   EXPECT_TRUE(victims.WaitCloseOf("Clip - VID\xC9O", 5000));
   PumpFor(600);
@@ -436,14 +436,14 @@ TEST(MainWindowCase, AHeaderMatchesTitlesInAnyCaseOfTheSystemsCodePage) {
 }
 
 TEST(MainWindowRestart, ReadsBackEveryStoredRuleOptionAndPlace) {
-  const std::string folder = testing::MakeTempFolder("restart");
+  const std::string folder = test::MakeTempFolder("restart");
   {
     std::ofstream ini(folder + "\\Vantrel.ini", std::ios::binary);
     ini << "[Vantrel]\r\nNbOcc=2\r\n0=Pub - Netscape\r\n1=Setup [Disabled]\r\nNbCondition=1\r\nC0=250 - 400\r\n";
     std::ofstream headers(folder + "\\Vantrel-Url.ini", std::ios::binary);
     headers << "- Opera\r\n";
   }
-  testing::StoredSettings settings({{"SonValue", "0"},
+  test::StoredSettings settings({{"SonValue", "0"},
                                     {"RunAtStart", "0"},
                                     {"MainTop", "1500"},
                                     {"MainLeft", "3000"},
@@ -451,7 +451,7 @@ TEST(MainWindowRestart, ReadsBackEveryStoredRuleOptionAndPlace) {
                                     {"RunUrlDefault", "0"}});
   FrmMain main(folder);
   ASSERT_TRUE(main.Load(GetModuleHandleA(nullptr)));
-  ASSERT_TRUE(testing::PumpUntil([&] { return !main.Pages().Animating(); }));  // the stored page opens
+  ASSERT_TRUE(test::PumpUntil([&] { return !main.Pages().Animating(); }));  // the stored page opens
   RECT r{};
   GetWindowRect(main.Window(), &r);
   EXPECT_EQ(r.left, 200);
@@ -465,7 +465,7 @@ TEST(MainWindowRestart, ReadsBackEveryStoredRuleOptionAndPlace) {
   EXPECT_EQ(main.BrowserHeaders().Item(0), "- Opera");
 
   // The rules work together: a small pop-up of the stored browser closes.
-  testing::VictimProcess victims({"Ad - Opera|300|200", "Ad - Mozilla|300|200|refuse"});
+  test::VictimProcess victims({"Ad - Opera|300|200", "Ad - Mozilla|300|200|refuse"});
   ASSERT_TRUE(victims.WaitReady());
   EXPECT_TRUE(victims.WaitCloseOf("Ad - Opera", 5000));
   PumpFor(600);

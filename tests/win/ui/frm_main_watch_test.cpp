@@ -26,23 +26,23 @@ std::string ReadBytes(const std::string& path) {
 }
 
 TEST(FrmMainWatch, HiddenWindowKeepsDestroyingAndLogsEachKill) {
-  const std::string folder = testing::MakeTempFolder("frmmain");
+  const std::string folder = test::MakeTempFolder("frmmain");
   {
     std::ofstream ini(folder + "\\Vantrel.ini", std::ios::binary);
     ini << "[Vantrel]\r\nNbOcc=1\r\n0=Titled - Netscape\r\nNbCondition=1\r\nC0=250 - 400\r\n";
   }
   // No sound in the test prefix, and a start hidden in the tray.
-  testing::StoredSettings settings({{"SonValue", "0"}, {"RunMinimize", "1"}, {"Position", "0"}});
+  test::StoredSettings settings({{"SonValue", "0"}, {"RunMinimize", "1"}, {"Position", "0"}});
 
   FrmMain main(folder);
   ASSERT_TRUE(main.Load(GetModuleHandleA(nullptr)));
   EXPECT_FALSE(IsWindowVisible(main.Window()));
 
-  testing::VictimProcess victims({"Small - Mozilla|300|200", "Titled - Netscape|900|700", "Big - Mozilla|900|700|refuse"});
+  test::VictimProcess victims({"Small - Mozilla|300|200", "Titled - Netscape|900|700", "Big - Mozilla|900|700|refuse"});
   ASSERT_TRUE(victims.WaitReady());
   ASSERT_TRUE(victims.WaitCloseOf("Small - Mozilla", 5000));
   ASSERT_TRUE(victims.WaitCloseOf("Titled - Netscape", 5000));
-  testing::PumpFor(1200);  // two more ticks: nothing else is destroyed
+  test::PumpFor(1200);  // two more ticks: nothing else is destroyed
   EXPECT_EQ(victims.Closes().size(), 2u);
 
   const std::string log = ReadBytes(folder + "\\logkill.txt");

@@ -23,8 +23,8 @@ namespace vantrel {
 namespace {
 
 using ::testing::ElementsAre;
-using testing::ScriptedSteps;
-using testing::StoredSetting;
+using test::ScriptedSteps;
+using test::StoredSetting;
 
 constexpr POINT kChkSonAt{30, 49};
 constexpr POINT kExploreurAt{136, 106};
@@ -50,7 +50,7 @@ std::string TextOf(HWND window) {
 
 class SoundDialogWinTest : public ::testing::Test {
  protected:
-  SoundDialogWinTest() : folder_(testing::MakeTempFolder("sound")) {}
+  SoundDialogWinTest() : folder_(test::MakeTempFolder("sound")) {}
   void SetUp() override {
     owner_ = CreateWindowExA(0, "STATIC", "sound owner", WS_POPUP | WS_VISIBLE, 10, 10, 100, 60, nullptr, nullptr,
                              GetModuleHandleA(nullptr), nullptr);
@@ -71,7 +71,7 @@ class SoundDialogWinTest : public ::testing::Test {
     return {all.end() - 2, all.end()};
   }
 
-  testing::StoredSettings stored_{};
+  test::StoredSettings stored_{};
   std::string folder_;
   Win32SettingsStore store_;
   Settings settings_{store_, folder_};
@@ -93,7 +93,7 @@ TEST_F(SoundDialogWinTest, OpensCentredWithTheBoxSetAndStoresEachChangeThenStops
         return true;
       },
       [&] {
-        EXPECT_FALSE(testing::ShootWindow(Dialog(), "sound_dialog").empty());
+        EXPECT_FALSE(test::ShootWindow(Dialog(), "sound_dialog").empty());
         SendMessageA(ChildAt(Dialog(), kChkSonAt), BM_CLICK, 0, 0);  // the user clears the box
         afterClear = StoredSetting("SonValue");
         SendMessageA(ChildAt(Dialog(), kChkSonAt), BM_CLICK, 0, 0);
@@ -119,7 +119,7 @@ TEST_F(SoundDialogWinTest, OpensCentredWithTheBoxSetAndStoresEachChangeThenStops
 
 TEST_F(SoundDialogWinTest, ThePointerRestingOnTheCloseButtonShowsFermer) {
   const auto moveTo = [](POINT client) {
-    INPUT input = testing::MouseInput(testing::OnScreen(Dialog(), client), 0);
+    INPUT input = test::MouseInput(test::OnScreen(Dialog(), client), 0);
     SendInput(1, &input, sizeof input);
   };
   std::string before, tip;
@@ -131,12 +131,12 @@ TEST_F(SoundDialogWinTest, ThePointerRestingOnTheCloseButtonShowsFermer) {
         return true;
       },
       [&] {
-        before = testing::ShownTip();
+        before = test::ShownTip();
         moveTo(kCloseAt);
         return true;
       },
       [&] {
-        tip = testing::ShownTip();
+        tip = test::ShownTip();
         // A move Wine did not deliver is sent again, by way of the next pixel.
         if (tip.empty() && ++waits % 40 == 0) {
           moveTo(POINT{kCloseAt.x + 1, kCloseAt.y + 1});
@@ -145,7 +145,7 @@ TEST_F(SoundDialogWinTest, ThePointerRestingOnTheCloseButtonShowsFermer) {
         return !tip.empty() || waits > 120;  // about seven seconds
       },
       [&] {
-        EXPECT_FALSE(testing::ShootWindow(GetDesktopWindow(), "sound_dialog_tip").empty());
+        EXPECT_FALSE(test::ShootWindow(GetDesktopWindow(), "sound_dialog_tip").empty());
         return PostMessageA(Dialog(), WM_CLOSE, 0, 0) != FALSE;
       },
   }));

@@ -16,7 +16,7 @@
 namespace vantrel {
 namespace {
 
-using testing::PumpFor;
+using test::PumpFor;
 
 constexpr RECT kArea{0, 28, 329, 235};
 
@@ -213,11 +213,11 @@ TEST_F(HelpPageTest, WrapsOnThe1751stTickAndComposingAgainKeepsThePlace) {
 
 TEST_F(HelpPageTest, PicturesOfTheStartAndOfTheMiddle) {
   PumpFor(200);
-  EXPECT_FALSE(testing::ShootWindow(host_, "help_page_start").empty());
+  EXPECT_FALSE(test::ShootWindow(host_, "help_page_start").empty());
   page_.SetRunning(true);
   Ticks(900);  // 600 pixels up
   PumpFor(200);
-  EXPECT_FALSE(testing::ShootWindow(host_, "help_page_middle").empty());
+  EXPECT_FALSE(test::ShootWindow(host_, "help_page_middle").empty());
 }
 
 }  // namespace

@@ -19,7 +19,7 @@
 namespace vantrel {
 namespace {
 
-using testing::PumpFor;
+using test::PumpFor;
 
 std::string ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -60,8 +60,8 @@ std::vector<std::function<bool()>> AnswerYesThenReadTheReport(std::string& repor
 class PagesWinTest : public ::testing::Test {
  protected:
   // The page animation runs from the window's loop: to its end.
-  void FinishAnimation() { ASSERT_TRUE(testing::PumpUntil([&] { return !main_.Pages().Animating(); })); }
-  PagesWinTest() : folder_(testing::MakeTempFolder("pages")), main_(folder_) {}
+  void FinishAnimation() { ASSERT_TRUE(test::PumpUntil([&] { return !main_.Pages().Animating(); })); }
+  PagesWinTest() : folder_(test::MakeTempFolder("pages")), main_(folder_) {}
   void SetUp() override { ASSERT_TRUE(main_.Load(GetModuleHandleA(nullptr))); }
 
   HWND Child(HWND parent, const char* cls, const char* text = nullptr) {
@@ -83,17 +83,17 @@ class PagesWinTest : public ::testing::Test {
     RECT r{};
     r.left = LVIR_BOUNDS;
     ASSERT_TRUE(SendMessageA(StatisticsView(), LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r)));
-    testing::ClickAt(StatisticsView(), POINT{r.left + 30, (r.top + r.bottom) / 2});
+    test::ClickAt(StatisticsView(), POINT{r.left + 30, (r.top + r.bottom) / 2});
   }
   // A real click on "Supprimer" of the Statistics page.
-  void ClickDeleteRow() { testing::ClickAt(Frame(2), POINT{242 + 40, 206 + 12}); }
+  void ClickDeleteRow() { test::ClickAt(Frame(2), POINT{242 + 40, 206 + 12}); }
   void WriteLog(const std::string& bytes) {
     std::ofstream log(folder_ + "\\logkill.txt", std::ios::binary);
     log << bytes;
   }
   std::string Log() { return ReadBytes(folder_ + "\\logkill.txt"); }
 
-  testing::StoredSettings settings_{{"SonValue", "0"}, {"Position", "0"}, {"RunAtStart", "0"}};
+  test::StoredSettings settings_{{"SonValue", "0"}, {"Position", "0"}, {"RunAtStart", "0"}};
   std::string folder_;
   FrmMain main_;
 };
@@ -121,14 +121,14 @@ TEST_F(PagesWinTest, CheckBoxClicksStoreTheOptions) {
   HWND options = Frame(1);
   HWND startHidden = Child(options, "BUTTON", "Minimiser au D\xE9marrage");
   ASSERT_NE(startHidden, nullptr);
-  EXPECT_EQ(testing::StoredSetting("RunMinimize"), "0");  // start-up cleared the designed tick
+  EXPECT_EQ(test::StoredSetting("RunMinimize"), "0");  // start-up cleared the designed tick
   SendMessageA(startHidden, BM_CLICK, 0, 0);
   PumpFor(30);
   EXPECT_TRUE(main_.StartHidden().Value());
-  EXPECT_EQ(testing::StoredSetting("RunMinimize"), "1");
+  EXPECT_EQ(test::StoredSetting("RunMinimize"), "1");
   main_.StartHidden().SetValue(false);  // the program's own change shows on the box
   EXPECT_EQ(SendMessageA(startHidden, BM_GETCHECK, 0, 0), BST_UNCHECKED);
-  EXPECT_EQ(testing::StoredSetting("RunMinimize"), "0");
+  EXPECT_EQ(test::StoredSetting("RunMinimize"), "0");
 }
 
 TEST_F(PagesWinTest, SizeRuleTypedInTheBoxesIsStoredAndTraced) {
@@ -154,7 +154,7 @@ TEST_F(PagesWinTest, StatisticsListShowsTheLogWithItsColumns) {
     log << "2003/04/16 ;14:32:05;Pub - Netscape\r\n2003/04/16 ;14:32:06;a;b\r\n";
   }
   main_.Pages().LabFStat_Click();
-  ASSERT_TRUE(testing::PumpUntil([&] { return !main_.Pages().Animating(); }));
+  ASSERT_TRUE(test::PumpUntil([&] { return !main_.Pages().Animating(); }));
   HWND view = Child(Frame(2), WC_LISTVIEWA);
   ASSERT_NE(view, nullptr);
   EXPECT_EQ(SendMessageA(view, LVM_GETITEMCOUNT, 0, 0), 2);
@@ -199,7 +199,7 @@ TEST_F(PagesWinTest, DeletingARowKeepsEveryOtherLineWholeHoweverLongItsTitle) {
   ASSERT_EQ(main_.Statistics().Count(), 3);
   ClickRow(1);
   ASSERT_EQ(main_.Statistics().Selected(), 1);
-  testing::ScriptedSteps answer({[] {
+  test::ScriptedSteps answer({[] {
     HWND box = ShownBox("Attention");
     return box && PostMessageA(box, WM_COMMAND, IDYES, 0);
   }});
@@ -219,7 +219,7 @@ TEST_F(PagesWinTest, ALogThatCannotBeRewrittenKeepsTheRowAndTheUserIsTold) {
   FinishAnimation();
   ClickRow(0);
   std::string report;
-  testing::ScriptedSteps script(AnswerYesThenReadTheReport(report));
+  test::ScriptedSteps script(AnswerYesThenReadTheReport(report));
   ClickDeleteRow();
   PumpFor(300);
   EXPECT_TRUE(script.Finished()) << "stopped at step " << script.Done();
@@ -246,13 +246,13 @@ TEST_F(PagesWinTest, AHeaderFileThatCannotBeWrittenKeepsTheDefaultsAndTheTypedHe
   SetWindowTextA(header, "- vid\xE9o");
   std::string report;
   int waits = 0;
-  testing::ScriptedSteps script({[&] {
+  test::ScriptedSteps script({[&] {
     HWND box = ShownBox("Vantrel");
     if (!box) return ++waits > 50;
     report = BoxText(box);
     return PostMessageA(box, WM_COMMAND, IDOK, 0) != FALSE;
   }});
-  testing::ClickAt(options, POINT{238 + 40, 164 + 12});  // "Ajouter" of the headers
+  test::ClickAt(options, POINT{238 + 40, 164 + 12});  // "Ajouter" of the headers
   PumpFor(300);
   EXPECT_EQ(report, AnsiFromUtf8("Impossible d'enregistrer \"Vantrel-Url.ini\" : les entêtes n'ont pas été modifiés."));
   EXPECT_TRUE(main_.DefaultHeaders().Value());
@@ -263,7 +263,7 @@ TEST_F(PagesWinTest, AHeaderFileThatCannotBeWrittenKeepsTheDefaultsAndTheTypedHe
   char typed[64] = {};
   GetWindowTextA(header, typed, sizeof typed);
   EXPECT_STREQ(typed, "- vid\xE9o");
-  EXPECT_EQ(testing::StoredSetting("RunUrlDefault"), "<absent>");
+  EXPECT_EQ(test::StoredSetting("RunUrlDefault"), "<absent>");
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(ReadBytes(path), "- Opera\r\n");
 }
@@ -285,14 +285,14 @@ TEST_F(PagesWinTest, EveryHeightOfTheOpeningShowsThePageAsItWillStand) {
     main_.SetHeightTwips(main_.HeightTwips() + 1);
     GetWindowRect(main_.Window(), &window);
   }
-  const testing::ScreenCopy partway = testing::CopyWindowFromScreen(main_.Window());
+  const test::ScreenCopy partway = test::CopyWindowFromScreen(main_.Window());
   ASSERT_EQ(partway.height, stopRow);
-  testing::ShootWindow(main_.Window(), "page_opening_partway");
+  test::ShootWindow(main_.Window(), "page_opening_partway");
 
   main_.Pages().LabFOption_Click();  // the whole opening, to compare with
-  ASSERT_TRUE(testing::PumpUntil([&] { return !main_.Pages().Animating(); }));
+  ASSERT_TRUE(test::PumpUntil([&] { return !main_.Pages().Animating(); }));
   PumpFor(100);
-  const testing::ScreenCopy open = testing::CopyWindowFromScreen(main_.Window());
+  const test::ScreenCopy open = test::CopyWindowFromScreen(main_.Window());
   ASSERT_GT(open.height, stopRow);
   ASSERT_EQ(open.width, partway.width);
   int differing = 0;

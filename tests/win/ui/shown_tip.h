@@ -9,7 +9,7 @@
 #include "real_input.h"
 #include "victims.h"
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 // The text of this thread's tooltip that shows, "" when none shows.
 inline std::string ShownTip() {
@@ -59,4 +59,4 @@ inline std::string RestOn(HWND window, POINT client, const std::string& expected
   return tip;
 }
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test

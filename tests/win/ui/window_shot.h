@@ -15,7 +15,7 @@
 #include "platform/win32/gdi_handles.h"
 #include "victims.h"
 
-namespace vantrel::testing {
+namespace vantrel::test {
 
 // The window's screen rectangle as it stands, row by row from the top, one
 // 0x00RRGGBB value a pixel; empty when it cannot be read.
@@ -130,4 +130,4 @@ class ScriptedSteps {
   UINT_PTR timer_ = 0;
 };
 
-}  // namespace vantrel::testing
+}  // namespace vantrel::test
