@@ -1,6 +1,7 @@
 # Libraries of the program. Each layer takes every source file of its folders,
 # so a new file joins the build without editing this list.
 set(VANTREL_SRC ${CMAKE_SOURCE_DIR}/src)
+include(${CMAKE_CURRENT_LIST_DIR}/delay_load.cmake)
 
 function(vantrel_glob out)
   set(files)
@@ -21,7 +22,8 @@ if(WIN32)
   add_library(vantrel_win32 STATIC ${win32_sources})
   target_include_directories(vantrel_win32 PUBLIC ${VANTREL_SRC})
   target_compile_definitions(vantrel_win32 PUBLIC NOMINMAX WIN32_LEAN_AND_MEAN)
-  target_link_libraries(vantrel_win32 PUBLIC vantrel_core user32 gdi32 msimg32 winmm shell32 advapi32 comdlg32 comctl32 version)
+  target_link_libraries(vantrel_win32 PUBLIC vantrel_core user32 gdi32 msimg32 shell32 advapi32 comctl32 version)
+  vantrel_link_delayed(vantrel_win32 PUBLIC comdlg32 winmm)
 
   vantrel_glob(ui_sources ui ui/main ui/tray ui/sound ui/watch)
   add_library(vantrel_ui STATIC ${ui_sources})

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/unique_handle.h"
+
 namespace vantrel {
 
 using MenuHandle = std::uintptr_t;
@@ -109,37 +111,20 @@ class MenuAccess {
   virtual bool DrawMenuBar(WindowHandle window) = 0;
 };
 
+// Destroys a menu through the interface it was made with.
+struct MenuAccessTraits {
+  using Handle = MenuHandle;
+  MenuAccess* menus = nullptr;
+  static Handle Null() noexcept { return 0; }
+  bool Close(Handle menu) const { return menus != nullptr && menus->DestroyMenu(menu); }
+};
+
 // Owner of a popup menu the program created: destroyed exactly once, moved
 // but never copied. Release() hands it to a parent menu that destroys it.
-class UniqueMenu {
+class UniqueMenu : public UniqueHandle<MenuAccessTraits> {
  public:
   UniqueMenu() = default;
-  UniqueMenu(MenuAccess& menus, MenuHandle menu) : menus_(&menus), menu_(menu) {}
-  UniqueMenu(const UniqueMenu&) = delete;
-  UniqueMenu& operator=(const UniqueMenu&) = delete;
-  UniqueMenu(UniqueMenu&& other) noexcept
-      : menus_(other.menus_), menu_(std::exchange(other.menu_, MenuHandle{0})) {}
-  UniqueMenu& operator=(UniqueMenu&& other) noexcept {
-    if (this != &other) {
-      Reset();
-      menus_ = other.menus_;
-      menu_ = std::exchange(other.menu_, MenuHandle{0});
-    }
-    return *this;
-  }
-  ~UniqueMenu() { Reset(); }
-
-  MenuHandle Get() const { return menu_; }
-  explicit operator bool() const { return menu_ != 0; }
-  MenuHandle Release() { return std::exchange(menu_, MenuHandle{0}); }
-  void Reset() {
-    if (menu_ != 0 && menus_ != nullptr) menus_->DestroyMenu(menu_);
-    menu_ = 0;
-  }
-
- private:
-  MenuAccess* menus_ = nullptr;
-  MenuHandle menu_ = 0;
+  UniqueMenu(MenuAccess& menus, MenuHandle menu) : UniqueHandle(menu, MenuAccessTraits{.menus = &menus}) {}
 };
 
 // A new popup menu and its owner.

@@ -66,7 +66,9 @@ class SkinPicture {
   bool highlight_ = false;
 };
 
-// A bitmap of the program's resources; the caller owns it.
+// A bitmap of the program's resources as a DIB section; the caller owns it.
+// A big picture of at most 256 colours comes with a colour table (8 bits a
+// pixel instead of 24), drawn the same.
 HBITMAP LoadSkinBitmap(HINSTANCE instance, int id);
 
 // Draws bitmap at (x, y), magenta transparent.

@@ -2,8 +2,8 @@
 # The release archive as a user gets it: unpacked into a fresh folder, it
 # holds the program, its default sound and its readme; the program carries
 # its manifest and version, starts from there with its main window, its tray
-# icon and the common controls 6, and its sound dialog shows the sound
-# beside it. Screenshots go to OUT_DIR.
+# icon and the common controls 6 (the file dialogs' DLL not yet loaded), and
+# its sound dialog shows the sound beside it. Screenshots go to OUT_DIR.
 #   release.sh BIN_DIR PREFIX OUT_DIR ARCHIVE CMAKE VERSION SOURCE_WAVE
 set -u
 bin=$1 prefix=$2 out=$3 archive=$4 cmake=$5 version=$6 source_wave=$7
@@ -57,6 +57,11 @@ grep -qi 'common-controls_6595b64144ccf1df_6\.' <<<"$comctl" ||
   fail "Vantrel did not load the common controls 6: $comctl"
 wait_height 505 "the Windows page did not open at the first start"
 shot release_started
+# The file and colour dialogs' DLL, and the printing system it brings, are
+# loaded when first asked for, not at start.
+for dll in comdlg32.dll winspool.drv; do
+  if loaded=$(drive module-version VantrelMain "$dll"); then fail "Vantrel loaded $dll at start: $loaded"; fi
+done
 
 # The sound dialog, opened as a user does: the Options tab, then the
 # loudspeaker; it shows the default sound beside the executable.

@@ -1,8 +1,9 @@
 // Owners of GDI objects, device contexts and icons. Each releases its handle
-// exactly once, cannot be copied, and can be moved. A selection remembers
-// the context it selected into and puts the previous object back when it
-// ends, so an object is never deleted while it is still selected: declare
-// the object before its selection and the selection ends first.
+// exactly once, cannot be copied, and can be moved (see UniqueHandle). A
+// selection remembers the context it selected into and puts the previous
+// object back when it ends, so an object is never deleted while it is still
+// selected: declare the object before its selection and the selection ends
+// first.
 #pragma once
 
 #include <windows.h>
@@ -10,35 +11,19 @@
 #include <cstdint>
 #include <utility>
 
+#include "platform/unique_handle.h"
+
 namespace vantrel::win32 {
 
 // A pen, brush, font, bitmap or region (DeleteObject).
-template <typename Handle>
-class UniqueGdiObject {
- public:
-  UniqueGdiObject() = default;
-  explicit UniqueGdiObject(Handle handle) : handle_(handle) {}
-  UniqueGdiObject(const UniqueGdiObject&) = delete;
-  UniqueGdiObject& operator=(const UniqueGdiObject&) = delete;
-  UniqueGdiObject(UniqueGdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  UniqueGdiObject& operator=(UniqueGdiObject&& other) noexcept {
-    if (this != &other) Reset(std::exchange(other.handle_, nullptr));
-    return *this;
-  }
-  ~UniqueGdiObject() { Reset(); }
-
-  Handle Get() const { return handle_; }
-  bool Valid() const { return handle_ != nullptr; }
-  // Gives up ownership: the caller deletes the object.
-  Handle Release() { return std::exchange(handle_, nullptr); }
-  void Reset(Handle handle = nullptr) {
-    if (handle_ != nullptr) ::DeleteObject(handle_);
-    handle_ = handle;
-  }
-
- private:
-  Handle handle_ = nullptr;
+template <typename Object>
+struct GdiObjectTraits {
+  using Handle = Object;
+  static Handle Null() noexcept { return nullptr; }
+  static bool Close(Handle object) noexcept { return ::DeleteObject(object) != 0; }
 };
+template <typename Object>
+using UniqueGdiObject = UniqueHandle<GdiObjectTraits<Object>>;
 
 using UniquePen = UniqueGdiObject<HPEN>;
 using UniqueBrush = UniqueGdiObject<HBRUSH>;
@@ -46,31 +31,32 @@ using UniqueFont = UniqueGdiObject<HFONT>;
 using UniqueBitmap = UniqueGdiObject<HBITMAP>;
 
 // A memory context (CreateCompatibleDC; DeleteDC).
-class UniqueMemoryDC {
+struct MemoryDCTraits {
+  using Handle = HDC;
+  static Handle Null() noexcept { return nullptr; }
+  static bool Close(Handle dc) noexcept { return ::DeleteDC(dc) != 0; }
+};
+class UniqueMemoryDC : public UniqueHandle<MemoryDCTraits> {
  public:
+  using UniqueHandle::UniqueHandle;
   UniqueMemoryDC() = default;
-  explicit UniqueMemoryDC(HDC dc) : dc_(dc) {}
   // A new memory context compatible with like (the screen when null).
   static UniqueMemoryDC CompatibleWith(HDC like) { return UniqueMemoryDC(::CreateCompatibleDC(like)); }
-  UniqueMemoryDC(const UniqueMemoryDC&) = delete;
-  UniqueMemoryDC& operator=(const UniqueMemoryDC&) = delete;
-  UniqueMemoryDC(UniqueMemoryDC&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
-  UniqueMemoryDC& operator=(UniqueMemoryDC&& other) noexcept {
-    if (this != &other) Reset(std::exchange(other.dc_, nullptr));
-    return *this;
-  }
-  ~UniqueMemoryDC() { Reset(); }
-
-  HDC Get() const { return dc_; }
-  bool Valid() const { return dc_ != nullptr; }
-  void Reset(HDC dc = nullptr) {
-    if (dc_ != nullptr) ::DeleteDC(dc_);
-    dc_ = dc;
-  }
-
- private:
-  HDC dc_ = nullptr;
 };
+
+// An icon or cursor this program made (DestroyIcon).
+struct IconTraits {
+  using Handle = HICON;
+  static Handle Null() noexcept { return nullptr; }
+  static bool Close(Handle icon) noexcept { return ::DestroyIcon(icon) != 0; }
+};
+using UniqueIcon = UniqueHandle<IconTraits>;
+
+// The three owners below are not UniqueHandle: each pairs a context with
+// what giving it back needs (the window it came from, the object a
+// selection replaced, the level its state was saved at), so handing one a
+// different context (Reset, Receive) would put that back in the wrong place.
+// They are move-only all the same, and end once.
 
 // A window's context (GetDC; ReleaseDC with the same window). A null window
 // gives the screen's context.
@@ -183,32 +169,6 @@ class SavedDC {
  private:
   HDC dc_ = nullptr;
   int level_ = 0;
-};
-
-// An icon or cursor this program made (DestroyIcon).
-class UniqueIcon {
- public:
-  UniqueIcon() = default;
-  explicit UniqueIcon(HICON icon) : icon_(icon) {}
-  UniqueIcon(const UniqueIcon&) = delete;
-  UniqueIcon& operator=(const UniqueIcon&) = delete;
-  UniqueIcon(UniqueIcon&& other) noexcept : icon_(std::exchange(other.icon_, nullptr)) {}
-  UniqueIcon& operator=(UniqueIcon&& other) noexcept {
-    if (this != &other) Reset(std::exchange(other.icon_, nullptr));
-    return *this;
-  }
-  ~UniqueIcon() { Reset(); }
-
-  HICON Get() const { return icon_; }
-  bool Valid() const { return icon_ != nullptr; }
-  HICON Release() { return std::exchange(icon_, nullptr); }
-  void Reset(HICON icon = nullptr) {
-    if (icon_ != nullptr) ::DestroyIcon(icon_);
-    icon_ = icon;
-  }
-
- private:
-  HICON icon_ = nullptr;
 };
 
 // Handles as the program's plain numbers and back.

@@ -6,38 +6,21 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <utility>
 #include <vector>
 
 #include "platform/picture_list.h"
+#include "platform/unique_handle.h"
 #include "platform/win32/gdi_handles.h"
 
 namespace vantrel {
 
 // Owns an image list (ImageList_Destroy).
-class UniqueImageList {
- public:
-  UniqueImageList() = default;
-  explicit UniqueImageList(HIMAGELIST list) : list_(list) {}
-  UniqueImageList(const UniqueImageList&) = delete;
-  UniqueImageList& operator=(const UniqueImageList&) = delete;
-  UniqueImageList(UniqueImageList&& other) noexcept : list_(std::exchange(other.list_, nullptr)) {}
-  UniqueImageList& operator=(UniqueImageList&& other) noexcept {
-    if (this != &other) Reset(std::exchange(other.list_, nullptr));
-    return *this;
-  }
-  ~UniqueImageList() { Reset(); }
-
-  HIMAGELIST Get() const { return list_; }
-  bool Valid() const { return list_ != nullptr; }
-  void Reset(HIMAGELIST list = nullptr) {
-    if (list_ != nullptr) ::ImageList_Destroy(list_);
-    list_ = list;
-  }
-
- private:
-  HIMAGELIST list_ = nullptr;
+struct ImageListTraits {
+  using Handle = HIMAGELIST;
+  static Handle Null() noexcept { return nullptr; }
+  static bool Close(Handle list) noexcept { return ::ImageList_Destroy(list) != 0; }
 };
+using UniqueImageList = UniqueHandle<ImageListTraits>;
 
 class Win32ImageListPictures final : public PictureList {
  public:

@@ -1,72 +1,53 @@
-// Owners of the registry keys and files the platform layer opens: each
-// closes its handle exactly once, cannot be copied, and can be moved.
+// Owners of the kernel objects, registry keys, files and menus the program
+// opens: each closes its handle exactly once, cannot be copied, and can be
+// moved (see UniqueHandle).
 #pragma once
 
 #include <windows.h>
 
-#include <utility>
+#include "platform/unique_handle.h"
 
 namespace vantrel::win32 {
 
-class UniqueRegKey {
- public:
-  UniqueRegKey() = default;
-  explicit UniqueRegKey(HKEY key) : key_(key) {}
-  UniqueRegKey(const UniqueRegKey&) = delete;
-  UniqueRegKey& operator=(const UniqueRegKey&) = delete;
-  UniqueRegKey(UniqueRegKey&& other) noexcept : key_(std::exchange(other.key_, nullptr)) {}
-  UniqueRegKey& operator=(UniqueRegKey&& other) noexcept {
-    if (this != &other) Reset(std::exchange(other.key_, nullptr));
-    return *this;
-  }
-  ~UniqueRegKey() { Reset(); }
-
-  HKEY Get() const { return key_; }
-  bool Valid() const { return key_ != nullptr; }
-  // The address an opening function writes the new key to; whatever the
-  // owner held before is closed first.
-  HKEY* Receive() {
-    Reset();
-    return &key_;
-  }
-  void Reset(HKEY key = nullptr) {
-    if (key_ != nullptr) ::RegCloseKey(key_);
-    key_ = key;
-  }
-
- private:
-  HKEY key_ = nullptr;
+// A registry key (RegCloseKey).
+struct RegKeyTraits {
+  using Handle = HKEY;
+  static Handle Null() noexcept { return nullptr; }
+  static bool Close(Handle key) noexcept { return ::RegCloseKey(key) == ERROR_SUCCESS; }
 };
+using UniqueRegKey = UniqueHandle<RegKeyTraits>;
 
-class UniqueFile {
- public:
-  UniqueFile() = default;
-  explicit UniqueFile(HANDLE handle) : handle_(handle) {}
-  UniqueFile(const UniqueFile&) = delete;
-  UniqueFile& operator=(const UniqueFile&) = delete;
-  UniqueFile(UniqueFile&& other) noexcept
-      : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
-  UniqueFile& operator=(UniqueFile&& other) noexcept {
-    if (this != &other) Reset(std::exchange(other.handle_, INVALID_HANDLE_VALUE));
-    return *this;
-  }
-  ~UniqueFile() { Reset(); }
-
-  HANDLE Get() const { return handle_; }
-  bool Valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
-  // Closes the file now. False when the system reports a failure, which for
-  // a file being written means its last data may not have reached it.
-  bool Close() {
-    if (!Valid()) return true;
-    return ::CloseHandle(std::exchange(handle_, INVALID_HANDLE_VALUE)) != 0;
-  }
-  void Reset(HANDLE handle = INVALID_HANDLE_VALUE) {
-    if (Valid()) ::CloseHandle(handle_);
-    handle_ = handle;
-  }
-
- private:
-  HANDLE handle_ = INVALID_HANDLE_VALUE;
+// A file (CloseHandle). CreateFile reports failure with
+// INVALID_HANDLE_VALUE, not null; neither is ever closed.
+struct FileTraits {
+  using Handle = HANDLE;
+  static Handle Null() noexcept { return INVALID_HANDLE_VALUE; }
+  static bool IsValid(Handle file) noexcept { return file != INVALID_HANDLE_VALUE && file != nullptr; }
+  static bool Close(Handle file) noexcept { return ::CloseHandle(file) != 0; }
 };
+using UniqueFile = UniqueHandle<FileTraits>;
+
+// Any other kernel object whose opening reports failure with null: a mutex,
+// an event, a thread (CloseHandle).
+struct KernelHandleTraits {
+  using Handle = HANDLE;
+  static Handle Null() noexcept { return nullptr; }
+  static bool Close(Handle object) noexcept { return ::CloseHandle(object) != 0; }
+};
+using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
+// A named mutex, such as the one that keeps a second Vantrel from starting.
+// Closing the last handle to it ends it: a later CreateMutex of the same name
+// no longer reports ERROR_ALREADY_EXISTS.
+using UniqueMutex = UniqueKernelHandle;
+
+// A menu the program created and gave to no window or parent menu
+// (DestroyMenu, which destroys its submenus with it). Its Win32 handle, as
+// opposed to vantrel::UniqueMenu, which works through the menu interface.
+struct MenuTraits {
+  using Handle = HMENU;
+  static Handle Null() noexcept { return nullptr; }
+  static bool Close(Handle menu) noexcept { return ::DestroyMenu(menu) != 0; }
+};
+using UniqueHMenu = UniqueHandle<MenuTraits>;
 
 }  // namespace vantrel::win32

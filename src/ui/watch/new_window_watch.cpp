@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/new_window_candidates.h"
+#include "platform/win32/win32_handles.h"
 
 namespace vantrel {
 namespace {
@@ -72,16 +73,14 @@ NewWindowWatch::~NewWindowWatch() {
 
 bool NewWindowWatch::Start() {
   if (thread_.joinable()) return hooked_;
-  HANDLE started = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  const win32::UniqueKernelHandle started(CreateEventA(nullptr, TRUE, FALSE, nullptr));
   if (!started) return false;
   try {
-    thread_ = std::thread([this, started] { Run(started); });
+    thread_ = std::thread([this, event = started.Get()] { Run(event); });
   } catch (...) {
-    CloseHandle(started);
     return false;
   }
-  WaitForSingleObject(started, INFINITE);
-  CloseHandle(started);
+  WaitForSingleObject(started.Get(), INFINITE);
   return hooked_;
 }
 

@@ -1,7 +1,11 @@
 // The owners of GDI objects, contexts and icons against the real GDI.
 #include "platform/win32/gdi_handles.h"
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
+
+#include "platform/win32/image_list_win32.h"
 
 #include "dib_canvas.h"
 
@@ -92,6 +96,9 @@ TEST(GdiHandlesWinTest, SavedContextComesBackWhole) {
 }
 
 TEST(GdiHandlesWinTest, ContextsAreDeletedOrReleased) {
+  // The process's first screen context makes objects of the display driver
+  // that stay: they are made before counting.
+  { WindowDC first(nullptr); }
   const DWORD before = GdiObjectCount();
   HDC memory = nullptr;
   {
@@ -128,6 +135,22 @@ TEST(GdiHandlesWinTest, IconIsDestroyedByItsOwner) {
   }
   ICONINFO after{};
   EXPECT_FALSE(::GetIconInfo(handle, &after));
+}
+
+// An image list holds bitmaps and contexts of its own: all of them go with it.
+TEST(GdiHandlesWinTest, ImageListIsDestroyedWithItsPictures) {
+  const DWORD before = GdiObjectCount();
+  {
+    UniqueImageList list(::ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 2, 0));
+    ASSERT_TRUE(list.Valid());
+    UniqueBitmap picture(::CreateBitmap(16, 16, 1, 32, nullptr));
+    EXPECT_EQ(::ImageList_AddMasked(list.Get(), picture.Get(), RGB(255, 0, 255)), 0);
+    EXPECT_GT(GdiObjectCount(), before + 1);
+    UniqueImageList moved(std::move(list));
+    EXPECT_FALSE(list.Valid());
+    EXPECT_EQ(::ImageList_GetImageCount(moved.Get()), 1);
+  }
+  EXPECT_EQ(GdiObjectCount(), before);
 }
 
 TEST(GdiHandlesWinTest, HandlesAsNumbersRoundTrip) {

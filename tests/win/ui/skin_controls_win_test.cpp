@@ -1,5 +1,6 @@
-// The list box behind the list interface keeps the control and its own
-// copy of the entries the same.
+// The skin pictures as the program loads them, and the list box behind the
+// list interface, which keeps the control and its own copy of the entries
+// the same.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -7,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "menus/dib_canvas.h"
+#include "platform/win32/gdi_handles.h"
+#include "resource_ids.h"
 #include "ui/skin_controls.h"
 
 namespace vantrel {
@@ -74,6 +78,67 @@ TEST(Win32ListBox, ReplacingAllEntriesLeavesTheBoxShownWithExactlyThem) {
   EXPECT_EQ(list.Count(), 0);
   EXPECT_EQ(SendMessageA(box, LB_GETCOUNT, 0, 0), 0);
   DestroyWindow(box);
+}
+
+// Every pixel of a picture as drawn into a full-colour canvas.
+std::vector<COLORREF> DrawnPixels(HBITMAP bitmap) {
+  const SIZE size = BitmapSize(bitmap);
+  wintest::DibCanvas canvas(size.cx, size.cy, RGB(1, 2, 3));
+  const win32::UniqueMemoryDC memory = win32::UniqueMemoryDC::CompatibleWith(canvas.Dc());
+  {
+    win32::Selection selected(memory.Get(), bitmap);
+    BitBlt(canvas.Dc(), 0, 0, size.cx, size.cy, memory.Get(), 0, 0, SRCCOPY);
+  }
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < size.cy; ++y)
+    for (int x = 0; x < size.cx; ++x) pixels.push_back(canvas.At(x, y));
+  return pixels;
+}
+
+int BitsPerPixel(HBITMAP bitmap) {
+  BITMAP info{};
+  GetObjectA(bitmap, sizeof info, &info);
+  return info.bmBitsPixel;
+}
+
+win32::UniqueBitmap ResourcePicture(int id) {
+  return win32::UniqueBitmap(static_cast<HBITMAP>(
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
+
+TEST(LoadSkinBitmapTest, EveryPictureDrawsExactlyAsInTheResources) {
+  for (int id = IDB_MAIN_BACK; id <= IDB_SOUND_BACK; ++id) {
+    SCOPED_TRACE("picture " + std::to_string(id));
+    const win32::UniqueBitmap loaded(LoadSkinBitmap(GetModuleHandleA(nullptr), id));
+    const win32::UniqueBitmap resource = ResourcePicture(id);
+    ASSERT_TRUE(loaded.Valid() && resource.Valid());
+    const std::vector<COLORREF> expected = DrawnPixels(resource.Get());
+    const std::vector<COLORREF> drawn = DrawnPixels(loaded.Get());
+    ASSERT_EQ(drawn.size(), expected.size());
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < drawn.size(); ++i) differing += drawn[i] != expected[i] ? 1 : 0;
+    EXPECT_EQ(differing, 0u);
+  }
+}
+
+// 8 bits a pixel for a big picture of at most 256 colours; a picture of
+// more colours, or a small one, as it is in the resources.
+TEST(LoadSkinBitmapTest, BigPicturesOfFewColoursTakeAColourTable) {
+  const struct {
+    int id;
+    int bits;
+  } cases[] = {
+      {.id = IDB_PAGE_WINDOWS, .bits = 8},  // 232 colours, 330 x 237
+      {.id = IDB_PAGE_HELP, .bits = 8},
+      {.id = IDB_PAGE_STATS, .bits = 24},   // 280 colours
+      {.id = IDB_MAIN_BACK, .bits = 24},    // 459 colours
+      {.id = IDB_SIDEBAR, .bits = 24},      // small
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE("picture " + std::to_string(c.id));
+    const win32::UniqueBitmap loaded(LoadSkinBitmap(GetModuleHandleA(nullptr), c.id));
+    EXPECT_EQ(BitsPerPixel(loaded.Get()), c.bits);
+  }
 }
 
 }  // namespace
