@@ -28,7 +28,8 @@ void Print(std::vector<double> times) {
   std::printf("%.1f %.1f %.1f\n", at(0.5), at(0.95), times.back());
 }
 
-void Click(int x, int y) {
+// Returns when the button events were sent.
+double Click(int x, int y) {
   const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
   INPUT events[3] = {};
   const DWORD move = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
@@ -39,7 +40,12 @@ void Click(int x, int y) {
     events[i].mi.dy = static_cast<LONG>((y * 65535LL + height / 2) / (height - 1));
     events[i].mi.dwFlags = flags[i];
   }
-  SendInput(3, events, sizeof(INPUT));
+  // The pointer first, then the button where it stands.
+  SendInput(1, &events[0], sizeof(INPUT));
+  Sleep(30);
+  const double at = Now();
+  SendInput(2, &events[1], sizeof(INPUT));
+  return at;
 }
 
 HWND OpenMenu() {
@@ -72,8 +78,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < rounds; ++i) {
       // Clicks fall at moments spread over the watch period.
       Sleep(static_cast<DWORD>(150 + (i * 137) % 500));
-      const double start = Now();
-      Click(r.right - 11, (r.top + r.bottom) / 2);
+      const double start = Click(r.right - 11, (r.top + r.bottom) / 2);
       while (!OpenMenu() && Now() - start < 5000) Sleep(1);
       if (OpenMenu()) times.push_back(Now() - start);
       INPUT key[2] = {};

@@ -44,14 +44,36 @@ mkdir -p "$work/app"
 cp "$bin/Vantrel.exe" "$work/app/"
 printf '[Vantrel]\r\nNbCondition=1\r\nC0=250 - 400\r\n' > "$work/app/Vantrel.ini"
 drive() { $run "$bin/driver.exe" "$@" | tr -d '\r'; }
+hz=$(getconf CLK_TCK)
+cpu() { [ -n "$1" ] && awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null || echo 0; }
+wineserver_pid() {
+  for p in $(pgrep -x wineserver64) $(pgrep -x wineserver); do
+    tr '\0' '\n' < "/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$prefix" && { echo "$p"; return; }
+  done
+}
+
 app=
 start_vantrel() {
+  # A Vantrel of an earlier turn must be gone: a second start would only
+  # bring that one forward and end.
+  drive gone-window VantrelMain 30 >/dev/null
   drive reset-settings
   $run "$work/app/Vantrel.exe" & app=$!
   drive wait-window VantrelMain 30 >/dev/null
   sleep 3
 }
 stop_program() { kill "$1" 2>/dev/null; wait "$1" 2>/dev/null; }
+# Waits until the Wine server has been idle for a second (the shell's
+# taskbar takes a while to forget a thousand windows), at most 60 s.
+settle() {
+  local w t0 t1
+  w=$(wineserver_pid)
+  [ -n "$w" ] || return 0
+  for _ in $(seq 1 60); do
+    t0=$(cpu "$w"); sleep 1; t1=$(cpu "$w")
+    [ $((t1 - t0)) -le 3 ] && return 0
+  done
+}
 mix_pid=
 start_mix() {  # start_mix N [churn seconds]: N windows of another program
   rm -f "$work/mix.log"
@@ -85,6 +107,7 @@ for n in 200 1000; do
   $run "$bin/victim.exe" --log "$(winpath "$work/lat_floor_$n.log")" --latency 40 --seconds 120
   stop_program "$floor"
   stop_program "$mix_pid"
+  settle
   read -r am ap ac <<< "$(latencies "$work/lat_app_$n.log")"
   read -r fm fp fc <<< "$(latencies "$work/lat_floor_$n.log")"
   row "kill latency, $n windows, median (ms)" "$am" "$fm" "$(ratio "$am" "$fm")" "$ac pop-ups (floor $fc)"
@@ -110,6 +133,7 @@ sleep 3
 read -r bm bp bx <<< "$($run "$bin/answer_time.exe" --message Static 10 | tr -d '\r')"
 stop_program "$bare"
 stop_program "$mix_pid"
+settle
 row "answer to a message, 1000 windows, p95 (ms)" "$qp" "$bp" "$(ratio "$qp" "$bp")" "max $qx (bare $bx); every 10 ms for 10 s"
 row "click to open tray menu, 1000 windows, p95 (ms)" "$cp" "$bp" "" "target <= 50; median $cm, max $cx; baseline: bare answer"
 
@@ -117,13 +141,6 @@ echo "== idle cost (${idle} s turns, 200 windows)"
 # The whole cost of a program: its own CPU and what it makes the Wine
 # server and the X server do, over the same time; Vantrel and the floor
 # program each running alone, in turns.
-hz=$(getconf CLK_TCK)
-cpu() { [ -n "$1" ] && awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null || echo 0; }
-wineserver_pid() {
-  for p in $(pgrep -x wineserver64) $(pgrep -x wineserver); do
-    tr '\0' '\n' < "/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$prefix" && { echo "$p"; return; }
-  done
-}
 display=${DISPLAY:-:${VANTREL_XVFB_DISPLAY:-77}}
 xserver_pid() { pgrep -f "Xvfb ${display} " | head -n 1; }
 turn() {  # turn PATTERN: CPU seconds of the program, the Wine server and the X server
@@ -138,6 +155,7 @@ private_kb() { awk '/^Private_Dirty:/ { s += $2 } END { print s }' "/proc/$1/sma
 for mode in still churn; do
   if [ "$mode" = churn ]; then start_mix 200 $((idle * 2 + 60)); else start_mix 200; fi
   start_vantrel
+  [ "$mode" = still ] && settle
   read -r at ap aw ax <<< "$(turn "app/Vantrel.exe")"
   if [ "$mode" = still ]; then
     $run "$bin/idle_baseline.exe" --bare 30 & bare=$!
@@ -149,9 +167,11 @@ for mode in still churn; do
   stop_program "$app"
   $run "$bin/idle_baseline.exe" --floor $((idle + 30)) & floor=$!
   sleep 3
+  [ "$mode" = still ] && settle
   read -r ft fp fw fx <<< "$(turn "idle_baseline.exe --floor")"
   stop_program "$floor"
   stop_program "$mix_pid"
+  settle
   label="idle CPU, 200 windows"; [ "$mode" = churn ] && label="CPU, 200 windows + 10 new a second"
   row "$label, ${idle} s (s)" "$at" "$ft" "$(ratio "$at" "$ft")" \
     "target <= 1.5; own $ap + wineserver $aw + X $ax (floor $fp + $fw + $fx)"
