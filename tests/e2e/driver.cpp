@@ -59,14 +59,6 @@ bool WaitFor(Condition done, double seconds) {
 
 LPARAM Point(int x, int y) { return MAKELPARAM(x, y); }
 
-HWND NthChild(HWND parent, const char* cls, int n) {
-  HWND child = nullptr;
-  for (int i = 0; i <= n; ++i) {
-    child = FindWindowExA(parent, child, cls, nullptr);
-    if (!child) return nullptr;
-  }
-  return child;
-}
 
 HWND Place(const char* top, int frame, const char* cls, int n) {
   HWND parent = FindWindowA(top, nullptr);

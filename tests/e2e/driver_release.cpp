@@ -211,14 +211,6 @@ int CheckTrayIcon(const char* windowClass, int id) {
   return Shell_NotifyIconA(NIM_MODIFY, &icon) ? 0 : 1;
 }
 
-HWND NthChild(HWND parent, const char* cls, int n) {
-  HWND child = nullptr;
-  for (int i = 0; i <= n; ++i) {
-    child = FindWindowExA(parent, child, cls, nullptr);
-    if (!child) return nullptr;
-  }
-  return child;
-}
 
 HWND Frame(const char* top, int frame) {
   HWND window = FindWindowA(top, nullptr);
@@ -259,6 +251,15 @@ int PrintText(const char* top, int frame, const char* cls, int n) {
 }
 
 }  // namespace
+
+HWND NthChild(HWND parent, const char* cls, int n) {
+  HWND child = nullptr;
+  for (int i = 0; i <= n; ++i) {
+    child = FindWindowExA(parent, child, cls, nullptr);
+    if (!child) return nullptr;
+  }
+  return child;
+}
 
 int RunReleaseAction(const std::string& action, int argc, char** argv) {
   const auto arg = [&](int i) { return i < argc ? argv[i] : ""; };

@@ -3,7 +3,12 @@
 #ifndef VANTREL_TESTS_E2E_DRIVER_RELEASE_H
 #define VANTREL_TESTS_E2E_DRIVER_RELEASE_H
 
+#include <windows.h>
+
 #include <string>
+
+// The n-th child (0 first) of PARENT of class CLS; null when there is none.
+HWND NthChild(HWND parent, const char* cls, int n);
 
 inline constexpr int kNotAReleaseAction = -1;
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/kill_recorder.h"
+#include "support/recording_kill_recorder.h"
 #include "engine/new_window_candidates.h"
 #include "engine/window_watch.h"
 #include "platform/memory_controls.h"
@@ -19,15 +20,6 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using test::FakeDesktop;
 using test::SettableClock;
-
-class TitleRecorder final : public KillRecorder {
- public:
-  bool RecordKill(std::string_view listTitle) override {
-    titles.emplace_back(listTitle);
-    return true;
-  }
-  std::vector<std::string> titles;
-};
 
 // Stands for the reading thread: keeps what it was asked, and the test
 // decides when the snapshot arrives.
@@ -58,7 +50,7 @@ struct Watch {
   MemoryList work, workPositions, active, activePositions, titles, times, sizes, headers;
   MemoryLabel n0, n1, n2;
   SettableClock clock;
-  TitleRecorder recorder;
+  test::RecordingKillRecorder recorder;
   WatchEngine engine;
 };
 

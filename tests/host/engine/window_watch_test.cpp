@@ -5,6 +5,7 @@
 
 #include "common/text.h"
 #include "engine/kill_recorder.h"
+#include "support/recording_kill_recorder.h"
 #include "platform/memory_controls.h"
 #include "support/settable_clock.h"
 #include "support/fake_desktop.h"
@@ -16,16 +17,6 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using test::SettableClock;
 using test::FakeDesktop;
-
-class RecordingRecorder final : public KillRecorder {
- public:
-  bool RecordKill(std::string_view listTitle) override {
-    titles.emplace_back(listTitle);
-    return succeed;
-  }
-  std::vector<std::string> titles;
-  bool succeed = true;
-};
 
 class WatchTest : public ::testing::Test {
  protected:
@@ -49,7 +40,7 @@ class WatchTest : public ::testing::Test {
   MemoryLabel Num0, Num1, Num2;
   FakeDesktop desktop;
   SettableClock clock;
-  RecordingRecorder recorder;
+  test::RecordingKillRecorder recorder;
   WatchEngine engine{desktop, clock, WatchLists{.recordedTitles = List0, .countedPositions = List0b,
                                                 .activeWindows = List1, .activeSources = List1b,
                                                 .titlesToDestroy = List2, .destructionTimes = List3,

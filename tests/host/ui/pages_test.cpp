@@ -3,6 +3,7 @@
 
 #include "common/text.h"
 #include "engine/kill_recorder.h"
+#include "support/recording_kill_recorder.h"
 #include "platform/memory_controls.h"
 #include "store/settings.h"
 #include "support/fake_desktop.h"
@@ -40,16 +41,6 @@ class RecordingPrompts final : public UserPrompts {
   bool answer = true;
 };
 
-class RecordingKills final : public KillRecorder {
- public:
-  bool RecordKill(std::string_view t) override {
-    titles.emplace_back(t);
-    return ok;
-  }
-  std::vector<std::string> titles;
-  bool ok = true;
-};
-
 // "key=value" for every INI write, in order.
 std::vector<std::string> Writes(const test::FakeProfileFile& profile) {
   std::vector<std::string> out;
@@ -82,7 +73,7 @@ class WindowsPageTest : public ::testing::Test {
   MemoryLabel Num0, Num1, Num2;
   test::FakeDesktop desktop;
   test::SettableClock clock;
-  RecordingKills kills;
+  test::RecordingKillRecorder kills;
   WatchEngine engine{desktop, clock, WatchLists{.recordedTitles = List0, .countedPositions = List0b,
                                                 .activeWindows = List1, .activeSources = List1b,
                                                 .titlesToDestroy = List2, .destructionTimes = List3,
@@ -221,7 +212,7 @@ TEST_F(WindowsPageTest, SwitchToAndDestroyOneActOnTheSelectedEntry) {
   page.DestroyOne();
   EXPECT_THAT(kills.titles, IsEmpty());
   List1.Select(0);
-  kills.ok = false;  // a failed log line still takes the entry away
+  kills.succeed = false;  // a failed log line still takes the entry away
   page.DestroyOne();
   EXPECT_THAT(desktop.closes, ElementsAre(setup));
   EXPECT_THAT(List1.Entries(), IsEmpty());
@@ -235,7 +226,7 @@ TEST_F(WindowsPageTest, DestroyAllAsksAndKillsEveryActiveWindow) {
   EXPECT_THAT(kills.titles, IsEmpty());
   EXPECT_EQ(prompts.events.back(), "topmost");
   prompts.answer = true;
-  kills.ok = false;
+  kills.succeed = false;
   page.DestroyAll();
   EXPECT_THAT(kills.titles, ElementsAre("A - Mozilla", "B - Mozilla"));
   EXPECT_EQ(List1.Count(), 2);

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "engine/kill_recorder.h"
+#include "support/recording_kill_recorder.h"
 #include "engine/window_watch.h"
 #include "platform/memory_controls.h"
 #include "platform/win32/win32_desktop.h"
@@ -24,15 +25,6 @@ using ::testing::Not;
 using test::PumpFor;
 using test::VictimProcess;
 
-class CountingRecorder final : public KillRecorder {
- public:
-  bool RecordKill(std::string_view listTitle) override {
-    titles.emplace_back(listTitle);
-    return true;
-  }
-  std::vector<std::string> titles;
-};
-
 class RealWatchTest : public ::testing::Test {
  protected:
   RealWatchTest() {
@@ -44,7 +36,7 @@ class RealWatchTest : public ::testing::Test {
   MemoryLabel Num0, Num1, Num2;
   Win32Desktop desktop;
   test::SettableClock clock;
-  CountingRecorder recorder;
+  test::RecordingKillRecorder recorder;
   WatchEngine engine{desktop, clock, WatchLists{.recordedTitles = List0, .countedPositions = List0b,
                                                 .activeWindows = List1, .activeSources = List1b,
                                                 .titlesToDestroy = List2, .destructionTimes = List3,
