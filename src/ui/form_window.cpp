@@ -29,6 +29,7 @@ LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM wParam,
 }
 
 OwnedWindow OwnedWindow::Create(FormWindow& form, const FormWindowSpec& spec) {
+  if (form.Window()) return OwnedWindow();  // a form serves one window at a time
   const RECT& r = spec.place;
   HWND window = CreateWindowExA(spec.exStyle, spec.className, spec.title, spec.style, r.left, r.top, r.right - r.left,
                                 r.bottom - r.top, spec.parent, nullptr, spec.instance, &form);

@@ -71,7 +71,8 @@ class OwnedWindow {
   OwnedWindow(const OwnedWindow&) = delete;
   OwnedWindow& operator=(const OwnedWindow&) = delete;
 
-  // Creates the window served by form; empty when it cannot be created.
+  // Creates the window served by form; empty when it cannot be created or
+  // the form already has a window.
   static OwnedWindow Create(FormWindow& form, const FormWindowSpec& spec);
 
   HWND Get() const { return form_ ? form_->Window() : nullptr; }

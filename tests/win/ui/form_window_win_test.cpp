@@ -68,6 +68,9 @@ TEST(FormWindowWinTest, TheFormHearsItsWindowFromCreationOnAndAnExceptionStaysIn
   EXPECT_EQ(form.windowAtCreation, owner.Get());
   EXPECT_TRUE(Heard(form, WM_CREATE));
 
+  EXPECT_FALSE(CreateFor(form)) << "a second window for the same form";
+  EXPECT_EQ(form.Window(), owner.Get());
+
   EXPECT_EQ(SendMessageA(owner.Get(), kAnswerMessage, 0, 0), 42);
   // The throwing handler gets the default answer, and the window goes on.
   EXPECT_EQ(SendMessageA(owner.Get(), kThrowMessage, 0, 0), 0);
