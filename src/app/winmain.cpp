@@ -5,6 +5,7 @@
 
 #include "platform/win32/program_folder.h"
 #include "ui/main/frm_main.h"
+#include "ui/message_loop.h"
 
 namespace {
 
@@ -46,12 +47,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     }
     auto main = std::make_unique<vantrel::FrmMain>(vantrel::ExecutableFolder());
     if (!main->Load(instance)) return 1;
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    return static_cast<int>(msg.wParam);
+    return vantrel::RunMessageLoop();
   } catch (...) {
     return 1;
   }

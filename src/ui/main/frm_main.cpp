@@ -92,14 +92,14 @@ bool FrmMain::Load(HINSTANCE instance) {
 
   WNDCLASSA wc{};
   wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = WindowProc;
+  wc.lpfnWndProc = FormWindow::Procedure;
   wc.hInstance = instance;
   wc.lpszClassName = kMainClassName;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP));
   RegisterClassA(&wc);
   WNDCLASSA page{};
-  page.lpfnWndProc = PageProc;
+  page.lpfnWndProc = FormWindow::Procedure;
   page.hInstance = instance;
   page.lpszClassName = kPageClassName;
   page.hCursor = LoadCursor(nullptr, IDC_ARROW);
@@ -107,13 +107,17 @@ bool FrmMain::Load(HINSTANCE instance) {
 
   // Borderless and captionless: the skin is the whole window. The title is
   // the application title, which the watch recognises as its own.
-  window_ = CreateWindowExA(WS_EX_APPWINDOW, kMainClassName, kApplicationTitle, WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX,
-                            0, 0, Pixels(kMainWindowWidthTwips), Pixels(kMainWindowHeightTwips), nullptr, nullptr,
-                            instance, this);
-  if (!window_) return false;
+  mainWindow_ = OwnedWindow::Create(
+      *this, FormWindowSpec{.exStyle = WS_EX_APPWINDOW,
+                            .className = kMainClassName,
+                            .title = kApplicationTitle,
+                            .style = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX,
+                            .place = RECT{0, 0, Pixels(kMainWindowWidthTwips), Pixels(kMainWindowHeightTwips)},
+                            .instance = instance});
+  if (!mainWindow_) return false;
   heightPixels_ = Pixels(heightTwips_);
   CreateControls(instance);
-  desktopReader_ = std::make_unique<ThreadedDesktopReader>(window_, kSnapshotReadyMessage);
+  desktopReader_ = std::make_unique<ThreadedDesktopReader>(Window(), kSnapshotReadyMessage);
   engine_.SetDesktopReader(desktopReader_.get());
 
   StartupContext context{.window = *this,
@@ -128,14 +132,14 @@ bool FrmMain::Load(HINSTANCE instance) {
                          .titles = titles_,
                          .loadTrayForm = [this] { pop_.Load(instance_, TrayCommands()); },
                          .scan = [this] { Act_Timer(); },
-                         .addTrayIcon = [this] { tray_.AddTrayIcon(window_, frameIcons_[0].Get()); }};
+                         .addTrayIcon = [this] { tray_.AddTrayIcon(Window(), frameIcons_[0].Get()); }};
   RunStartup(context);
 
-  SetTimer(window_, kActTimer, kActInterval, nullptr);
-  SetTimer(window_, kTimer1, kTimer1Interval, nullptr);
+  SetTimer(Window(), kActTimer, kActInterval, nullptr);
+  SetTimer(Window(), kTimer1, kTimer1Interval, nullptr);
   // New windows are judged as they appear; without the hook the tick alone
   // finds them.
-  newWindows_ = std::make_unique<NewWindowWatch>(window_, kJudgeNewWindowMessage);
+  newWindows_ = std::make_unique<NewWindowWatch>(Window(), kJudgeNewWindowMessage);
   newWindows_->Start();
   return true;
 }
@@ -175,39 +179,39 @@ void FrmMain::CreateControls(HINSTANCE instance) {
   HFONT font = normalFont_.Get();
   const UINT centred = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
 
-  Titre = SkinLabel(window_, kTitre, titleFont_.Get());
+  Titre = SkinLabel(Window(), kTitre, titleFont_.Get());
   Titre.SetCaption(kApplicationTitle);
-  Num2 = SkinLabel(window_, kNum2, font);
+  Num2 = SkinLabel(Window(), kNum2, font);
   Num2.SetForeColor(RGB(255, 255, 255));
   for (int i = 0; i < 3; ++i) {
-    tabs_[i] = SkinPicture(window_, kTabsAt[i], tabBitmap_.Get());
+    tabs_[i] = SkinPicture(Window(), kTabsAt[i], tabBitmap_.Get());
   }
   const auto tabRect = [](int i) {
     return RECT{kTabsAt[i].x, kTabsAt[i].y, kTabsAt[i].x + kTabWidth, kTabsAt[i].y + kTabHeight};
   };
-  LabFActive = SkinLabel(window_, tabRect(0), font, centred);
+  LabFActive = SkinLabel(Window(), tabRect(0), font, centred);
   LabFActive.SetCaption(AnsiFromUtf8("Fenêtres"));
-  LabFOption = SkinLabel(window_, tabRect(1), font, centred);
+  LabFOption = SkinLabel(Window(), tabRect(1), font, centred);
   LabFOption.SetCaption("Options");
-  LabFStat = SkinLabel(window_, tabRect(2), font, centred);
+  LabFStat = SkinLabel(Window(), tabRect(2), font, centred);
   LabFStat.SetCaption("Statistiques");
-  btnAide_ = SkinPicture(window_, kHelpAt, helpBitmap_.Get(), helpHover_.Get());
-  minimise_ = SkinPicture(window_, kMinimiseAt, minimiseBitmap_.Get(), minimiseHover_.Get());
-  addDelete_ = SkinPicture(window_, kAddDeleteAt, buttonBitmap_.Get(), buttonHover_.Get());
-  if (tips_.Create(window_, instance)) {
+  btnAide_ = SkinPicture(Window(), kHelpAt, helpBitmap_.Get(), helpHover_.Get());
+  minimise_ = SkinPicture(Window(), kMinimiseAt, minimiseBitmap_.Get(), minimiseHover_.Get());
+  addDelete_ = SkinPicture(Window(), kAddDeleteAt, buttonBitmap_.Get(), buttonHover_.Get());
+  if (tips_.Create(Window(), instance)) {
     tips_.Add(btnAide_.Bounds(), "Voir l'aide");
     tips_.Add(minimise_.Bounds(), "Minimiser");
   }
-  LabAddDelete = SkinLabel(window_, addDelete_.Bounds(), font, centred);
+  LabAddDelete = SkinLabel(Window(), addDelete_.Bounds(), font, centred);
   LabAddDelete.SetCaption("Ajouter");
 
   HWND addWin = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | WS_TABSTOP,
                                 kAddWin.left, kAddWin.top, kAddWin.right - kAddWin.left, kAddWin.bottom - kAddWin.top,
-                                window_, nullptr, instance, nullptr);
+                                Window(), nullptr, instance, nullptr);
   AddWin.Attach(addWin);
   HWND list2 = CreateWindowExA(0, "LISTBOX", "",
                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER,
-                               kList2.left, kList2.top, kList2.right - kList2.left, kList2.bottom - kList2.top, window_,
+                               kList2.left, kList2.top, kList2.right - kList2.left, kList2.bottom - kList2.top, Window(),
                                nullptr, instance, nullptr);
   List2.Attach(list2);
   for (HWND child : {addWin, list2}) {
@@ -216,17 +220,22 @@ void FrmMain::CreateControls(HINSTANCE instance) {
   }
 
   for (int i = 0; i < 4; ++i) {
-    frames_[i] = CreateWindowExA(0, kPageClassName, "", WS_CHILD | WS_CLIPCHILDREN, Pixels(kFrameLeftTwips),
-                                 Pixels(kFrameTopTwips), kPageWidth, kPageHeight, window_, nullptr, instance, this);
+    const POINT at{Pixels(kFrameLeftTwips), Pixels(kFrameTopTwips)};
+    frameWindows_[i] = OwnedWindow::Create(
+        pageFrames_[i], FormWindowSpec{.className = kPageClassName,
+                                       .style = WS_CHILD | WS_CLIPCHILDREN,
+                                       .place = RECT{at.x, at.y, at.x + kPageWidth, at.y + kPageHeight},
+                                       .parent = Window(),
+                                       .instance = instance});
   }
-  Entete2 = SkinLabel(frames_[FrameIndex(Page::Windows)], kEntete2, titleFont_.Get());
+  Entete2 = SkinLabel(Frame(FrameIndex(Page::Windows)), kEntete2, titleFont_.Get());
   Entete2.SetForeColor(RGB(255, 255, 255));
   CreatePages(instance);
 
-  help_.Create(frames_[FrameIndex(Page::Help)], RECT{0, 28, 329, 235}, instance);
+  help_.Create(Frame(FrameIndex(Page::Help)), RECT{0, 28, 329, 235}, instance);
   // A click on the text pauses or resumes the scrolling.
   help_.onRunningChanged = [this](bool on) { SetHelpTimer(on); };
-  helpTitle_ = SkinLabel(frames_[FrameIndex(Page::Help)], kEntete2, titleFont_.Get());
+  helpTitle_ = SkinLabel(Frame(FrameIndex(Page::Help)), kEntete2, titleFont_.Get());
   helpTitle_.SetCaption(HelpPage::Title());
   helpTitle_.SetForeColor(RGB(255, 255, 255));
 }
@@ -237,14 +246,11 @@ void FrmMain::Unload() {
   newWindows_.reset();
   engine_.SetDesktopReader(nullptr);
   desktopReader_.reset();
-  if (window_) {
-    KillTimer(window_, kActTimer);
-    KillTimer(window_, kTimer1);
-    KillTimer(window_, kTimer2);
-    HWND w = window_;
-    window_ = nullptr;
-    SetWindowLongPtrA(w, GWLP_USERDATA, 0);
-    DestroyWindow(w);
+  if (Window()) {
+    KillTimer(Window(), kActTimer);
+    KillTimer(Window(), kTimer1);
+    KillTimer(Window(), kTimer2);
+    mainWindow_.Reset();  // the page frames go with it
   }
 }
 
@@ -264,9 +270,9 @@ void FrmMain::RunHelpScroller(bool on) {
 }
 
 void FrmMain::SetHelpTimer(bool on) {
-  if (!window_) return;
-  if (on) SetTimer(window_, kTimer2, kHelpScrollIntervalMs, nullptr);
-  else KillTimer(window_, kTimer2);
+  if (!Window()) return;
+  if (on) SetTimer(Window(), kTimer2, kHelpScrollIntervalMs, nullptr);
+  else KillTimer(Window(), kTimer2);
 }
 
 void FrmMain::Timer1_Timer() {
@@ -280,24 +286,24 @@ void FrmMain::Timer1_Timer() {
 // ---- commands -----------------------------------------------------------------
 
 void FrmMain::MakeTopmost() {
-  if (window_) SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (Window()) SetWindowPos(Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void FrmMain::MakeNotTopmost() {
-  if (window_) SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (Window()) SetWindowPos(Window(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 bool FrmMain::AskYesNo(const std::string& text, const std::string& title) {
-  return MessageBoxA(window_, text.c_str(), title.c_str(), MB_YESNO) == IDYES;
+  return MessageBoxA(Window(), text.c_str(), title.c_str(), MB_YESNO) == IDYES;
 }
 
 void FrmMain::Inform(const std::string& text, const std::string& title) {
-  MessageBoxA(window_, text.c_str(), title.c_str(), MB_OK | MB_ICONINFORMATION);
+  MessageBoxA(Window(), text.c_str(), title.c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
 int FrmMain::MessageBoxBetweenTopmost(const std::string& text, const std::string& caption, UINT flags) {
   MakeNotTopmost();
-  const int answer = MessageBoxA(window_, text.c_str(), caption.c_str(), flags);
+  const int answer = MessageBoxA(Window(), text.c_str(), caption.c_str(), flags);
   MakeTopmost();
   return answer;
 }
@@ -308,7 +314,7 @@ void FrmMain::ShowMainWindow() {
   pages_.BlackenTabs();
   pop_.SetEnabled(TrayItem::ShowMain, false);
   MakeTopmost();
-  ShowWindow(window_, SW_SHOWNORMAL);
+  ShowWindow(Window(), SW_SHOWNORMAL);
 }
 
 void FrmMain::ShowPage(Page page) {
@@ -320,13 +326,13 @@ void FrmMain::ShowPage(Page page) {
     case Page::None: break;
   }
   MakeTopmost();
-  if (window_) ShowWindow(window_, SW_SHOWNORMAL);
+  if (Window()) ShowWindow(Window(), SW_SHOWNORMAL);
 }
 
 void FrmMain::LabKillAll_Click() { windowsPage_->DestroyAll(); }
 
 void FrmMain::HideMainWindow() {
-  if (window_) ShowWindow(window_, SW_HIDE);
+  if (Window()) ShowWindow(Window(), SW_HIDE);
 }
 
 void FrmMain::Minimise() {
@@ -353,23 +359,23 @@ void FrmMain::SetHeightTwips(int twips) {
   // new pixel height is worth a move and a repaint. The uncovered row is
   // erased and painted once, by UpdateWindow, rather than erased during the
   // move and painted after it.
-  if (pixels == heightPixels_ || !window_) return;
+  if (pixels == heightPixels_ || !Window()) return;
   heightPixels_ = pixels;
   ++heightRepaints_;
-  SetWindowPos(window_, nullptr, 0, 0, Pixels(widthTwips_), pixels,
+  SetWindowPos(Window(), nullptr, 0, 0, Pixels(widthTwips_), pixels,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_DEFERERASE);
-  UpdateWindow(window_);
+  UpdateWindow(Window());
 }
 
 void FrmMain::ShowFrame(Page frame, bool visible) {
   const int i = FrameIndex(frame);
-  if (i < 0 || i > 3 || !frames_[i]) return;
-  ShowWindow(frames_[i], visible ? SW_SHOWNA : SW_HIDE);
+  if (i < 0 || i > 3 || !Frame(i)) return;
+  ShowWindow(Frame(i), visible ? SW_SHOWNA : SW_HIDE);
 }
 
 bool FrmMain::FrameVisible(Page frame) const {
   const int i = FrameIndex(frame);
-  return i >= 0 && i <= 3 && frames_[i] && (GetWindowLongA(frames_[i], GWL_STYLE) & WS_VISIBLE) != 0;
+  return i >= 0 && i <= 3 && Frame(i) && (GetWindowLongA(Frame(i), GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 void FrmMain::ShowTabPicture(Page tab, bool visible) {
@@ -378,7 +384,7 @@ void FrmMain::ShowTabPicture(Page tab, bool visible) {
 }
 
 void FrmMain::RequestAnimationSteps() {
-  if (window_) PostMessageA(window_, kAnimationStepsMessage, 0, 0);
+  if (Window()) PostMessageA(Window(), kAnimationStepsMessage, 0, 0);
 }
 
 // The page animation's steps, a few milliseconds' worth at a time: each
@@ -408,22 +414,23 @@ void FrmMain::SetSizeTwips(int width, int height) {
   widthTwips_ = width;
   heightTwips_ = height;
   heightPixels_ = Pixels(height);
-  if (window_)
-    SetWindowPos(window_, nullptr, 0, 0, Pixels(width), heightPixels_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (Window())
+    SetWindowPos(Window(), nullptr, 0, 0, Pixels(width), heightPixels_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FrmMain::SetPositionTwips(double left, double top) {
   leftTwips_ = left;
   topTwips_ = top;
-  if (window_)
-    SetWindowPos(window_, nullptr, Pixels(left), Pixels(top), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (Window())
+    SetWindowPos(Window(), nullptr, Pixels(left), Pixels(top), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The pointer is given by WM_SETCURSOR to the clickable controls.
 void FrmMain::ApplyPointer() {}
 
 void FrmMain::PlaceFrames() {
-  for (HWND frame : frames_) {
+  for (int i = 0; i < 4; ++i) {
+    HWND frame = Frame(i);
     if (!frame) continue;
     SetWindowPos(frame, nullptr, Pixels(kFrameLeftTwips), Pixels(kFrameTopTwips), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -432,14 +439,14 @@ void FrmMain::PlaceFrames() {
 }
 
 void FrmMain::SetVisible(bool visible) {
-  if (window_) ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE);
+  if (Window()) ShowWindow(Window(), visible ? SW_SHOWNA : SW_HIDE);
 }
 
 // ---- painting and the mouse --------------------------------------------------
 
 void FrmMain::Paint() {
   PAINTSTRUCT ps;
-  HDC dc = BeginPaint(window_, &ps);
+  HDC dc = BeginPaint(Window(), &ps);
   {
     win32::SavedDC saved(dc);
     if (backBitmap_.Valid()) {
@@ -455,25 +462,24 @@ void FrmMain::Paint() {
     for (const SkinLabel* label : {&Titre, &Num2, &LabFActive, &LabFOption, &LabFStat, &LabAddDelete})
       label->Paint(dc);
   }
-  EndPaint(window_, &ps);
+  EndPaint(Window(), &ps);
 }
 
-void FrmMain::PaintPage(HWND page) {
+void FrmMain::PaintPage(int page) {
+  HWND frame = Frame(page);
   PAINTSTRUCT ps;
-  HDC dc = BeginPaint(page, &ps);
-  for (int i = 0; i < 4; ++i) {
-    if (frames_[i] != page || !pageBitmaps_[i].Valid()) continue;
+  HDC dc = BeginPaint(frame, &ps);
+  if (pageBitmaps_[page].Valid()) {
     win32::SavedDC saved(dc);
     auto memory = win32::UniqueMemoryDC::CompatibleWith(dc);
-    win32::Selection selected(memory.Get(), pageBitmaps_[i].Get());
+    win32::Selection selected(memory.Get(), pageBitmaps_[page].Get());
     const RECT& r = ps.rcPaint;
     BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, memory.Get(), r.left, r.top, SRCCOPY);
   }
-  if (page == frames_[FrameIndex(Page::Windows)]) Entete2.Paint(dc);
-  if (page == frames_[FrameIndex(Page::Help)]) helpTitle_.Paint(dc);
-  for (int i = 0; i < 4; ++i)
-    if (frames_[i] == page) PaintPageControls(i, dc);
-  EndPaint(page, &ps);
+  if (page == FrameIndex(Page::Windows)) Entete2.Paint(dc);
+  if (page == FrameIndex(Page::Help)) helpTitle_.Paint(dc);
+  PaintPageControls(page, dc);
+  EndPaint(frame, &ps);
 }
 
 FrmMain::Hit FrmMain::HitTest(POINT p) const {
@@ -489,8 +495,8 @@ FrmMain::Hit FrmMain::HitTest(POINT p) const {
 }
 
 void FrmMain::OnTrayMessage(UINT mouseMessage) {
-  if (mouseMessage == WM_LBUTTONDBLCLK) ShowWindow(window_, SW_SHOWNORMAL);
-  else if (mouseMessage == WM_RBUTTONUP) pop_.Popup(IsWindowVisible(window_) != FALSE);
+  if (mouseMessage == WM_LBUTTONDBLCLK) ShowWindow(Window(), SW_SHOWNORMAL);
+  else if (mouseMessage == WM_RBUTTONUP) pop_.Popup(IsWindowVisible(Window()) != FALSE);
 }
 
 void FrmMain::OnMouseMove(int x, int y) {
@@ -517,7 +523,7 @@ void FrmMain::OnMouseMove(int x, int y) {
 
 void FrmMain::OnButtonDown(POINT p) {
   pressed_ = HitTest(p);
-  SetCapture(window_);
+  SetCapture(Window());
   if (pressed_ == Hit::Background) {
     dragging_ = true;
     dragMoved_ = false;
@@ -541,11 +547,11 @@ void FrmMain::OnButtonUp(POINT p, bool rightButton) {
   const Hit pressed = pressed_;
   EndDrag();
   pressed_ = Hit::Other;
-  if (GetCapture() == window_) ReleaseCapture();  // WM_CAPTURECHANGED finds nothing left to end
+  if (GetCapture() == Window()) ReleaseCapture();  // WM_CAPTURECHANGED finds nothing left to end
   if (wasDragging) return;
   const Hit hit = HitTest(p);
   if (hit == Hit::Minimise) {
-    if (rightButton) pop_.Popup(IsWindowVisible(window_) != FALSE);
+    if (rightButton) pop_.Popup(IsWindowVisible(Window()) != FALSE);
     else Minimise();
     return;
   }
@@ -565,10 +571,10 @@ void FrmMain::Click(Hit hit) {
 
 bool FrmMain::OnSetCursor(HWND over) {
   bool clickable = over == List2.Handle();
-  if (over == window_) {
+  if (over == Window()) {
     POINT p{};
     GetCursorPos(&p);
-    ScreenToClient(window_, &p);
+    ScreenToClient(Window(), &p);
     const Hit hit = HitTest(p);
     clickable = hit != Hit::Background && hit != Hit::Other;
   }
@@ -577,70 +583,37 @@ bool FrmMain::OnSetCursor(HWND over) {
   return true;
 }
 
-LRESULT CALLBACK FrmMain::PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+LRESULT FrmMain::OnPageMessage(int page, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      PaintPage(page);
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_NCPAINT:
+      return 0;  // a page has no border
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_MOUSEMOVE:
+      OnPageMouse(page, message, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return 0;
+    case WM_COMMAND:
+      OnChildCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+      return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      if (HBRUSH brush = PageBackBrush(page, reinterpret_cast<HWND>(lParam))) {
+        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        return reinterpret_cast<LRESULT>(brush);
+      }
+      break;
+    case WM_SETCURSOR:
+      if (LOWORD(lParam) == HTCLIENT && OnPageSetCursor(page, reinterpret_cast<HWND>(wParam))) return TRUE;
+      break;
+    default:
+      break;
   }
-  auto* self = reinterpret_cast<FrmMain*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(window, message, wParam, lParam);
-  int page = -1;
-  for (int i = 0; i < 4; ++i)
-    if (self->frames_[i] == window) page = i;
-  try {
-    switch (message) {
-      case WM_PAINT:
-        self->PaintPage(window);
-        return 0;
-      case WM_ERASEBKGND:
-        return 1;
-      case WM_NCPAINT:
-        return 0;  // a page has no border
-      case WM_LBUTTONDOWN:
-      case WM_LBUTTONUP:
-      case WM_MOUSEMOVE:
-        if (page >= 0) self->OnPageMouse(page, message, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-        return 0;
-      case WM_COMMAND:
-        self->OnChildCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
-        return 0;
-      case WM_CTLCOLORSTATIC:
-      case WM_CTLCOLORBTN:
-        if (page >= 0) {
-          HBRUSH brush = self->PageBackBrush(page, reinterpret_cast<HWND>(lParam));
-          if (brush) {
-            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            return reinterpret_cast<LRESULT>(brush);
-          }
-        }
-        break;
-      case WM_SETCURSOR:
-        if (page >= 0 && LOWORD(lParam) == HTCLIENT && self->OnPageSetCursor(page, reinterpret_cast<HWND>(wParam)))
-          return TRUE;
-        break;
-      default:
-        break;
-    }
-  } catch (...) {
-    // A page event never takes the program down.
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK FrmMain::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    auto* created = static_cast<FrmMain*>(create->lpCreateParams);
-    created->window_ = window;  // messages arrive before CreateWindowEx returns
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-  }
-  auto* self = reinterpret_cast<FrmMain*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(window, message, wParam, lParam);
-  try {
-    return self->OnMessage(message, wParam, lParam);
-  } catch (...) {
-    return DefWindowProcA(window, message, wParam, lParam);
-  }
+  return DefWindowProcA(Frame(page), message, wParam, lParam);
 }
 
 LRESULT FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -650,7 +623,7 @@ LRESULT FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
   if (message == showRequest_ && message != 0) {
     ShowMainWindow();
-    SetForegroundWindow(window_);
+    SetForegroundWindow(Window());
     return 0;
   }
   if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) tips_.Relay(message, wParam, lParam);
@@ -712,8 +685,8 @@ LRESULT FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       // Minimising (from the taskbar, say) hides the window in the tray instead.
       if (wParam == SIZE_MINIMIZED) {
-        ShowWindow(window_, SW_RESTORE);
-        ShowWindow(window_, SW_HIDE);
+        ShowWindow(Window(), SW_RESTORE);
+        ShowWindow(Window(), SW_HIDE);
         return 0;
       }
       break;
@@ -722,18 +695,14 @@ LRESULT FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DESTROY:
       tray_.RemoveTrayIcon();
-      KillTimer(window_, kActTimer);
-      KillTimer(window_, kTimer1);
-      KillTimer(window_, kTimer2);
-      return 0;
-    case WM_NCDESTROY:
-      SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-      window_ = nullptr;
+      KillTimer(Window(), kActTimer);
+      KillTimer(Window(), kTimer1);
+      KillTimer(Window(), kTimer2);
       return 0;
     default:
       break;
   }
-  return DefWindowProcA(window_, message, wParam, lParam);
+  return DefWindowProcA(Window(), message, wParam, lParam);
 }
 
 }  // namespace vantrel

@@ -24,6 +24,7 @@
 #include "platform/win32/win32_desktop.h"
 #include "store/module_ini.h"
 #include "store/settings.h"
+#include "ui/form_window.h"
 #include "ui/main/help_page.h"
 #include "ui/model/main_startup.h"
 #include "ui/model/options_page.h"
@@ -35,6 +36,7 @@
 #include "ui/model/tray_animation.h"
 #include "ui/skin_controls.h"
 #include "ui/skin_tips.h"
+#include "ui/sound/frm_son.h"
 #include "ui/tray/frm_pop.h"
 #include "ui/tray/tray_icon.h"
 #include "ui/watch/new_window_watch.h"
@@ -46,7 +48,7 @@ inline constexpr const char* kMainClassName = "VantrelMain";
 // Asks a running Vantrel to show its main window (sent by a second start).
 inline constexpr const char* kShowMessageName = "Vantrel.ShowMainWindow";
 
-class FrmMain final : public MainFrameView, public MainWindowShell, public UserPrompts {
+class FrmMain final : public MainFrameView, public MainWindowShell, public UserPrompts, public FormWindow {
  public:
   explicit FrmMain(std::string programFolder);
   ~FrmMain() override;
@@ -59,7 +61,6 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   // Removes the tray icon, stops the timers and destroys the window.
   void Unload();
 
-  HWND Window() const { return window_; }
   WatchEngine& Engine() { return engine_; }
   const ReportList& Statistics() const { return ListStat; }
   const ListControl& TitleRules() const { return List2; }
@@ -125,14 +126,28 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
     std::function<void()> click;
   };
 
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // One page's frame: the four frames are windows of one class, each served
+  // by the main form with its page's number.
+  class PageFrame final : public FormWindow {
+   public:
+    PageFrame(FrmMain& main, int page) : main_(main), page_(page) {}
+
+   private:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+      return main_.OnPageMessage(page_, message, wParam, lParam);
+    }
+    FrmMain& main_;
+    int page_;
+  };
+
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  LRESULT OnPageMessage(int page, UINT message, WPARAM wParam, LPARAM lParam);
+  HWND Frame(int page) const { return page >= 0 && page < 4 ? pageFrames_[page].Window() : nullptr; }
   void CreateControls(HINSTANCE instance);
   // What the tray menu's items run.
   FrmPop::Commands TrayCommands();
   void Paint();
-  void PaintPage(HWND page);
+  void PaintPage(int page);
   Hit HitTest(POINT p) const;
   // A mouse message of the tray icon.
   void OnTrayMessage(UINT mouseMessage);
@@ -211,8 +226,11 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   std::unique_ptr<ThreadedDesktopReader> desktopReader_;
   std::unique_ptr<NewWindowWatch> newWindows_;
 
-  HWND window_ = nullptr;
-  HWND frames_[4] = {};
+  PageFrame pageFrames_[4]{{*this, 0}, {*this, 1}, {*this, 2}, {*this, 3}};
+  // Declared after the forms they own windows for.
+  OwnedWindow mainWindow_;
+  OwnedWindow frameWindows_[4];
+  std::unique_ptr<FrmSon> soundDialog_;  // the latest one shown
   HINSTANCE instance_ = nullptr;
   UINT taskbarCreated_ = 0;
   UINT showRequest_ = 0;

@@ -65,7 +65,7 @@ bool HelpPage::Create(HWND parent, RECT area, HINSTANCE instance) {
 
   WNDCLASSA wc{};
   wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = FrameProc;
+  wc.lpfnWndProc = FormWindow::Procedure;
   wc.hInstance = instance;
   wc.lpszClassName = kFrameClassName;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
@@ -75,13 +75,16 @@ bool HelpPage::Create(HWND parent, RECT area, HINSTANCE instance) {
   pointer_ = LoadCursorA(instance, MAKEINTRESOURCEA(IDC_POINTER));
   if (!pointer_) pointer_ = LoadCursor(nullptr, IDC_HAND);
 
-  frame_ = CreateWindowExA(0, kFrameClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, area.left, area.top,
-                           area.right - area.left, area.bottom - area.top, parent, nullptr, instance, this);
+  frame_ = OwnedWindow::Create(*this, FormWindowSpec{.className = kFrameClassName,
+                                                     .style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                                                     .place = area,
+                                                     .parent = parent,
+                                                     .instance = instance});
   if (!frame_) return false;
   boxTopPixels_ = HelpPixels(scroller_.TopTwips());
   box_ = CreateWindowExA(0, RICHEDIT_CLASSA, "", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY,
                          HelpPixels(kHelpBoxLeftTwips), boxTopPixels_, HelpPixels(kHelpBoxWidthTwips),
-                         HelpPixels(kHelpBoxHeightTwips), frame_, nullptr, instance, nullptr);
+                         HelpPixels(kHelpBoxHeightTwips), Window(), nullptr, instance, nullptr);
   if (!box_ || !AttachControlFilter(box_, FilterBox, this)) {
     Destroy();
     return false;
@@ -95,12 +98,7 @@ void HelpPage::Destroy() {
     DetachControlFilter(box_);
     box_ = nullptr;
   }
-  if (frame_) {
-    HWND frame = frame_;
-    frame_ = nullptr;
-    SetWindowLongPtrA(frame, GWLP_USERDATA, 0);
-    DestroyWindow(frame);  // the text box goes with it
-  }
+  frame_.Reset();  // the text box goes with it
 }
 
 void HelpPage::Compose() {
@@ -167,7 +165,7 @@ void HelpPage::Run(HelpAction action) {
       break;
     }
     case HelpAction::OpenWebSite: {
-      HWND main = frame_ ? GetAncestor(frame_, GA_ROOT) : nullptr;
+      HWND main = Window() ? GetAncestor(Window(), GA_ROOT) : nullptr;
       if (openWebSite) openWebSite(main);
       else ShellExecuteA(main, "open", kWebSite, nullptr, nullptr, SW_SHOWNORMAL);  // result ignored
       break;
@@ -189,29 +187,13 @@ bool HelpPage::OnMouse(UINT message, HelpTarget target) {
   }
 }
 
-LRESULT CALLBACK HelpPage::FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<HelpPage*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (self) {
-    try {
-      // The pointer over the frame itself, not over the text box: the box
-      // answers for itself.
-      const bool own = message != WM_SETCURSOR || reinterpret_cast<HWND>(wParam) == window;
-      if (own && self->OnMouse(message, HelpTarget::Frame)) return message == WM_SETCURSOR ? TRUE : 0;
-      if (message == WM_NCDESTROY) {
-        // The parent went first: forget the windows, they are gone.
-        self->frame_ = nullptr;
-        self->box_ = nullptr;
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-      }
-    } catch (...) {
-      // A click never ends the program.
-    }
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
+LRESULT HelpPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // The pointer over the frame itself, not over the text box: the box
+  // answers for itself.
+  const bool own = message != WM_SETCURSOR || reinterpret_cast<HWND>(wParam) == Window();
+  if (own && OnMouse(message, HelpTarget::Frame)) return message == WM_SETCURSOR ? TRUE : 0;
+  if (message == WM_NCDESTROY) box_ = nullptr;  // the parent went first: the text box is gone too
+  return Default(message, wParam, lParam);
 }
 
 bool HelpPage::FilterBox(void* data, HWND, UINT message, WPARAM, LPARAM, LRESULT& result) {

@@ -10,14 +10,15 @@
 #include <functional>
 #include <string>
 
+#include "ui/form_window.h"
 #include "ui/model/help_text.h"
 
 namespace vantrel {
 
-class HelpPage {
+class HelpPage final : public FormWindow {
  public:
   HelpPage() = default;
-  ~HelpPage();
+  ~HelpPage() override;
   HelpPage(const HelpPage&) = delete;
   HelpPage& operator=(const HelpPage&) = delete;
 
@@ -43,7 +44,7 @@ class HelpPage {
   // Opens the web site; ShellExecuteA with the main window unless replaced.
   std::function<void(HWND mainWindow)> openWebSite;
 
-  HWND Frame() const { return frame_; }
+  HWND Frame() const { return Window(); }
   HWND Box() const { return box_; }
   int TopTwips() const { return scroller_.TopTwips(); }
   // The text line that stands at the frame's top edge (0 while the box's top
@@ -54,7 +55,7 @@ class HelpPage {
   static std::string Title() { return HelpTitle(); }
 
  private:
-  static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   static bool FilterBox(void* self, HWND box, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   // Left-button messages of either window; true when handled.
   bool OnMouse(UINT message, HelpTarget target);
@@ -82,7 +83,7 @@ class HelpPage {
   };
 
   Library richEdit_;  // declared first: freed only after the windows are gone
-  HWND frame_ = nullptr;
+  OwnedWindow frame_;
   HWND box_ = nullptr;
   HCURSOR pointer_ = nullptr;
   HelpScroller scroller_;

@@ -28,7 +28,7 @@ bool ShiftAlone() {
 }  // namespace
 
 HWND FrmMain::MakeChild(int page, const char* cls, DWORD style, RECT r, const char* text, DWORD exStyle) {
-  HWND parent = page < 0 ? window_ : frames_[page];
+  HWND parent = page < 0 ? Window() : Frame(page);
   HWND child = CreateWindowExA(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
                                r.bottom - r.top, parent, nullptr, instance_, nullptr);
   SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont_.Get()), FALSE);
@@ -37,7 +37,7 @@ HWND FrmMain::MakeChild(int page, const char* cls, DWORD style, RECT r, const ch
 }
 
 void FrmMain::PlaceButton(int page, SkinPicture& picture, SkinLabel& label, POINT at, bool wide, const char* caption) {
-  HWND frame = frames_[page];
+  HWND frame = Frame(page);
   picture = wide ? SkinPicture(frame, at, buttonWide_.Get(), buttonWideHover_.Get())
                  : SkinPicture(frame, at, buttonBitmap_.Get(), buttonHover_.Get());
   label = SkinLabel(frame, picture.Bounds(), normalFont_.Get(), kCentred);
@@ -70,7 +70,7 @@ void FrmMain::CreateWindowsPage(HINSTANCE) {
 }
 
 void FrmMain::CreateOptionsPage(HINSTANCE) {
-  HWND frame = frames_[kOptionsPage];
+  HWND frame = Frame(kOptionsPage);
   HFONT font = normalFont_.Get();
   auto& labels = pageLabels_[kOptionsPage];
   const auto label = [&](RECT r, const char* utf8, HFONT f, COLORREF colour) {
@@ -115,7 +115,7 @@ void FrmMain::CreateOptionsPage(HINSTANCE) {
 }
 
 void FrmMain::CreateStatisticsPage(HINSTANCE) {
-  HWND frame = frames_[kStatsPage];
+  HWND frame = Frame(kStatsPage);
   SkinLabel title(frame, Rect(8, 3, 200, 16), titleFont_.Get(), kLeft);
   title.SetCaption("Statisiques");
   title.SetForeColor(kHeaderText);
@@ -186,10 +186,10 @@ void FrmMain::OnPageMouse(int page, UINT message, POINT p) {
 bool FrmMain::OnPageSetCursor(int page, HWND over) {
   bool clickable = over == List1.Handle() || over == List4.Handle() || over == List5.Handle() ||
                    over == AddEntete.Handle();
-  if (over == frames_[page]) {
+  if (over == Frame(page)) {
     POINT p{};
     GetCursorPos(&p);
-    ScreenToClient(frames_[page], &p);
+    ScreenToClient(Frame(page), &p);
     for (const PageButton& button : pageButtons_[page]) clickable = clickable || button.picture->Contains(p);
   }
   if (!clickable || !pointer_) return false;
@@ -203,7 +203,7 @@ HBRUSH FrmMain::PageBackBrush(int page, HWND control) {
     // the panel's colour where they stand.
     RECT r{};
     GetWindowRect(control, &r);
-    MapWindowPoints(nullptr, frames_[page], reinterpret_cast<POINT*>(&r), 2);
+    MapWindowPoints(nullptr, Frame(page), reinterpret_cast<POINT*>(&r), 2);
     COLORREF colour = RGB(232, 238, 246);
     if (pageBitmaps_[page].Valid()) {
       auto memory = win32::UniqueMemoryDC::CompatibleWith(nullptr);
@@ -255,13 +255,16 @@ bool FrmMain::OnControlMessage(HWND control, UINT message, WPARAM wParam) {
 bool FrmMain::FilterControl(void* selfData, HWND control, UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
   auto* self = static_cast<FrmMain*>(selfData);
   result = 0;
-  return self && self->window_ && self->OnControlMessage(control, message, wParam);
+  return self && self->Window() && self->OnControlMessage(control, message, wParam);
 }
 
 void FrmMain::OpenSoundDialog() {
+  if (soundDialog_ && soundDialog_->IsOpen()) return;
+  // The dialog stands over this window while it is open: this window leaves
+  // the topmost band until the dialog has closed.
   MakeNotTopmost();
-  FrmSon::ShowModal(window_, instance_, settings_, sound_, files_);
-  MakeTopmost();
+  soundDialog_ = std::make_unique<FrmSon>(instance_, settings_, sound_, files_);
+  if (!soundDialog_->Show(Window(), [this] { MakeTopmost(); })) MakeTopmost();
 }
 
 }  // namespace vantrel

@@ -7,6 +7,7 @@
 
 #include "assets/resource_ids.h"
 #include "common/text.h"
+#include "ui/message_loop.h"
 #include "ui/skin_controls.h"
 
 namespace vantrel {
@@ -116,40 +117,34 @@ FrmSon::FrmSon(HINSTANCE instance, Settings& settings, SoundDevice& sound, FileS
       fileDialog_(fileDialog ? *fileDialog : systemDialog_) {}
 
 FrmSon::~FrmSon() {
-  EndModal();
-  if (window_) {
-    HWND w = window_;
-    window_ = nullptr;
-    SetWindowLongPtrA(w, GWLP_USERDATA, 0);
-    DestroyWindow(w);
-  }
+  afterClose_ = nullptr;  // the caller is going: nothing follows
+  Finish(true);
 }
 
-bool FrmSon::ShowModal(HWND owner, HINSTANCE instance, Settings& settings, SoundDevice& sound, FileSystem& files) {
-  FrmSon dialog(instance, settings, sound, files);
-  return dialog.RunModal(owner);
-}
-
-bool FrmSon::RunModal(HWND owner) {
-  if (window_) return false;  // already showing
+bool FrmSon::Show(HWND owner, std::function<void()> afterClose) {
+  if (Window() || dialog_) return false;  // showing, or shown before
   WNDCLASSA wc{};
-  wc.lpfnWndProc = WindowProc;
+  wc.lpfnWndProc = FormWindow::Procedure;
   wc.hInstance = instance_;
   wc.lpszClassName = kSoundDialogClassName;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_APP));
   RegisterClassA(&wc);  // fails harmlessly when already registered
 
-  closed_ = false;
   owner_ = owner;
   // Titled as the program, which the watch never takes for a pop-up.
-  CreateWindowExA(WS_EX_CONTROLPARENT, kSoundDialogClassName, kAppName.data(), WS_POPUP | WS_CLIPCHILDREN, 0, 0,
-                  kSoundDialogWidth, kSoundDialogHeight, owner, nullptr, instance_, this);
+  window_ = OwnedWindow::Create(*this, FormWindowSpec{.exStyle = WS_EX_CONTROLPARENT,
+                                                      .className = kSoundDialogClassName,
+                                                      .title = kAppName.data(),
+                                                      .style = WS_POPUP | WS_CLIPCHILDREN,
+                                                      .place = RECT{0, 0, kSoundDialogWidth, kSoundDialogHeight},
+                                                      .parent = owner,
+                                                      .instance = instance_});
   if (!window_ || !CreateControls()) {
-    if (window_) DestroyWindow(window_);
+    window_.Reset();
     return false;
   }
-  systemDialog_.SetOwner(window_);
+  systemDialog_.SetOwner(Window());
 
   SoundDialogView& view = *this;
   dialog_ = std::make_unique<SoundDialog>(view, settings_, sound_, files_, fileDialog_, *ChkSon, *AddWin);
@@ -167,30 +162,30 @@ bool FrmSon::RunModal(HWND owner) {
     EnableWindow(owner_, FALSE);
     ownerDisabled_ = true;
   }
-  ShowWindow(window_, SW_SHOW);
-  SetForegroundWindow(window_);
-  SetFocus(GetDlgItem(window_, kAddWinId));
-
-  // The modal loop. The owner's timers go on being served by it, so kills
-  // and their sounds go on while the dialog is open.
-  MSG msg;
-  while (!closed_ && window_) {
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-    if (got == 0) {
-      PostQuitMessage(static_cast<int>(msg.wParam));  // the outer loop ends too
-      break;
-    }
-    if (got == -1) break;
-    if (window_ && IsDialogMessageA(window_, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-  EndModal();
-  if (window_) DestroyWindow(window_);
-  dialog_.reset();
-  ChkSon.reset();
-  AddWin.reset();
+  open_ = true;
+  afterClose_ = std::move(afterClose);
+  // The program's loop hands the dialog its keys: Tab, Enter, Escape. The
+  // owner's timers go on being served by that loop, so kills and their
+  // sounds go on while the dialog is open.
+  SetModelessDialog(Window());
+  ShowWindow(Window(), SW_SHOW);
+  SetForegroundWindow(Window());
+  SetFocus(GetDlgItem(Window(), kAddWinId));
   return true;
+}
+
+void FrmSon::Finish(bool destroyWindow) {
+  if (!open_) {
+    if (destroyWindow) window_.Reset();
+    return;
+  }
+  open_ = false;
+  EndModal();
+  if (ModelessDialog() == Window()) SetModelessDialog(nullptr);
+  if (destroyWindow) window_.Reset();
+  std::function<void()> after = std::move(afterClose_);
+  afterClose_ = nullptr;
+  if (after) after();
 }
 
 void FrmSon::EndModal() {
@@ -213,10 +208,10 @@ bool FrmSon::CreateControls() {
   panelBrush_.Reset(CreateSolidBrush(kPanel));
 
   HWND box = CreateWindowExA(0, "BUTTON", "Son", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, kChkSon.left,
-                             kChkSon.top, kChkSon.right - kChkSon.left, kChkSon.bottom - kChkSon.top, window_,
+                             kChkSon.top, kChkSon.right - kChkSon.left, kChkSon.bottom - kChkSon.top, Window(),
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kChkSonId)), instance_, nullptr);
   HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, kAddWin.left,
-                              kAddWin.top, kAddWin.right - kAddWin.left, kAddWin.bottom - kAddWin.top, window_,
+                              kAddWin.top, kAddWin.right - kAddWin.left, kAddWin.bottom - kAddWin.top, Window(),
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kAddWinId)), instance_, nullptr);
   if (!box || !edit) return false;
   for (HWND child : {box, edit}) SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
@@ -224,7 +219,7 @@ bool FrmSon::CreateControls() {
   AddWin = std::make_unique<EditControl>(edit);
   // Image4 and Image5, the close button's two looks, lie in one place and
   // carry the same tip.
-  if (tips_.Create(window_, instance_))
+  if (tips_.Create(Window(), instance_))
     tips_.Add(RECT{kCloseAt.x, kCloseAt.y, kCloseAt.x + kCloseSize, kCloseAt.y + kCloseSize}, "Fermer");
   return true;
 }
@@ -232,25 +227,18 @@ bool FrmSon::CreateControls() {
 // ---- the view as the logic sees it ------------------------------------------
 
 void FrmSon::MoveTo(PlaceTwips place) {
-  if (window_)
-    SetWindowPos(window_, nullptr, Pixels(place.left), Pixels(place.top), 0, 0,
+  if (Window())
+    SetWindowPos(Window(), nullptr, Pixels(place.left), Pixels(place.top), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FrmSon::PicturesChanged() {
-  if (!window_) return;
+  if (!Window()) return;
   const RECT closeRect{kCloseAt.x, kCloseAt.y, kCloseAt.x + kCloseSize, kCloseAt.y + kCloseSize};
-  for (const RECT& r : {kExploreur, kSon, closeRect}) InvalidateRect(window_, &r, FALSE);
+  for (const RECT& r : {kExploreur, kSon, closeRect}) InvalidateRect(Window(), &r, FALSE);
 }
 
-void FrmSon::Close() {
-  closed_ = true;
-  EndModal();
-  if (window_) {
-    HWND w = window_;
-    DestroyWindow(w);  // WM_NCDESTROY forgets the handle
-  }
-}
+void FrmSon::Close() { Finish(true); }
 
 // ---- painting and the mouse -------------------------------------------------
 
@@ -274,7 +262,7 @@ void FrmSon::PaintButton(HDC dc, RECT bounds, bool pressed, int image, const cha
 
 void FrmSon::Paint() {
   PAINTSTRUCT ps;
-  HDC dc = BeginPaint(window_, &ps);
+  HDC dc = BeginPaint(Window(), &ps);
   {
     win32::SavedDC saved(dc);
     if (back_.Valid()) {
@@ -296,7 +284,7 @@ void FrmSon::Paint() {
                 AnsiFromUtf8("Parcourir").c_str());
     PaintButton(dc, kSon, dialog_ && dialog_->PlayPressedLook(), kSoundImage, "Essayer");
   }
-  EndPaint(window_, &ps);
+  EndPaint(Window(), &ps);
 }
 
 FrmSon::Hit FrmSon::HitTest(POINT p) const {
@@ -312,7 +300,7 @@ void FrmSon::OnButtonDown(POINT p, bool left) {
   const Hit hit = HitTest(p);
   if (hit != Hit::Background && !left) return;
   pressed_ = hit;
-  SetCapture(window_);
+  SetCapture(Window());
   switch (hit) {
     case Hit::Exploreur: dialog_->Exploreur_MouseDown(); break;
     case Hit::Son: dialog_->Son_MouseDown(); break;
@@ -328,7 +316,7 @@ void FrmSon::OnButtonUp(POINT p) {
   if (!dialog_ || !pressed_) return;
   const Hit pressed = *pressed_;
   pressed_.reset();
-  if (GetCapture() == window_) ReleaseCapture();
+  if (GetCapture() == Window()) ReleaseCapture();
   const bool over = HitTest(p) == pressed;
   switch (pressed) {
     case Hit::Exploreur:
@@ -366,21 +354,6 @@ void FrmSon::OnMouseMove(POINT p) {
   }
 }
 
-LRESULT CALLBACK FrmSon::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* created = static_cast<FrmSon*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    created->window_ = window;  // messages arrive before CreateWindowEx returns
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-  }
-  auto* self = reinterpret_cast<FrmSon*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(window, message, wParam, lParam);
-  try {
-    return self->OnMessage(message, wParam, lParam);
-  } catch (...) {
-    return DefWindowProcA(window, message, wParam, lParam);
-  }
-}
-
 LRESULT FrmSon::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) tips_.Relay(message, wParam, lParam);
@@ -397,17 +370,17 @@ LRESULT FrmSon::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE: OnMouseMove(at); return 0;
     case WM_CAPTURECHANGED:
       // Capture taken away mid-press (a menu, another window): end it.
-      if (pressed_ && reinterpret_cast<HWND>(lParam) != window_ && dialog_) {
+      if (pressed_ && reinterpret_cast<HWND>(lParam) != Window() && dialog_) {
         if (*pressed_ == Hit::Background) dialog_->Background_MouseUp();
         else if (*pressed_ != Hit::Close) dialog_->ButtonReleasedElsewhere();
         pressed_.reset();
       }
       return 0;
     case WM_SETCURSOR:
-      if (reinterpret_cast<HWND>(wParam) == window_ && LOWORD(lParam) == HTCLIENT && pointer_) {
+      if (reinterpret_cast<HWND>(wParam) == Window() && LOWORD(lParam) == HTCLIENT && pointer_) {
         POINT p{};
         GetCursorPos(&p);
-        ScreenToClient(window_, &p);
+        ScreenToClient(Window(), &p);
         if (HitTest(p) != Hit::Background) {
           SetCursor(pointer_);
           return TRUE;
@@ -438,13 +411,12 @@ LRESULT FrmSon::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       else Close();
       return 0;
     case WM_NCDESTROY:
-      SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-      window_ = nullptr;
-      closed_ = true;
-      return 0;
+      // Destroyed with its owner, not closed: the closing is done all the same.
+      Finish(false);
+      break;
     default: break;
   }
-  return DefWindowProcA(window_, message, wParam, lParam);
+  return DefWindowProcA(Window(), message, wParam, lParam);
 }
 
 }  // namespace vantrel

@@ -1,10 +1,14 @@
-// FrmSon, the sound dialog: a skinned borderless window shown modally over
-// the main window. Its logic is SoundDialog; the window owns the controls,
-// the pictures and the modal loop, and forwards each event.
+// FrmSon, the sound dialog: a skinned borderless window shown over the main
+// window, which it disables while it is open. It runs no loop of its own:
+// showing it returns at once, the program's loop serves it (its keyboard
+// through IsDialogMessage), and what was to follow runs when it closes. Its
+// logic is SoundDialog; the window owns the controls and the pictures and
+// forwards each event.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,6 +17,7 @@
 #include "platform/sound_device.h"
 #include "platform/win32/gdi_handles.h"
 #include "store/settings.h"
+#include "ui/form_window.h"
 #include "ui/model/sound_dialog.h"
 #include "ui/skin_tips.h"
 
@@ -31,7 +36,7 @@ class Win32FileOpenDialog final : public FileOpenDialog {
   HWND owner_ = nullptr;
 };
 
-class FrmSon final : private SoundDialogView {
+class FrmSon final : public FormWindow, private SoundDialogView {
  public:
   // fileDialog: the browse button's dialog; the system's file-open dialog
   // when null.
@@ -41,14 +46,13 @@ class FrmSon final : private SoundDialogView {
   FrmSon(const FrmSon&) = delete;
   FrmSon& operator=(const FrmSon&) = delete;
 
-  // Loads the dialog, shows it over owner (disabled meanwhile) and returns
-  // once it is closed. False when the window cannot be created.
-  bool RunModal(HWND owner);
-
-  // The whole showing in one call.
-  static bool ShowModal(HWND owner, HINSTANCE instance, Settings& settings, SoundDevice& sound, FileSystem& files);
-
-  HWND Window() const { return window_; }
+  // Loads the dialog and shows it over owner, which stays disabled while the
+  // dialog is open, and returns at once. However the dialog closes, the
+  // owner is enabled again first, then the dialog is destroyed, then
+  // afterClose runs. False, and afterClose never runs, when the window
+  // cannot be created or this dialog was shown before (one showing each).
+  bool Show(HWND owner, std::function<void()> afterClose = {});
+  bool IsOpen() const { return open_; }
   const SoundDialog& Dialog() const { return *dialog_; }
 
  private:
@@ -56,8 +60,7 @@ class FrmSon final : private SoundDialogView {
   class CheckBoxControl;
   class EditControl;
 
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool CreateControls();
   void Paint();
   void PaintButton(HDC dc, RECT bounds, bool pressed, int image, const char* caption) const;
@@ -66,6 +69,9 @@ class FrmSon final : private SoundDialogView {
   void OnButtonUp(POINT p);
   void OnMouseMove(POINT p);
   void EndModal();
+  // The closing, once: the owner back, the dialog gone (destroyed here
+  // unless the system is destroying it), then what was to follow.
+  void Finish(bool destroyWindow);
 
   // SoundDialogView
   void MoveTo(PlaceTwips place) override;
@@ -82,10 +88,11 @@ class FrmSon final : private SoundDialogView {
   std::unique_ptr<EditControl> AddWin;
   std::unique_ptr<SoundDialog> dialog_;
 
-  HWND window_ = nullptr;
+  OwnedWindow window_;
   HWND owner_ = nullptr;
   bool ownerDisabled_ = false;
-  bool closed_ = false;
+  bool open_ = false;
+  std::function<void()> afterClose_;
   std::optional<Hit> pressed_;  // the picture a button went down on
   HCURSOR pointer_ = nullptr;
   SkinTips tips_;  // "Fermer" on the close button

@@ -45,16 +45,19 @@ UINT TrayItemId(TrayItem item) { return Id(item); }
 FrmPop::~FrmPop() { Unload(); }
 
 bool FrmPop::Load(HINSTANCE instance, Commands commands) {
-  if (window_) return true;
+  if (Window()) return true;
   commands_ = std::move(commands);
   WNDCLASSA wc{};
-  wc.lpfnWndProc = WindowProc;
+  wc.lpfnWndProc = FormWindow::Procedure;
   wc.hInstance = instance;
   wc.lpszClassName = kClassName;
   RegisterClassA(&wc);
   // Never shown: it owns the menu and receives its commands.
-  window_ = CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, "FrmPop", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
-                            this);
+  window_ = OwnedWindow::Create(*this, FormWindowSpec{.exStyle = WS_EX_TOOLWINDOW,
+                                                      .className = kClassName,
+                                                      .title = "FrmPop",
+                                                      .style = WS_POPUP,
+                                                      .instance = instance});
   if (!window_) return false;
 
   menu_ = CreatePopupMenu();
@@ -68,7 +71,7 @@ bool FrmPop::Load(HINSTANCE instance, Commands commands) {
   }
   // The menu engine draws the menu from the markup of its captions. Should
   // hooking fail, the menu still works as a plain one.
-  engine_.Hook(window_, instance);
+  engine_.Hook(Window(), instance);
   return true;
 }
 
@@ -79,12 +82,7 @@ void FrmPop::Unload() {
     DestroyMenu(menu_);
     menu_ = nullptr;
   }
-  if (window_) {
-    HWND w = window_;
-    window_ = nullptr;
-    SetWindowLongPtrA(w, GWLP_USERDATA, 0);
-    DestroyWindow(w);
-  }
+  window_.Reset();
 }
 
 void FrmPop::SetEnabled(TrayItem item, bool enabled) {
@@ -104,12 +102,12 @@ void FrmPop::Popup(bool mainWindowVisible) {
   GetCursorPos(&at);
   // The menu belongs to a foreground window, or it stays open when the user
   // clicks elsewhere; the posted message lets the next click close it.
-  SetForegroundWindow(window_);
-  TrackPopupMenu(menu_, 0, at.x, at.y, 0, window_, nullptr);
-  PostMessageA(window_, WM_NULL, 0, 0);
+  SetForegroundWindow(Window());
+  TrackPopupMenu(menu_, 0, at.x, at.y, 0, Window(), nullptr);
+  PostMessageA(Window(), WM_NULL, 0, 0);
 }
 
-void FrmPop::OpenWebSite() { ShellExecuteA(window_, "open", kWebSite, nullptr, nullptr, SW_SHOWNORMAL); }
+void FrmPop::OpenWebSite() { ShellExecuteA(Window(), "open", kWebSite, nullptr, nullptr, SW_SHOWNORMAL); }
 
 void FrmPop::OnCommand(UINT id) {
   const auto run = [](const std::function<void()>& f) {
@@ -133,21 +131,12 @@ void FrmPop::OnCommand(UINT id) {
   }
 }
 
-LRESULT CALLBACK FrmPop::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<FrmPop*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (self && message == WM_COMMAND && HIWORD(wParam) == 0) {
-    try {
-      self->OnCommand(LOWORD(wParam));
-    } catch (...) {
-      // A command never takes the program down.
-    }
+LRESULT FrmPop::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND && HIWORD(wParam) == 0) {
+    OnCommand(LOWORD(wParam));
     return 0;
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return Default(message, wParam, lParam);
 }
 
 }  // namespace vantrel

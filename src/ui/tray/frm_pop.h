@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "ui/form_window.h"
 #include "ui/model/tray_items.h"
 #include "ui/tray/tray_menu_engine.h"
 
@@ -14,7 +15,7 @@ namespace vantrel {
 // The maker's web site, opened by "Visiter le site Web" and the sidebar.
 inline constexpr const char* kWebSite = "https://vantrel.example.org/";
 
-class FrmPop final : public TrayMenuItems {
+class FrmPop final : public TrayMenuItems, public FormWindow {
  public:
   struct Commands {
     std::function<void()> showMain;         // Afficher Vantrel
@@ -30,14 +31,13 @@ class FrmPop final : public TrayMenuItems {
   FrmPop() = default;
   FrmPop(const FrmPop&) = delete;
   FrmPop& operator=(const FrmPop&) = delete;
-  ~FrmPop();
+  ~FrmPop() override;
 
   bool Load(HINSTANCE instance, Commands commands);
   void Unload();
-  bool Loaded() const { return window_ != nullptr; }
+  bool Loaded() const { return Window() != nullptr; }
   // True when the menu engine draws the tray menu.
   bool MenuEngineHooked() const { return engine_.Hooked(); }
-  HWND Window() const { return window_; }
   HMENU Menu() const { return menu_; }
 
   // "Minimizer" follows the main window's visibility; then the menu opens
@@ -49,11 +49,11 @@ class FrmPop final : public TrayMenuItems {
   bool Enabled(TrayItem item) const override;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnCommand(UINT id);
 
   TrayMenuEngine engine_;  // outlives the window it hooks
-  HWND window_ = nullptr;
+  OwnedWindow window_;
   HMENU menu_ = nullptr;
   Commands commands_;
 };

@@ -1,7 +1,8 @@
-// The sound dialog under Wine, shown modally and driven from inside its
-// modal loop: the option stored on each change of ChkSon, Try, Browse with
-// the system's file dialog, dragging, the stored place, and closing, which
-// always stops the sound.
+// The sound dialog under Wine, shown over a disabled owner and driven from
+// inside the program's message loop: the option stored on each change of
+// ChkSon, Try, Browse with the system's file dialog, dragging, the stored
+// place, keys typed into it, and closing, which always stops the sound,
+// gives the owner back and then runs what was to follow.
 #include <windows.h>
 
 #include <gmock/gmock.h>
@@ -15,6 +16,7 @@
 #include "platform/win32/settings_store_win32.h"
 #include "stored_settings.h"
 #include "support/fake_sound_device.h"
+#include "ui/message_loop.h"
 #include "ui/sound/frm_son.h"
 #include "victims.h"
 #include "window_shot.h"
@@ -58,12 +60,35 @@ class SoundDialogWinTest : public ::testing::Test {
   }
   void TearDown() override { DestroyWindow(owner_); }
 
+  // Shows the dialog, which returns at once, then runs the program's loop
+  // until the dialog has closed: the steps are run by a timer of that loop.
   bool Run(std::vector<std::function<bool()>> steps, FileOpenDialog* fileDialog = nullptr) {
     ScriptedSteps script(std::move(steps));
     FrmSon son(GetModuleHandleA(nullptr), settings_, sound_, files_, fileDialog);
-    const bool shown = son.RunModal(owner_);
+    int closings = 0;
+    bool ownerBackWhenClosed = false, dialogGoneWhenClosed = false;
+    const bool shown = son.Show(owner_, [&] {
+      ++closings;
+      ownerBackWhenClosed = IsWindowEnabled(owner_) != FALSE;
+      dialogGoneWhenClosed = Dialog() == nullptr;
+      PostQuitMessage(0);
+    });
+    if (!shown) return false;
+    EXPECT_TRUE(son.IsOpen());
+    EXPECT_FALSE(IsWindowEnabled(owner_));
+    EXPECT_EQ(ModelessDialog(), son.Window());
+    // A script stuck on a step would leave the loop running: a minute ends it.
+    const UINT_PTR guard = SetTimer(nullptr, 0, 60000, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(1); });
+    const int exitCode = RunMessageLoop();
+    KillTimer(nullptr, guard);
+    EXPECT_EQ(exitCode, 0) << "the dialog never closed";
     EXPECT_TRUE(script.Finished()) << "stopped at step " << script.Done();
-    return shown;
+    EXPECT_EQ(closings, 1);
+    EXPECT_TRUE(ownerBackWhenClosed);
+    EXPECT_TRUE(dialogGoneWhenClosed);
+    EXPECT_FALSE(son.IsOpen());
+    EXPECT_EQ(ModelessDialog(), nullptr);
+    return true;
   }
   std::vector<std::string> LastTwoCommands() const {
     const auto all = sound_.CommandTexts();
@@ -251,6 +276,44 @@ TEST_F(SoundDialogWinTest, DraggingStoresThePlaceAndTheNextOpeningStartsThere) {
   }));
   EXPECT_EQ(again.left, after.left);
   EXPECT_EQ(again.top, after.top);
+}
+
+void PressKey(WORD key) {
+  INPUT inputs[2] = {};
+  for (INPUT& input : inputs) {
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+  }
+  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, inputs, sizeof inputs[0]);
+}
+
+TEST_F(SoundDialogWinTest, TabMovesTheFocusAndEscapeClosesThroughTheProgramsLoop) {
+  HWND focusBefore = nullptr, focusAfterTab = nullptr;
+  HWND box = nullptr, edit = nullptr;
+  int waits = 0;
+  ASSERT_TRUE(Run({
+      [&] {
+        if (!Dialog() || GetForegroundWindow() != Dialog()) return false;
+        box = ChildAt(Dialog(), kChkSonAt);
+        edit = ChildAt(Dialog(), POINT{100, 75});
+        focusBefore = GetFocus();
+        PressKey(VK_TAB);
+        return true;
+      },
+      [&] {
+        focusAfterTab = GetFocus();
+        return focusAfterTab != focusBefore || ++waits > 50;  // about three seconds
+      },
+      [&] {
+        PressKey(VK_ESCAPE);
+        return true;
+      },
+  }));
+  EXPECT_EQ(focusBefore, edit);
+  EXPECT_EQ(focusAfterTab, box);
+  EXPECT_EQ(Dialog(), nullptr);
+  EXPECT_THAT(sound_.CommandTexts(), ElementsAre("stop sound", "close sound"));
 }
 
 TEST_F(SoundDialogWinTest, APlaceStoredOffTheScreenComesBackOnIt) {

@@ -231,6 +231,25 @@ TEST_F(PagesWinTest, ALogThatCannotBeRewrittenKeepsTheRowAndTheUserIsTold) {
   EXPECT_EQ(Log(), log);
 }
 
+bool Topmost(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+TEST_F(PagesWinTest, TheLoudspeakerOpensTheSoundDialogOverTheDisabledWindowWhichComesBackOnTopWhenItCloses) {
+  main_.Pages().LabFOption_Click();
+  FinishAnimation();
+  ASSERT_TRUE(Topmost(main_.Window()));
+  test::ClickAt(Frame(1), POINT{305, 38});  // the loudspeaker
+  HWND dialog = nullptr;
+  ASSERT_TRUE(test::PumpUntil([&] { return (dialog = FindWindowA("VantrelSound", nullptr)) != nullptr; }));
+  // Open, and the click has returned: the window's loop serves the dialog.
+  EXPECT_TRUE(IsWindowVisible(dialog));
+  EXPECT_FALSE(IsWindowEnabled(main_.Window()));
+  EXPECT_FALSE(Topmost(main_.Window()));
+  PostMessageA(dialog, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(test::PumpUntil([] { return FindWindowA("VantrelSound", nullptr) == nullptr; }));
+  EXPECT_TRUE(IsWindowEnabled(main_.Window()));
+  EXPECT_TRUE(Topmost(main_.Window()));
+}
+
 TEST_F(PagesWinTest, AHeaderFileThatCannotBeWrittenKeepsTheDefaultsAndTheTypedHeader) {
   const std::string path = folder_ + "\\Vantrel-Url.ini";
   { std::ofstream headers(path, std::ios::binary); headers << "- Opera\r\n"; }
