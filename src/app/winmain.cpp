@@ -1,6 +1,8 @@
 // Vantrel: closes unwanted pop-up windows.
 #include <windows.h>
 
+#include "platform/win32/win32_handles.h"
+
 #include <memory>
 
 #include "platform/win32/program_folder.h"
@@ -14,17 +16,12 @@ namespace {
 class SingleInstance {
  public:
   SingleInstance() : mutex_(CreateMutexA(nullptr, FALSE, "Local\\Vantrel.SingleInstance")) {
-    first_ = mutex_ != nullptr && GetLastError() != ERROR_ALREADY_EXISTS;
+    first_ = mutex_.Valid() && GetLastError() != ERROR_ALREADY_EXISTS;
   }
-  ~SingleInstance() {
-    if (mutex_) CloseHandle(mutex_);
-  }
-  SingleInstance(const SingleInstance&) = delete;
-  SingleInstance& operator=(const SingleInstance&) = delete;
   bool First() const { return first_; }
 
  private:
-  HANDLE mutex_;
+  vantrel::win32::UniqueMutex mutex_;
   bool first_ = false;
 };
 

@@ -60,14 +60,14 @@ bool FrmPop::Load(HINSTANCE instance, Commands commands) {
                                                       .instance = instance});
   if (!window_) return false;
 
-  menu_ = CreatePopupMenu();
+  menu_.Reset(CreatePopupMenu());
   for (const ItemSpec& item : kItems) {
     if (item.id == 0) {
-      AppendMenuA(menu_, MF_SEPARATOR, 0, nullptr);
+      AppendMenuA(menu_.Get(), MF_SEPARATOR, 0, nullptr);
       continue;
     }
     const std::string caption = AnsiFromUtf8(item.caption);
-    AppendMenuA(menu_, MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), item.id, caption.c_str());
+    AppendMenuA(menu_.Get(), MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), item.id, caption.c_str());
   }
   // The menu engine draws the menu from the markup of its captions. Should
   // hooking fail, the menu still works as a plain one.
@@ -78,20 +78,17 @@ bool FrmPop::Load(HINSTANCE instance, Commands commands) {
 void FrmPop::Unload() {
   // The engine lets go of the window and the menu before they go.
   engine_.Unhook();
-  if (menu_) {
-    DestroyMenu(menu_);
-    menu_ = nullptr;
-  }
+  menu_.Reset();
   window_.Reset();
 }
 
 void FrmPop::SetEnabled(TrayItem item, bool enabled) {
-  if (menu_) EnableMenuItem(menu_, TrayItemId(item), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+  if (menu_) EnableMenuItem(menu_.Get(), TrayItemId(item), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 bool FrmPop::Enabled(TrayItem item) const {
   if (!menu_) return false;
-  const UINT state = GetMenuState(menu_, TrayItemId(item), MF_BYCOMMAND);
+  const UINT state = GetMenuState(menu_.Get(), TrayItemId(item), MF_BYCOMMAND);
   return state != static_cast<UINT>(-1) && (state & (MF_GRAYED | MF_DISABLED)) == 0;
 }
 
@@ -103,7 +100,7 @@ void FrmPop::Popup(bool mainWindowVisible) {
   // The menu belongs to a foreground window, or it stays open when the user
   // clicks elsewhere; the posted message lets the next click close it.
   SetForegroundWindow(Window());
-  TrackPopupMenu(menu_, 0, at.x, at.y, 0, Window(), nullptr);
+  TrackPopupMenu(menu_.Get(), 0, at.x, at.y, 0, Window(), nullptr);
   PostMessageA(Window(), WM_NULL, 0, 0);
 }
 

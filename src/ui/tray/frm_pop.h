@@ -8,6 +8,7 @@
 
 #include "ui/form_window.h"
 #include "ui/model/tray_items.h"
+#include "platform/win32/win32_handles.h"
 #include "ui/tray/tray_menu_engine.h"
 
 namespace vantrel {
@@ -38,7 +39,7 @@ class FrmPop final : public TrayMenuItems, public FormWindow {
   bool Loaded() const { return Window() != nullptr; }
   // True when the menu engine draws the tray menu.
   bool MenuEngineHooked() const { return engine_.Hooked(); }
-  HMENU Menu() const { return menu_; }
+  HMENU Menu() const { return menu_.Get(); }
 
   // "Minimizer" follows the main window's visibility; then the menu opens
   // at the pointer.
@@ -54,7 +55,7 @@ class FrmPop final : public TrayMenuItems, public FormWindow {
 
   TrayMenuEngine engine_;  // outlives the window it hooks
   OwnedWindow window_;
-  HMENU menu_ = nullptr;
+  win32::UniqueHMenu menu_;
   Commands commands_;
 };
 
