@@ -157,8 +157,6 @@ FrmPop::Commands FrmMain::TrayCommands() {
 
 void FrmMain::CreateControls(HINSTANCE instance) {
   backBitmap_.Reset(LoadSkinBitmap(instance, IDB_MAIN_BACK));
-  const int pageIds[4] = {IDB_PAGE_WINDOWS, IDB_PAGE_OPTIONS, IDB_PAGE_STATS, IDB_PAGE_HELP};
-  for (int i = 0; i < 4; ++i) pageBitmaps_[i].Reset(LoadSkinBitmap(instance, pageIds[i]));
   tabBitmap_.Reset(LoadSkinBitmap(instance, IDB_TAB));
   buttonBitmap_.Reset(LoadSkinBitmap(instance, IDB_BUTTON));
   buttonHover_.Reset(LoadSkinBitmap(instance, IDB_BUTTON_HOVER));
@@ -465,11 +463,23 @@ void FrmMain::Paint() {
   EndPaint(Window(), &ps);
 }
 
+// A page's picture is loaded when the page is first painted: most runs show
+// one page or none, and the pictures are the bulk of the skin.
+HBITMAP FrmMain::PagePicture(int page) {
+  static constexpr int kPageIds[4] = {IDB_PAGE_WINDOWS, IDB_PAGE_OPTIONS, IDB_PAGE_STATS, IDB_PAGE_HELP};
+  if (page < 0 || page > 3) return nullptr;
+  if (!pagePictureTried_[page]) {
+    pagePictureTried_[page] = true;
+    pageBitmaps_[page].Reset(LoadSkinBitmap(instance_, kPageIds[page]));
+  }
+  return pageBitmaps_[page].Get();
+}
+
 void FrmMain::PaintPage(int page) {
   HWND frame = Frame(page);
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(frame, &ps);
-  if (pageBitmaps_[page].Valid()) {
+  if (PagePicture(page)) {
     win32::SavedDC saved(dc);
     auto memory = win32::UniqueMemoryDC::CompatibleWith(dc);
     win32::Selection selected(memory.Get(), pageBitmaps_[page].Get());

@@ -146,6 +146,8 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   void CreateControls(HINSTANCE instance);
   // What the tray menu's items run.
   FrmPop::Commands TrayCommands();
+  // The page's skin picture, loaded at its first use; null when it cannot be.
+  HBITMAP PagePicture(int page);
   void Paint();
   void PaintPage(int page);
   Hit HitTest(POINT p) const;
@@ -235,6 +237,7 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   UINT taskbarCreated_ = 0;
   UINT showRequest_ = 0;
 
+  bool pagePictureTried_[4] = {};
   win32::UniqueBitmap backBitmap_, pageBitmaps_[4], tabBitmap_, buttonBitmap_, buttonHover_, helpBitmap_, helpHover_,
       minimiseBitmap_, minimiseHover_;
   win32::UniqueIcon frameIcons_[3];

@@ -205,9 +205,9 @@ HBRUSH FrmMain::PageBackBrush(int page, HWND control) {
     GetWindowRect(control, &r);
     MapWindowPoints(nullptr, Frame(page), reinterpret_cast<POINT*>(&r), 2);
     COLORREF colour = RGB(232, 238, 246);
-    if (pageBitmaps_[page].Valid()) {
+    if (HBITMAP picture = PagePicture(page)) {
       auto memory = win32::UniqueMemoryDC::CompatibleWith(nullptr);
-      win32::Selection selected(memory.Get(), pageBitmaps_[page].Get());
+      win32::Selection selected(memory.Get(), picture);
       const COLORREF sampled = GetPixel(memory.Get(), r.left + 1, r.top + 1);
       if (sampled != CLR_INVALID) colour = sampled;
     }
