@@ -21,4 +21,49 @@ std::uint32_t Win32SoundDevice::SendCommand(std::string_view command, std::size_
                           nullptr);
 }
 
+QueuedSoundDevice::~QueuedSoundDevice() {
+  {
+    std::lock_guard lock(mutex_);
+    stop_ = true;
+  }
+  wake_.notify_all();
+  if (thread_.joinable()) thread_.join();
+}
+
+std::uint32_t QueuedSoundDevice::SendCommand(std::string_view command, std::size_t returnLength) {
+  try {
+    {
+      std::lock_guard lock(mutex_);
+      queue_.emplace_back(std::string(command), returnLength);
+    }
+    if (!thread_.joinable()) thread_ = std::thread([this] { Run(); });
+  } catch (...) {
+    // No thread (or no memory): the command goes on this one.
+    {
+      std::lock_guard lock(mutex_);
+      queue_.clear();
+    }
+    return target_.SendCommand(command, returnLength);
+  }
+  wake_.notify_one();
+  return 0;
+}
+
+void QueuedSoundDevice::Run() noexcept {
+  for (;;) {
+    std::pair<std::string, std::size_t> next;
+    {
+      std::unique_lock lock(mutex_);
+      wake_.wait(lock, [&] { return stop_ || !queue_.empty(); });
+      if (queue_.empty()) return;  // stopping, with nothing left to send
+      next = std::move(queue_.front());
+      queue_.pop_front();
+    }
+    try {
+      target_.SendCommand(next.first, next.second);
+    } catch (...) {
+    }
+  }
+}
+
 }  // namespace vantrel

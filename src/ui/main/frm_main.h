@@ -190,7 +190,8 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   Win32SettingsStore store_;
   Win32Registry registry_;
   Settings settings_;
-  Win32SoundDevice sound_;
+  Win32SoundDevice mci_;
+  QueuedSoundDevice sound_{mci_};  // the kill sound never holds up the window
 
   MemoryList List0, List0b, List1b, List3;
   Win32ListBox List1, List2, List4, List5;
