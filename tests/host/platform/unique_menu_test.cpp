@@ -11,7 +11,7 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-using testing::FakeMenus;
+using test::FakeMenus;
 
 TEST(UniqueMenuTest, TheLastOwnerDestroysTheMenuThroughItsOwnInterface) {
   FakeMenus first;
