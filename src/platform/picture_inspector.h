@@ -8,12 +8,6 @@
 
 namespace vantrel {
 
-struct PictureSize {
-  int width = 0;
-  int height = 0;
-  friend bool operator==(const PictureSize&, const PictureSize&) = default;
-};
-
 class PictureInspector {
  public:
   virtual ~PictureInspector() = default;

@@ -24,10 +24,14 @@ class MemoryPictureList final : public PictureList {
     return n >= 1 && n <= Count() ? pictures_[static_cast<std::size_t>(n - 1)] : 0;
   }
   const std::vector<int>& Asked() const { return asked_; }
+  // The list tells the size of its icons (nothing: it cannot tell).
+  void SetIconSize(std::optional<PictureSize> size) { iconSize_ = size; }
+  std::optional<PictureSize> IconSize() const override { return iconSize_; }
 
  private:
   std::vector<PictureHandle> pictures_;
   mutable std::vector<int> asked_;
+  std::optional<PictureSize> iconSize_;
 };
 
 class FakePictureSources final : public PictureSources {

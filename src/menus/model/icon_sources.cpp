@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <exception>
+#include <optional>
 
 #include "common/text.h"
 #include "menus/model/caption_markup.h"
@@ -19,29 +20,36 @@ PictureHandle HandleFromNumber(double value) {
   return static_cast<PictureHandle>(whole);
 }
 
-PictureHandle ImageListPicture(std::string_view index, const PictureSources& sources) {
+// A handle found for a reference, with the size of its icon when its image
+// list knows it (then nobody needs to look at the handle).
+struct FoundPicture {
+  PictureHandle handle = 0;
+  std::optional<PictureSize> listedIconSize;
+};
+
+FoundPicture ImageListPicture(std::string_view index, const PictureSources& sources) {
   const PictureList* list = sources.ImageList();
-  if (list == nullptr) return 0;
+  if (list == nullptr) return {};
   const double n = Val(index);
-  if (n != std::floor(n)) return 0;
+  if (n != std::floor(n)) return {};
   const int count = list->Count();
-  if (n < 1 || n > count) return 0;
-  return list->Picture(static_cast<int>(n));
+  if (n < 1 || n > count) return {};
+  return {list->Picture(static_cast<int>(n)), list->IconSize()};
 }
 
-PictureHandle LookUp(std::string_view value, const PictureSources& sources) {
-  if (IsNumeric(value)) return HandleFromNumber(Val(value));
+FoundPicture LookUp(std::string_view value, const PictureSources& sources) {
+  if (IsNumeric(value)) return {HandleFromNumber(Val(value))};
   if ((value[0] == 'I' || value[0] == 'i') && IsNumeric(value.substr(1))) {
     return ImageListPicture(value.substr(1), sources);
   }
   if (const auto hex = ReadHexNumber(value); hex && hex->whole) {
     // A 32-bit pattern, as the handle is written.
-    return static_cast<PictureHandle>(static_cast<std::uint32_t>(hex->value));
+    return {static_cast<PictureHandle>(static_cast<std::uint32_t>(hex->value))};
   }
   try {
-    return sources.NamedPicture(value);
+    return {sources.NamedPicture(value)};
   } catch (const std::exception&) {
-    return 0;  // an unknown control is no picture
+    return {};  // an unknown control is no picture
   }
 }
 
@@ -51,8 +59,9 @@ ResolvedPicture ResolveItemImage(std::string_view markup, const PictureSources& 
                                  const PictureInspector& inspector) {
   const std::string value = GetMarkupValue(markup, "IMG:");
   if (value.empty()) return {};
-  const PictureHandle handle = LookUp(value, sources);
+  const auto [handle, listedIconSize] = LookUp(value, sources);
   if (handle == 0) return {};
+  if (listedIconSize) return {handle, PictureKind::Icon, listedIconSize->width, listedIconSize->height};
   if (const auto bitmap = inspector.BitmapSize(handle)) {
     return {handle, PictureKind::Bitmap, bitmap->width, bitmap->height};
   }

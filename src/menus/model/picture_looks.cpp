@@ -17,6 +17,18 @@ std::optional<PictureSize> PictureLooks::PopupPictures::IconColourSize(PictureHa
   return *answers.icon;
 }
 
+void PictureLooks::Learn(MenuHandle popup, const ResolvedPicture& picture) {
+  if (picture.handle == 0 || picture.kind == PictureKind::None) return;
+  Answers& answers = AnswersFor(popup, picture.handle);
+  const PictureSize size{picture.width, picture.height};
+  if (picture.kind == PictureKind::Bitmap) {
+    answers.bitmap = std::optional<PictureSize>(size);
+  } else {
+    answers.bitmap = std::optional<PictureSize>();  // not a bitmap
+    answers.icon = std::optional<PictureSize>(size);
+  }
+}
+
 void PictureLooks::BeginPopup(MenuHandle popup) {
   std::erase_if(looks_, [popup](const auto& entry) { return entry.first.first == popup; });
 }

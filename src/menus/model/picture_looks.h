@@ -13,6 +13,7 @@
 #include <optional>
 #include <utility>
 
+#include "menus/model/icon_sources.h"
 #include "menus/render/menu_engine_parts.h"
 #include "platform/menu_access.h"
 #include "platform/picture_inspector.h"
@@ -40,6 +41,11 @@ class PictureLooks final : public MenuLoopMemory {
   };
 
   PopupPictures Of(MenuHandle popup) { return PopupPictures(*this, popup); }
+
+  // What the popup's preparation found a handle to be, however it found it
+  // (an image list knows its icons without a look): every later question
+  // about that handle in the popup is answered from it.
+  void Learn(MenuHandle popup, const ResolvedPicture& picture);
 
   // The popup is prepared anew: what it found before is forgotten.
   void BeginPopup(MenuHandle popup);

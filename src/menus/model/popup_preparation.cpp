@@ -414,6 +414,7 @@ ItemSetupResult MenuPopupPreparation::SetupMenuItem(cMenuItems& handler, std::st
     const ResolvedPicture picture =
         services_.looks != nullptr ? ResolveItemImage(markup, handler, services_.looks->Of(hMenu))
                                    : ResolveItemImage(markup, handler, services_.pictures);
+    if (services_.looks != nullptr) services_.looks->Learn(hMenu, picture);
     record.ImageRef = picture.handle != 0 ? MenuKeyNumber(picture.handle) : std::string();
     if (picture.kind == PictureKind::Bitmap && Present(markup, "IMGBKG")) record.ImageIsBackground = true;
   }

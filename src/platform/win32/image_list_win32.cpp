@@ -13,4 +13,11 @@ PictureHandle Win32ImageListPictures::Picture(int n) const {
   return win32::ToNumber(icon.Get());
 }
 
+std::optional<PictureSize> Win32ImageListPictures::IconSize() const {
+  int width = 0;
+  int height = 0;
+  if (list_ == nullptr || !::ImageList_GetIconSize(list_, &width, &height)) return std::nullopt;
+  return PictureSize{width, height};
+}
+
 }  // namespace vantrel

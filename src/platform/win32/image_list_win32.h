@@ -30,6 +30,10 @@ class Win32ImageListPictures final : public PictureList {
   int Count() const override;
   // An icon of picture n.
   PictureHandle Picture(int n) const override;
+  // Every picture is an icon of the list's image size: the list knows it
+  // without a look at the icon (which costs round trips to the window
+  // server under Wine).
+  std::optional<PictureSize> IconSize() const override;
 
  private:
   HIMAGELIST list_;

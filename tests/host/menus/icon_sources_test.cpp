@@ -49,6 +49,18 @@ TEST_F(ResolveItemImageTest, ImageListIndexIsOneBasedAndBounded) {
   EXPECT_EQ(list_.Asked(), (std::vector<int>{8, 1, 14}));
 }
 
+TEST_F(ResolveItemImageTest, AListThatKnowsItsIconsIsTakenAtItsWord) {
+  // Handles the inspector knows nothing of: only the list can tell.
+  MemoryPictureList told({601, 602, 603});
+  sources_.SetImageList(&told);
+  EXPECT_EQ(Resolve("{IMG:i2|"), ResolvedPicture{});
+  told.SetIconSize(PictureSize{20, 18});
+  EXPECT_EQ(Resolve("{IMG:i2|"), (ResolvedPicture{602, PictureKind::Icon, 20, 18}));
+  EXPECT_EQ(Resolve("{IMG:i4|"), ResolvedPicture{});
+  // The same handle written as a number is looked at as any handle.
+  EXPECT_EQ(Resolve("{IMG:602|"), ResolvedPicture{});
+}
+
 TEST_F(ResolveItemImageTest, ImageListIndexWithoutListIsNoPicture) {
   EXPECT_EQ(Resolve("{IMG:i8|"), ResolvedPicture{});
   EXPECT_TRUE(sources_.AskedNames().empty());

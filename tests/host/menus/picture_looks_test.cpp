@@ -170,6 +170,23 @@ TEST_F(PictureLooksTest, EachPopupAsksForItselfAndADrawingAfterTheLoopAsksAgain)
   EXPECT_EQ(pictures.iconQuestions[kIcon], 3);
 }
 
+TEST_F(PictureLooksTest, PicturesOfAListThatKnowsItsIconsAreNeverLookedAt) {
+  images.SetIconSize(PictureSize{16, 16});
+  const std::string bitmapByNumber = "Fermer{IMG:" + std::to_string(kBitmap) + "}";
+  const MenuHandle popup = menus.AddPopupWithCaptions({"Ouvrir{IMG:i1}", bitmapByNumber, "Quitter{IMG:i1}"}, 10);
+  for (int opening = 0; opening < 2; ++opening) {
+    Send(msg::EnterMenuLoop);
+    Send(msg::InitMenuPopup, popup);
+    DrawAll(popup, 10, 3);
+    Send(msg::ExitMenuLoop);
+  }
+  // The list's icon was never asked about; the bitmap named by its number
+  // was, once per opening.
+  EXPECT_EQ(Questions(), (std::map<PictureHandle, int>{{kBitmap, 2}}));
+  EXPECT_EQ(log.Starting("Picture 17408 icon").size(), 12u);
+  EXPECT_EQ(log.Starting("Picture 17664 bitmap").size(), 6u);
+}
+
 TEST(PictureLooksAloneTest, AFileIconMadeForOneDrawingIsNeverRemembered) {
   CountingPictureInspector pictures;
   pictures.known.AddIcon(0x6600, PictureSize{16, 16});

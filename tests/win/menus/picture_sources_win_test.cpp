@@ -135,6 +135,25 @@ TEST_F(PictureSourcesWinTest, HexadecimalHandleAndHandlesOfNothing) {
   EXPECT_EQ(ResolveItemImage("{IMG:12345|", window_, inspector_), ResolvedPicture{});
 }
 
+TEST_F(PictureSourcesWinTest, AListTellsTheSizeALookAtEachOfItsIconsFinds) {
+  UniqueImageList wide(::ImageList_Create(24, 20, ILC_COLOR32 | ILC_MASK, 2, 0));
+  ASSERT_TRUE(wide.Valid());
+  for (int i = 0; i < 2; ++i) {
+    const win32::UniqueIcon icon = MakeIcon(24, 20);
+    ASSERT_EQ(::ImageList_AddIcon(wide.Get(), icon.Get()), i);
+  }
+  for (HIMAGELIST list : {list_.Get(), wide.Get()}) {
+    const Win32ImageListPictures pictures(list);
+    ASSERT_TRUE(pictures.IconSize().has_value());
+    for (int n = 1; n <= pictures.Count(); ++n) {
+      EXPECT_FALSE(inspector_.BitmapSize(pictures.Picture(n)).has_value()) << n;
+      EXPECT_EQ(inspector_.IconColourSize(pictures.Picture(n)), pictures.IconSize()) << n;
+    }
+  }
+  EXPECT_EQ(Win32ImageListPictures(wide.Get()).IconSize(), (PictureSize{24, 20}));
+  EXPECT_EQ(Win32ImageListPictures(nullptr).IconSize(), std::nullopt);
+}
+
 TEST_F(PictureSourcesWinTest, ImageListIconsGoWithTheList) {
   HICON first = nullptr;
   {
