@@ -21,6 +21,18 @@ wait_height() {
   fail "$2 (window height $(height), expected $1)"
 }
 setting_is() { test "$(drive setting "$1")" = "$2"; }
+# Waits until the main window stands at HEIGHT for three readings in a row:
+# a page switch from a page of the same height shrinks and grows the window
+# in between, and a click made meanwhile would land where it stood.
+wait_standing() {  # wait_standing HEIGHT MESSAGE
+  local same=0
+  for _ in $(seq 1 100); do
+    if [ "$(height)" = "$1" ]; then same=$((same + 1)); else same=0; fi
+    [ "$same" -ge 3 ] && return 0
+    sleep 0.3
+  done
+  fail "$2 (window height $(height), expected $1)"
+}
 wait_for() {  # wait_for SECONDS COMMAND...: polls until the command succeeds
   local seconds=$1; shift
   for _ in $(seq 1 $((seconds * 5))); do "$@" && return 0; sleep 0.2; done

@@ -35,8 +35,7 @@ start
 open_tab() {  # open_tab X POSITION: clicks a page tab and waits for its page
   drive click VantrelMain "$1" 257
   wait_for 10 setting_is Position "$2" || fail "the tab at $1 did not open its page"
-  sleep 2
-  wait_height 505 "the page of the tab at $1 did not open"
+  wait_standing 505 "the page of the tab at $1 did not open"
 }
 open_tab 165 2
 drive settext VantrelMain 1 EDIT 0 "250"

@@ -67,8 +67,7 @@ done
 # loudspeaker; it shows the default sound beside the executable.
 drive mouse-click VantrelMain -1 165 257
 wait_for 10 setting_is Position 2 || fail "a click on the Options tab did not open the Options page"
-wait_height 505 "the Options page did not open"
-sleep 1
+wait_standing 505 "the Options page did not open"
 drive mouse-click VantrelMain 1 305 38
 drive wait-window VantrelSound 10 || fail "a click on the loudspeaker did not open the sound dialog"
 shot release_sound_dialog
