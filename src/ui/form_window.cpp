@@ -28,11 +28,11 @@ LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM wParam,
   return result;
 }
 
-OwnedWindow OwnedWindow::Create(FormWindow& form, const FormWindowSpec& spec) {
+OwnedWindow OwnedWindow::Create(FormWindow& form, const FormWindowCreation& creation) {
   if (form.Window()) return OwnedWindow();  // a form serves one window at a time
-  const RECT& r = spec.place;
-  HWND window = CreateWindowExA(spec.exStyle, spec.className, spec.title, spec.style, r.left, r.top, r.right - r.left,
-                                r.bottom - r.top, spec.parent, nullptr, spec.instance, &form);
+  const RECT& r = creation.place;
+  HWND window = CreateWindowExA(creation.exStyle, creation.className, creation.title, creation.style, r.left, r.top, r.right - r.left,
+                                r.bottom - r.top, creation.parent, nullptr, creation.instance, &form);
   OwnedWindow owner;
   if (window && form.Window() == window) owner.form_ = &form;
   else if (window) DestroyWindow(window);  // not a form's class: nothing would answer for it

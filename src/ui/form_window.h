@@ -41,7 +41,7 @@ class FormWindow {
 };
 
 // What a form's window is created with.
-struct FormWindowSpec {
+struct FormWindowCreation {
   DWORD exStyle = 0;
   const char* className = nullptr;  // a class whose procedure is FormWindow::Procedure
   const char* title = "";
@@ -73,7 +73,7 @@ class OwnedWindow {
 
   // Creates the window served by form; empty when it cannot be created or
   // the form already has a window.
-  static OwnedWindow Create(FormWindow& form, const FormWindowSpec& spec);
+  static OwnedWindow Create(FormWindow& form, const FormWindowCreation& creation);
 
   HWND Get() const { return form_ ? form_->Window() : nullptr; }
   explicit operator bool() const { return Get() != nullptr; }

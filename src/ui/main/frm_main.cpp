@@ -108,7 +108,7 @@ bool FrmMain::Load(HINSTANCE instance) {
   // Borderless and captionless: the skin is the whole window. The title is
   // the application title, which the watch recognises as its own.
   mainWindow_ = OwnedWindow::Create(
-      *this, FormWindowSpec{.exStyle = WS_EX_APPWINDOW,
+      *this, FormWindowCreation{.exStyle = WS_EX_APPWINDOW,
                             .className = kMainClassName,
                             .title = kApplicationTitle,
                             .style = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX,
@@ -220,7 +220,7 @@ void FrmMain::CreateControls(HINSTANCE instance) {
   for (int i = 0; i < 4; ++i) {
     const POINT at{Pixels(kFrameLeftTwips), Pixels(kFrameTopTwips)};
     frameWindows_[i] = OwnedWindow::Create(
-        pageFrames_[i], FormWindowSpec{.className = kPageClassName,
+        pageFrames_[i], FormWindowCreation{.className = kPageClassName,
                                        .style = WS_CHILD | WS_CLIPCHILDREN,
                                        .place = RECT{at.x, at.y, at.x + kPageWidth, at.y + kPageHeight},
                                        .parent = Window(),

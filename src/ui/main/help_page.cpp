@@ -75,7 +75,7 @@ bool HelpPage::Create(HWND parent, RECT area, HINSTANCE instance) {
   pointer_ = LoadCursorA(instance, MAKEINTRESOURCEA(IDC_POINTER));
   if (!pointer_) pointer_ = LoadCursor(nullptr, IDC_HAND);
 
-  frame_ = OwnedWindow::Create(*this, FormWindowSpec{.className = kFrameClassName,
+  frame_ = OwnedWindow::Create(*this, FormWindowCreation{.className = kFrameClassName,
                                                      .style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
                                                      .place = area,
                                                      .parent = parent,

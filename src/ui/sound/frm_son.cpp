@@ -133,7 +133,7 @@ bool FrmSon::Show(HWND owner, std::function<void()> afterClose) {
 
   owner_ = owner;
   // Titled as the program, which the watch never takes for a pop-up.
-  window_ = OwnedWindow::Create(*this, FormWindowSpec{.exStyle = WS_EX_CONTROLPARENT,
+  window_ = OwnedWindow::Create(*this, FormWindowCreation{.exStyle = WS_EX_CONTROLPARENT,
                                                       .className = kSoundDialogClassName,
                                                       .title = kAppName.data(),
                                                       .style = WS_POPUP | WS_CLIPCHILDREN,

@@ -14,14 +14,14 @@ constexpr UINT kSiteId = 100;
 
 constexpr UINT Id(TrayItem item) { return static_cast<UINT>(item); }
 
-struct ItemSpec {
+struct TrayMenuLine {
   UINT id;
   const char* caption;  // UTF-8, markup included
   bool enabled;
 };
 
 // The tray menu in order. Separators have the id 0.
-constexpr ItemSpec kItems[] = {
+constexpr TrayMenuLine kItems[] = {
     {kSiteId, "{Sidebar|IMG:ImTool(1)|BColor:16776960|GColor:8404992|Width:0|Tip:|Transparent}", true},
     {Id(TrayItem::ShowMain), "Afficher Vantrel{IMG:i6}", false},
     {Id(TrayItem::WindowsPage), "Voir liste des Fenêtres{IMG:i2}", true},
@@ -53,7 +53,7 @@ bool FrmPop::Load(HINSTANCE instance, Commands commands) {
   wc.lpszClassName = kClassName;
   RegisterClassA(&wc);
   // Never shown: it owns the menu and receives its commands.
-  window_ = OwnedWindow::Create(*this, FormWindowSpec{.exStyle = WS_EX_TOOLWINDOW,
+  window_ = OwnedWindow::Create(*this, FormWindowCreation{.exStyle = WS_EX_TOOLWINDOW,
                                                       .className = kClassName,
                                                       .title = "FrmPop",
                                                       .style = WS_POPUP,
@@ -61,7 +61,7 @@ bool FrmPop::Load(HINSTANCE instance, Commands commands) {
   if (!window_) return false;
 
   menu_.Reset(CreatePopupMenu());
-  for (const ItemSpec& item : kItems) {
+  for (const TrayMenuLine& item : kItems) {
     if (item.id == 0) {
       AppendMenuA(menu_.Get(), MF_SEPARATOR, 0, nullptr);
       continue;

@@ -79,11 +79,11 @@ void OpenAndClose(HWND window, MenuHandle popup) {
 
 // The tray menu as the tray form builds it: the sidebar, eleven commands and
 // four separators, all of identifier 0.
-struct TrayItemSpec {
+struct TrayMenuLine {
   UINT id;
   const char* caption;
 };
-const TrayItemSpec kTrayMenu[] = {
+const TrayMenuLine kTrayMenu[] = {
     {100, "{Sidebar|IMG:ImTool(1)|BColor:16776960|GColor:8404992|Width:0|Tip:|Transparent}"},
     {101, "Afficher Vantrel{IMG:i6}"},
     {102, "Voir liste des Fenetres{IMG:i2}"},
@@ -102,7 +102,7 @@ const TrayItemSpec kTrayMenu[] = {
 
 UniqueMenu TrayMenu(MenuAccess& menus) {
   UniqueMenu popup = MakePopupMenu(menus);
-  for (const TrayItemSpec& item : kTrayMenu) {
+  for (const TrayMenuLine& item : kTrayMenu) {
     if (item.caption == nullptr) {
       menus.AppendItem(popup.Get(), menu_append::Separator, 0, "");
     } else {
@@ -134,16 +134,16 @@ TEST(MenuEngineAssemblyTest, TheTrayMenuComesBackWholeAfterAnOpeningAndIsPrepare
   int separators = 0;
   for (int p = 0; p < kItems; ++p) {
     SCOPED_TRACE(p);
-    const TrayItemSpec& spec = kTrayMenu[p];
+    const TrayMenuLine& line = kTrayMenu[p];
     ASSERT_TRUE(menus.GetItemInfo(popup.Get(), static_cast<std::uint32_t>(p), MenuItemBy::Position, info));
     EXPECT_EQ(info.type & menu_type::OwnerDraw, 0u);
-    EXPECT_EQ(info.id, spec.id);
-    if (spec.caption == nullptr) {
+    EXPECT_EQ(info.id, line.id);
+    if (line.caption == nullptr) {
       ++separators;
       EXPECT_NE(info.type & menu_type::Separator, 0u);
     } else {
       EXPECT_EQ(info.type & menu_type::Separator, 0u);
-      EXPECT_EQ(info.caption, spec.caption);
+      EXPECT_EQ(info.caption, line.caption);
     }
   }
   EXPECT_EQ(separators, 4);

@@ -45,7 +45,7 @@ class RecordingForm final : public FormWindow {
 
 OwnedWindow CreateFor(FormWindow& form, HWND parent = nullptr) {
   RegisterTestClass();
-  return OwnedWindow::Create(form, FormWindowSpec{.className = kClassName,
+  return OwnedWindow::Create(form, FormWindowCreation{.className = kClassName,
                                                   .style = parent ? WS_CHILD : WS_POPUP,
                                                   .place = RECT{0, 0, 50, 40},
                                                   .parent = parent,
@@ -131,7 +131,7 @@ int ThreadWindows() {
 TEST(FormWindowWinTest, AWindowOfAnotherClassIsRefusedAndDestroyed) {
   RecordingForm form;
   const int before = ThreadWindows();
-  OwnedWindow owner = OwnedWindow::Create(form, FormWindowSpec{.className = "STATIC",
+  OwnedWindow owner = OwnedWindow::Create(form, FormWindowCreation{.className = "STATIC",
                                                                .style = WS_POPUP,
                                                                .place = RECT{0, 0, 10, 10},
                                                                .instance = GetModuleHandleA(nullptr)});
