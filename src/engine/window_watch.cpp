@@ -64,12 +64,18 @@ WatchEngine::WatchEngine(Desktop& desktop, const Clock& clock, WatchLists lists,
       applicationTitle_(std::move(applicationTitle)),
       mainCaption_(applicationTitle_) {}
 
-bool WatchEngine::IsBrowserTitle(std::string_view title) const { return BrowserHeaders(lists_.browserHeaders).Matches(title); }
+bool WatchEngine::IsBrowserTitle(std::string_view title) const {
+  return BrowserHeaders(lists_.browserHeaders).Matches(title);
+}
 
 PlacementWanted WatchEngine::BrowserPlacementWanted() const {
-  // A copy of the headers as they are now: the reading may run on another
-  // thread while the user edits the list.
-  return [headers = BrowserHeaders(lists_.browserHeaders), application = applicationTitle_](const std::string& title) {
+  return PlacementWantedBy(BrowserHeaders(lists_.browserHeaders));
+}
+
+// The headers are copied into the test: the reading may run on another
+// thread while the user edits the list.
+PlacementWanted WatchEngine::PlacementWantedBy(BrowserHeaders headers) const {
+  return [headers = std::move(headers), application = applicationTitle_](const std::string& title) {
     return title != application && headers.Matches(title);
   };
 }
@@ -185,15 +191,16 @@ void WatchEngine::RunTitleRules() {
 }
 
 bool WatchEngine::JudgeNewWindow(WindowHandle window) {
+  const BrowserHeaders headers(lists_.browserHeaders);
   WindowFacts facts;
   facts.handle = window;
-  ReadWindowFacts(desktop_, facts, BrowserPlacementWanted());
+  ReadWindowFacts(desktop_, facts, PlacementWantedBy(headers));
   if (!facts.visible) return false;
   if (facts.title.empty()) return true;
 
   std::string listTitle;
   if (facts.enabled) {
-    if (facts.title == applicationTitle_ || !IsBrowserTitle(facts.title)) return true;
+    if (facts.title == applicationTitle_ || !headers.Matches(facts.title)) return true;
     if (facts.restored && MatchesSizeRule(*facts.restored)) {
       KillWindow(window, facts.title);
       return true;

@@ -114,6 +114,7 @@ class WatchEngine {
   PlacementWanted BrowserPlacementWanted() const;
 
  private:
+  PlacementWanted PlacementWantedBy(BrowserHeaders headers) const;
   void CheckBrowserWindow(const WindowFacts& window, const BrowserHeaders& headers);
   bool MatchesSizeRule(const WindowRect& restored) const;
   void RunTitleRules();
