@@ -32,17 +32,11 @@ QueuedSoundDevice::~QueuedSoundDevice() {
 
 std::uint32_t QueuedSoundDevice::SendCommand(std::string_view command, std::size_t returnLength) {
   try {
-    {
-      std::lock_guard lock(mutex_);
-      queue_.emplace_back(std::string(command), returnLength);
-    }
     if (!thread_.joinable()) thread_ = std::thread([this] { Run(); });
+    std::lock_guard lock(mutex_);
+    queue_.emplace_back(std::string(command), returnLength);
   } catch (...) {
     // No thread (or no memory): the command goes on this one.
-    {
-      std::lock_guard lock(mutex_);
-      queue_.clear();
-    }
     return target_.SendCommand(command, returnLength);
   }
   wake_.notify_one();
