@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "support/send_input.h"
 #include "timing.h"
 
 namespace {
@@ -26,26 +27,6 @@ void Print(std::vector<double> times) {
   std::sort(times.begin(), times.end());
   const auto at = [&](double q) { return times[std::min(times.size() - 1, static_cast<std::size_t>(q * times.size()))]; };
   std::printf("%.1f %.1f %.1f\n", at(0.5), at(0.95), times.back());
-}
-
-// Returns when the button events were sent.
-double Click(int x, int y) {
-  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-  INPUT events[3] = {};
-  const DWORD move = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  const DWORD flags[3] = {move, move | MOUSEEVENTF_RIGHTDOWN, move | MOUSEEVENTF_RIGHTUP};
-  for (int i = 0; i < 3; ++i) {
-    events[i].type = INPUT_MOUSE;
-    events[i].mi.dx = static_cast<LONG>((x * 65535LL + width / 2) / (width - 1));
-    events[i].mi.dy = static_cast<LONG>((y * 65535LL + height / 2) / (height - 1));
-    events[i].mi.dwFlags = flags[i];
-  }
-  // The pointer first, then the button where it stands.
-  SendInput(1, &events[0], sizeof(INPUT));
-  Sleep(30);
-  const double at = Now();
-  SendInput(2, &events[1], sizeof(INPUT));
-  return at;
 }
 
 HWND OpenMenu() {
@@ -78,14 +59,11 @@ int main(int argc, char** argv) {
     for (int i = 0; i < rounds; ++i) {
       // Clicks fall at moments spread over the watch period.
       Sleep(static_cast<DWORD>(150 + (i * 137) % 500));
-      const double start = Click(r.right - 11, (r.top + r.bottom) / 2);
+      vantrel::test::ClickScreen(POINT{r.right - 11, (r.top + r.bottom) / 2}, true);
+      const double start = Now();
       while (!OpenMenu() && Now() - start < 5000) Sleep(1);
       if (OpenMenu()) times.push_back(Now() - start);
-      INPUT key[2] = {};
-      key[0].type = key[1].type = INPUT_KEYBOARD;
-      key[0].ki.wVk = key[1].ki.wVk = VK_ESCAPE;
-      key[1].ki.dwFlags = KEYEVENTF_KEYUP;
-      SendInput(2, key, sizeof(INPUT));
+      vantrel::test::PressKey(VK_ESCAPE);
       const double closing = Now();
       while (OpenMenu() && Now() - closing < 5000) Sleep(5);
     }

@@ -31,7 +31,6 @@
 //   driver.exe reset-settings                removes every stored setting
 // Real input, as the user's hand gives it (SendInput):
 //   driver.exe input-click X Y [right]       a click at screen X, Y
-//   driver.exe input-client CLASS X Y [right] a click at client X, Y of the window
 //   driver.exe input-tray [right]            a click on the tray icon (the rightmost one)
 //   driver.exe input-keys VK [VK ...]        each key pressed and released, in turn
 // More actions, about Vantrel as it is shipped, are listed in driver_release.cpp.
@@ -42,6 +41,7 @@
 #include <string>
 
 #include "driver_release.h"
+#include "support/send_input.h"
 
 namespace {
 
@@ -98,37 +98,6 @@ BOOL CALLBACK CountClass(HWND w, LPARAM p) {
   return TRUE;
 }
 
-// One button press and release at a screen point. Every event carries the
-// absolute position, so the click lands where it is meant to whatever
-// happens to the pointer in between.
-void InputClick(int x, int y, bool right) {
-  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-  const LONG ax = static_cast<LONG>((x * 65535LL + width / 2) / (width - 1));
-  const LONG ay = static_cast<LONG>((y * 65535LL + height / 2) / (height - 1));
-  const DWORD move = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  INPUT events[3] = {};
-  const DWORD flags[3] = {move, move | (right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN),
-                          move | (right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP)};
-  for (int i = 0; i < 3; ++i) {
-    events[i].type = INPUT_MOUSE;
-    events[i].mi.dx = ax;
-    events[i].mi.dy = ay;
-    events[i].mi.dwFlags = flags[i];
-  }
-  SendInput(1, &events[0], sizeof(INPUT));
-  Sleep(30);
-  SendInput(2, &events[1], sizeof(INPUT));
-}
-
-void InputKey(WORD vk) {
-  INPUT key[2] = {};
-  key[0].type = key[1].type = INPUT_KEYBOARD;
-  key[0].ki.wVk = key[1].ki.wVk = vk;
-  key[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, key, sizeof(INPUT));
-  Sleep(50);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -138,15 +107,7 @@ int main(int argc, char** argv) {
   const auto arg = [&](int i, const char* fallback = "") { return i < argc ? argv[i] : fallback; };
 
   if (action == "input-click") {
-    InputClick(std::atoi(arg(2)), std::atoi(arg(3)), std::string(arg(4)) == "right");
-    return 0;
-  }
-  if (action == "input-client") {
-    HWND w = FindTopLevel(arg(2));
-    if (!w) return 1;
-    POINT p{std::atoi(arg(3)), std::atoi(arg(4))};
-    ClientToScreen(w, &p);
-    InputClick(p.x, p.y, std::string(arg(5)) == "right");
+    vantrel::test::ClickScreen(POINT{std::atoi(arg(2)), std::atoi(arg(3))}, std::string(arg(4)) == "right");
     return 0;
   }
   if (action == "input-tray") {
@@ -155,11 +116,14 @@ int main(int argc, char** argv) {
     if (!tray) return 1;
     RECT r{};
     GetWindowRect(tray, &r);
-    InputClick(r.right - 11, (r.top + r.bottom) / 2, std::string(arg(2)) == "right");
+    vantrel::test::ClickScreen(POINT{r.right - 11, (r.top + r.bottom) / 2}, std::string(arg(2)) == "right");
     return 0;
   }
   if (action == "input-keys") {
-    for (int i = 2; i < argc; ++i) InputKey(static_cast<WORD>(std::atoi(argv[i])));
+    for (int i = 2; i < argc; ++i) {
+      vantrel::test::PressKey(static_cast<WORD>(std::atoi(argv[i])));
+      Sleep(50);
+    }
     return 0;
   }
   if (action == "wait-window")

@@ -15,6 +15,7 @@
 //                                            (FRAME -1) or of its page FRAME, through SendInput
 //   driver.exe text CLASS FRAME CTLCLASS N   prints the text of a control (see driver.cpp)
 #include "driver_release.h"
+#include "support/send_input.h"
 
 #include <windows.h>
 #include <psapi.h>
@@ -226,18 +227,8 @@ int MouseClick(const char* top, int frame, int x, int y) {
   if (!window) return 1;
   POINT at{x, y};
   ClientToScreen(window, &at);
-  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-  if (width <= 1 || height <= 1) return 1;
-  INPUT inputs[2]{};
-  for (int i = 0; i < 2; ++i) {
-    inputs[i].type = INPUT_MOUSE;
-    inputs[i].mi.dx = static_cast<LONG>((at.x * 65535 + (width - 1) / 2) / (width - 1));
-    inputs[i].mi.dy = static_cast<LONG>((at.y * 65535 + (height - 1) / 2) / (height - 1));
-    inputs[i].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | (i == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
-  }
-  if (SendInput(1, &inputs[0], sizeof(INPUT)) != 1) return 1;
-  Sleep(50);
-  return SendInput(1, &inputs[1], sizeof(INPUT)) == 1 ? 0 : 1;
+  vantrel::test::ClickScreen(at);
+  return 0;
 }
 
 int PrintText(const char* top, int frame, const char* cls, int n) {

@@ -45,10 +45,10 @@ done
 
 # The "Attention" box of the Statistics page, opened by real clicks: the
 # Statistics tab, then "Tout Supprimer".
-drive input-client VantrelMain 271 257
+drive mouse-click VantrelMain -1 271 257
 wait_for 10 setting_is Position 3 || fail "a click on the Statistics tab did not switch the page"
 wait_standing 505 "the Statistics page did not open"
-drive input-client VantrelMain 60 485
+drive mouse-click VantrelMain -1 60 485
 drive box-open Attention 10 || fail "'Tout Supprimer' did not ask for confirmation"
 popup box || fail "a pop-up shown while the Attention box stands was not closed"
 shot watch_box_standing

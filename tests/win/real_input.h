@@ -8,21 +8,10 @@
 
 #include <cstdlib>
 
+#include "support/send_input.h"
 #include "victims.h"
 
 namespace vantrel::test {
-
-inline INPUT MouseInput(POINT screen, DWORD flags) {
-  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  // 0..65535 across the screen, rounded up so that the system's scaling
-  // back gives the very pixel.
-  input.mi.dx = static_cast<LONG>((static_cast<long long>(screen.x) * 65536 + width - 1) / width);
-  input.mi.dy = static_cast<LONG>((static_cast<long long>(screen.y) * 65536 + height - 1) / height);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
-  return input;
-}
 
 // Sends the event, then handles this thread's messages until the system
 // has taken it (the pointer stands there, the button is as the event left

@@ -72,19 +72,18 @@ std::vector<std::string> VictimProcess::Closes() const {
   return closes;
 }
 
-template <class Condition>
-static bool WaitFor(Condition done, int milliseconds) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    if (done()) return true;
-    if (static_cast<int>(GetTickCount() - start) > milliseconds) return false;
-    PumpFor(20);
-  }
+namespace {
+
+// A close request logged for the window titled title: "CLOSE i title".
+bool IsCloseOf(const std::string& line, const std::string& title) {
+  return line.size() >= title.size() && line.compare(line.size() - title.size(), title.size(), title) == 0;
 }
+
+}  // namespace
 
 bool VictimProcess::WaitReady(int milliseconds) {
   Win32Desktop desktop;
-  return WaitFor(
+  return PumpUntil(
       [&] {
         const auto lines = Lines();
         if (std::find(lines.begin(), lines.end(), "READY") == lines.end()) return false;
@@ -94,24 +93,22 @@ bool VictimProcess::WaitReady(int milliseconds) {
         return std::all_of(shownTitles_.begin(), shownTitles_.end(), [&](const std::string& title) {
           const WindowHandle window = desktop.FindByTitle(title);
           if (window != 0 && desktop.IsVisible(window)) return true;
-          return std::any_of(closes.begin(), closes.end(), [&](const std::string& line) {
-            return line.size() >= title.size() && line.compare(line.size() - title.size(), title.size(), title) == 0;
-          });
+          return std::any_of(closes.begin(), closes.end(),
+                             [&](const std::string& line) { return IsCloseOf(line, title); });
         });
       },
       milliseconds);
 }
 
 bool VictimProcess::WaitCloses(std::size_t count, int milliseconds) {
-  return WaitFor([&] { return Closes().size() >= count; }, milliseconds);
+  return PumpUntil([&] { return Closes().size() >= count; }, milliseconds);
 }
 
 bool VictimProcess::WaitCloseOf(const std::string& title, int milliseconds) {
-  return WaitFor(
+  return PumpUntil(
       [&] {
-        for (const auto& l : Closes())
-          if (l.size() >= title.size() && l.compare(l.size() - title.size(), title.size(), title) == 0) return true;
-        return false;
+        const auto closes = Closes();
+        return std::any_of(closes.begin(), closes.end(), [&](const std::string& line) { return IsCloseOf(line, title); });
       },
       milliseconds);
 }

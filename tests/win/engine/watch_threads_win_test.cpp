@@ -18,6 +18,7 @@ namespace vantrel {
 namespace {
 
 using test::PumpFor;
+using test::PumpUntil;
 using test::VictimProcess;
 
 constexpr UINT kReady = WM_APP + 7;
@@ -50,16 +51,6 @@ class Receiver {
   }
   HWND window_ = nullptr;
 };
-
-template <class Condition>
-bool PumpUntil(Condition done, int milliseconds) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (static_cast<int>(GetTickCount() - start) > milliseconds) return false;
-    PumpFor(5);
-  }
-  return true;
-}
 
 const WindowFacts* FactsOf(const DesktopSnapshot& snapshot, HWND window) {
   const auto it = std::find_if(snapshot.begin(), snapshot.end(),
