@@ -1,5 +1,7 @@
 #include "platform/desktop_snapshot.h"
 
+#include <cstdint>
+
 namespace vantrel {
 
 namespace {
@@ -24,28 +26,35 @@ void ReadWindowFacts(const Desktop& desktop, WindowFacts& facts, const Placement
   if (facts.visible) ReadVisibleWindowFacts(desktop, facts, placementWanted);
 }
 
-DesktopSnapshot ReadDesktopSnapshot(const Desktop& desktop, const PlacementWanted& placementWanted,
-                                    const SnapshotOptions& options) {
-  DesktopSnapshot snapshot;
-  // One list of the window order, taken at once: a window that closes while
-  // the others are read is then found without a title, and the reading goes
-  // on to the windows below it.
-  const std::vector<WindowHandle> windows = desktop.TopLevelWindows();
-  snapshot.reserve(windows.size());
-  for (const WindowHandle window : windows) {
-    if (options.stop && options.stop->load(std::memory_order_relaxed)) break;
+SnapshotReading::SnapshotReading(const Desktop& desktop, PlacementWanted placementWanted, SnapshotOptions options)
+    : desktop_(desktop),
+      placementWanted_(std::move(placementWanted)),
+      options_(std::move(options)),
+      windows_(desktop.TopLevelWindows()) {
+  snapshot_.reserve(windows_.size());
+}
+
+bool SnapshotReading::ReadSome(std::size_t count) {
+  for (; count > 0 && !Finished(); --count) {
     WindowFacts facts;
-    facts.handle = window;
+    facts.handle = windows_[snapshot_.size()];
     // Most windows are hidden and need nothing more; whose a visible window
     // is, is asked only then.
-    facts.visible = desktop.IsVisible(window);
+    facts.visible = desktop_.IsVisible(facts.handle);
     if (facts.visible) {
-      if (options.readLater && options.readLater(window)) facts.readLater = true;
-      else ReadVisibleWindowFacts(desktop, facts, placementWanted);
+      if (options_.readLater && options_.readLater(facts.handle)) facts.readLater = true;
+      else ReadVisibleWindowFacts(desktop_, facts, placementWanted_);
     }
-    snapshot.push_back(std::move(facts));
+    snapshot_.push_back(std::move(facts));
   }
-  return snapshot;
+  return Finished();
+}
+
+DesktopSnapshot ReadDesktopSnapshot(const Desktop& desktop, const PlacementWanted& placementWanted,
+                                    const SnapshotOptions& options) {
+  SnapshotReading reading(desktop, placementWanted, options);
+  reading.ReadSome(SIZE_MAX);
+  return reading.TakeSnapshot();
 }
 
 void ReadDeferredFacts(const Desktop& desktop, DesktopSnapshot& snapshot, const PlacementWanted& placementWanted) {

@@ -4,7 +4,7 @@
 // are applied to the finished snapshot afterwards.
 #pragma once
 
-#include <atomic>
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -43,11 +43,32 @@ struct SnapshotOptions {
   // Visible windows whose other facts are left for later (see
   // WindowFacts::readLater); asked only of visible windows.
   std::function<bool(WindowHandle)> readLater;
-  // Set from another thread to end a reading early (the program is closing);
-  // what was read so far is returned.
-  const std::atomic<bool>* stop = nullptr;
 };
 
+// A reading done a few windows at a time, for a thread that takes turns
+// between it and other work. The window order is taken once, when the
+// reading starts: a window that closes before its turn is found without a
+// title, and the reading goes on to the windows below it.
+class SnapshotReading {
+ public:
+  SnapshotReading(const Desktop& desktop, PlacementWanted placementWanted, SnapshotOptions options = {});
+
+  // Reads the facts of up to `count` more windows. True once every window
+  // of the order is read.
+  bool ReadSome(std::size_t count);
+  bool Finished() const { return snapshot_.size() == windows_.size(); }
+  // The windows read so far, in window order; the reading is over.
+  DesktopSnapshot TakeSnapshot() { return std::move(snapshot_); }
+
+ private:
+  const Desktop& desktop_;
+  PlacementWanted placementWanted_;
+  SnapshotOptions options_;
+  std::vector<WindowHandle> windows_;
+  DesktopSnapshot snapshot_;
+};
+
+// A whole reading at once.
 DesktopSnapshot ReadDesktopSnapshot(const Desktop& desktop, const PlacementWanted& placementWanted,
                                     const SnapshotOptions& options = {});
 

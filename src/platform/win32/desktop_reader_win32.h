@@ -1,50 +1,62 @@
-// Reads desktop snapshots on a thread of its own, so that reading a
-// thousand windows never holds up the user interface, and announces each
-// finished snapshot to a window with a message; the window's thread takes
-// it with TakeSnapshot. The thread touches no window of the program: the
-// program's own windows are left for the receiving thread to read (a title
-// read of them would wait for that thread).
+// Reads desktop snapshots on the watch's thread, a slice of windows at a
+// time between that thread's other work (the window events), so that
+// reading a thousand windows never holds up the user interface nor the
+// events. Each finished snapshot is announced to a window with a message;
+// the window's thread takes it with TakeSnapshot. The reading touches no
+// window of the program: the program's own windows are left for the
+// receiving thread to read (a title read of them would wait for that
+// thread).
 #pragma once
 
 #include <windows.h>
 
 #include <atomic>
-#include <condition_variable>
+#include <cstddef>
 #include <mutex>
 #include <optional>
-#include <thread>
 
 #include "platform/desktop_snapshot.h"
+#include "platform/win32/win32_desktop.h"
+#include "platform/win32/win32_handles.h"
 
 namespace vantrel {
 
-class ThreadedDesktopReader final : public DesktopReader {
+class SlicedDesktopReader final : public DesktopReader {
  public:
-  ThreadedDesktopReader(HWND notify, UINT message) : notify_(notify), message_(message) {}
-  // Stops the thread: a reading under way ends at its next window.
-  ~ThreadedDesktopReader() override;
-  ThreadedDesktopReader(const ThreadedDesktopReader&) = delete;
-  ThreadedDesktopReader& operator=(const ThreadedDesktopReader&) = delete;
+  // Windows read between two looks at the serving thread's other work:
+  // well under a millisecond.
+  static constexpr std::size_t kWindowsPerSlice = 32;
+
+  SlicedDesktopReader(HWND notify, UINT message);
+  SlicedDesktopReader(const SlicedDesktopReader&) = delete;
+  SlicedDesktopReader& operator=(const SlicedDesktopReader&) = delete;
 
   // Asks for a reading. A request made while one is under way is served
-  // when it ends (requests in between make one). False when the thread
-  // cannot be started.
+  // when it ends (requests in between make one). False while no thread
+  // serves the reader.
   bool StartReading(PlacementWanted placementWanted) override;
 
   // The latest finished snapshot, once.
   std::optional<DesktopSnapshot> TakeSnapshot();
 
- private:
-  void Run() noexcept;
+  // For the serving thread: the event set when a reading is asked for; the
+  // thread says when it starts and stops serving, and reads one slice at a
+  // time. ReadSlice is true while work remains.
+  HANDLE WakeEvent() const { return wake_.Get(); }
+  void SetServed(bool served) { served_ = served; }
+  bool ReadSlice() noexcept;
 
+ private:
   HWND notify_;
   UINT message_;
+  win32::UniqueKernelHandle wake_;
+  std::atomic<bool> served_{false};
   std::mutex mutex_;
-  std::condition_variable wake_;
   std::optional<PlacementWanted> request_;
   std::optional<DesktopSnapshot> finished_;
-  std::atomic<bool> stop_{false};
-  std::thread thread_;
+  // Touched by the serving thread only.
+  const Win32Desktop desktop_;
+  std::optional<SnapshotReading> reading_;
 };
 
 }  // namespace vantrel

@@ -117,7 +117,7 @@ bool FrmMain::Load(HINSTANCE instance) {
   if (!mainWindow_) return false;
   heightPixels_ = Pixels(heightTwips_);
   CreateControls(instance);
-  desktopReader_ = std::make_unique<ThreadedDesktopReader>(Window(), kSnapshotReadyMessage);
+  desktopReader_ = std::make_unique<SlicedDesktopReader>(Window(), kSnapshotReadyMessage);
   engine_.SetDesktopReader(desktopReader_.get());
 
   StartupContext context{.window = *this,
@@ -137,10 +137,11 @@ bool FrmMain::Load(HINSTANCE instance) {
 
   SetTimer(Window(), kActTimer, kActInterval, nullptr);
   SetTimer(Window(), kTimer1, kTimer1Interval, nullptr);
-  // New windows are judged as they appear; without the hook the tick alone
-  // finds them.
-  newWindows_ = std::make_unique<NewWindowWatch>(Window(), kJudgeNewWindowMessage);
-  newWindows_->Start();
+  // From here the desktop is read on the watch's thread and new windows are
+  // judged as they appear; without that thread the tick reads the desktop
+  // itself and alone finds new windows.
+  watchThread_ = std::make_unique<WatchThread>(Window(), kJudgeNewWindowMessage, desktopReader_.get());
+  watchThread_->Start();
   return true;
 }
 
@@ -240,8 +241,8 @@ void FrmMain::CreateControls(HINSTANCE instance) {
 
 void FrmMain::Unload() {
   tray_.RemoveTrayIcon();
-  // The threads end first: nothing is read or posted for a closing window.
-  newWindows_.reset();
+  // The thread ends first: nothing is read or posted for a closing window.
+  watchThread_.reset();
   engine_.SetDesktopReader(nullptr);
   desktopReader_.reset();
   if (Window()) {
@@ -358,11 +359,30 @@ void FrmMain::SetHeightTwips(int twips) {
   // erased and painted once, by UpdateWindow, rather than erased during the
   // move and painted after it.
   if (pixels == heightPixels_ || !Window()) return;
+  const int previous = heightPixels_;
   heightPixels_ = pixels;
   ++heightRepaints_;
   SetWindowPos(Window(), nullptr, 0, 0, Pixels(widthTwips_), pixels,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_DEFERERASE);
+  if (pixels > previous) LeaveCoveredRowsToPage(previous, pixels);
   UpdateWindow(Window());
+}
+
+// Rows the open page covers from side to side are the page's to paint: the
+// main window would draw nothing there (its children are clipped out of its
+// painting) and would still pay for a whole paint of its own at each step.
+void FrmMain::LeaveCoveredRowsToPage(int fromPixel, int toPixel) {
+  bool pageShown = false;
+  for (const Page page : {Page::Windows, Page::Options, Page::Statistics, Page::Help})
+    pageShown = pageShown || FrameVisible(page);
+  if (!pageShown) return;
+  RECT client{};
+  GetClientRect(Window(), &client);
+  const RECT rows{client.left, fromPixel, client.right, toPixel};
+  const POINT at{Pixels(kFrameLeftTwips), Pixels(kFrameTopTwips)};
+  const RECT page{at.x, at.y, at.x + kPageWidth, at.y + kPageHeight};
+  RECT covered{};
+  if (IntersectRect(&covered, &rows, &page) && EqualRect(&covered, &rows)) ValidateRect(Window(), &rows);
 }
 
 void FrmMain::ShowFrame(Page frame, bool visible) {

@@ -39,7 +39,7 @@
 #include "ui/sound/frm_son.h"
 #include "ui/tray/frm_pop.h"
 #include "ui/tray/tray_icon.h"
-#include "ui/watch/new_window_watch.h"
+#include "ui/watch/watch_thread.h"
 
 namespace vantrel {
 
@@ -180,6 +180,7 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   void RunHelpScroller(bool on);
   void SetHelpTimer(bool on);  // Timer2, which scrolls the help text
   void RunAnimationSteps();
+  void LeaveCoveredRowsToPage(int fromPixel, int toPixel);
 
   std::string programFolder_;
   Win32ProfileFile profile_;
@@ -224,10 +225,10 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   win32::UniqueFont boldFont_;
   TrayIcon tray_;
   TrayAnimation animation_;
-  // The watch's two threads: the desktop read for each scan, and the new
-  // windows as the system reports them. Both only post to the window.
-  std::unique_ptr<ThreadedDesktopReader> desktopReader_;
-  std::unique_ptr<NewWindowWatch> newWindows_;
+  // The watch's thread reads the desktop for each scan and reports new
+  // windows as the system reports them; it only posts to the window.
+  std::unique_ptr<SlicedDesktopReader> desktopReader_;
+  std::unique_ptr<WatchThread> watchThread_;
 
   PageFrame pageFrames_[4]{{*this, 0}, {*this, 1}, {*this, 2}, {*this, 3}};
   // Declared after the forms they own windows for.

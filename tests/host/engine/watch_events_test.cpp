@@ -21,7 +21,7 @@ using ::testing::IsEmpty;
 using test::FakeDesktop;
 using test::SettableClock;
 
-// Stands for the reading thread: keeps what it was asked, and the test
+// Stands for the watch's thread: keeps what it was asked, and the test
 // decides when the snapshot arrives.
 class ScriptedReader final : public DesktopReader {
  public:
@@ -182,14 +182,55 @@ TEST(WatchSnapshot, WindowsLeftForLaterAreReadWhenTheSnapshotArrives) {
   EXPECT_THAT(w.work.Entries(), ElementsAre("Own - Mozilla", "Other - Mozilla"));
 }
 
-TEST(WatchSnapshot, AStoppedReadingReturnsWhatItRead) {
+// The watch's thread reads a few windows between its other work.
+TEST(WatchSnapshot, AReadingInSlicesReadsWhatAReadingAtOnceReads) {
   FakeDesktop desktop;
-  for (int i = 0; i < 10; ++i) desktop.Add("W" + std::to_string(i));
-  std::atomic<bool> stop{false};
-  desktop.onVisibilityRead = [&](WindowHandle) { stop = desktop.visibilityReads >= 3; };
+  desktop.Add("Pub - Mozilla", 300, 200);
+  desktop.Add("Hidden", 300, 200, false);
+  desktop.Add("Disabled", 300, 200, true, false);
+  const WindowHandle later = desktop.Add("Own");
+  desktop.Add("Other - Mozilla", 900, 900);
+  const PlacementWanted browser = [](const std::string& t) { return t.find("- Mozilla") != std::string::npos; };
   SnapshotOptions options;
-  options.stop = &stop;
-  EXPECT_EQ(ReadDesktopSnapshot(desktop, nullptr, options).size(), 3u);
+  options.readLater = [&](WindowHandle h) { return h == later; };
+  const DesktopSnapshot atOnce = ReadDesktopSnapshot(desktop, browser, options);
+
+  desktop.visibilityReads = 0;
+  SnapshotReading reading(desktop, browser, options);
+  EXPECT_EQ(desktop.visibilityReads, 0);  // nothing read but the order yet
+  EXPECT_FALSE(reading.ReadSome(2));
+  EXPECT_FALSE(reading.ReadSome(2));
+  EXPECT_TRUE(reading.ReadSome(2));
+  EXPECT_TRUE(reading.ReadSome(2));  // nothing more to read
+  const DesktopSnapshot sliced = reading.TakeSnapshot();
+  ASSERT_EQ(sliced.size(), atOnce.size());
+  for (std::size_t i = 0; i < sliced.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(sliced[i].handle, atOnce[i].handle);
+    EXPECT_EQ(sliced[i].visible, atOnce[i].visible);
+    EXPECT_EQ(sliced[i].enabled, atOnce[i].enabled);
+    EXPECT_EQ(sliced[i].title, atOnce[i].title);
+    EXPECT_EQ(sliced[i].restored.has_value(), atOnce[i].restored.has_value());
+    EXPECT_EQ(sliced[i].readLater, atOnce[i].readLater);
+  }
+  EXPECT_TRUE(sliced[3].readLater);
+}
+
+TEST(WatchSnapshot, AWindowGoneBetweenSlicesIsReadWithoutTitleAndTheReadingGoesOn) {
+  FakeDesktop desktop;
+  desktop.Add("First");
+  const WindowHandle gone = desktop.Add("Gone - Mozilla", 300, 200);
+  desktop.Add("Last");
+  SnapshotReading reading(desktop, nullptr);
+  reading.ReadSome(1);
+  desktop.Vanish(gone);
+  desktop.Add("Opened meanwhile");  // not in the order taken at the start
+  EXPECT_TRUE(reading.ReadSome(10));
+  const DesktopSnapshot snapshot = reading.TakeSnapshot();
+  ASSERT_EQ(snapshot.size(), 3u);
+  EXPECT_EQ(snapshot[1].handle, gone);
+  EXPECT_TRUE(snapshot[1].title.empty());
+  EXPECT_EQ(snapshot[2].title, "Last");
 }
 
 // The close request goes to the window the rules judged.

@@ -1,17 +1,18 @@
-// The watch's two threads against the real window manager: the desktop
-// read on a thread of its own, and new windows of another program reported
-// by the system and handed over once they show.
+// The watch's thread against the real window manager: the desktop read in
+// slices between the window events, and new windows of another program
+// reported by the system and handed over once they show.
 #include <windows.h>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 
 #include "platform/win32/desktop_reader_win32.h"
 #include "platform/win32/win32_desktop.h"
-#include "ui/watch/new_window_watch.h"
+#include "ui/watch/watch_thread.h"
 #include "victims.h"
 
 namespace vantrel {
@@ -22,6 +23,7 @@ using test::PumpUntil;
 using test::VictimProcess;
 
 constexpr UINT kReady = WM_APP + 7;
+constexpr UINT kIgnored = WM_APP + 8;
 
 // A window of the test that receives what the threads post.
 class Receiver {
@@ -58,11 +60,14 @@ const WindowFacts* FactsOf(const DesktopSnapshot& snapshot, HWND window) {
   return it == snapshot.end() ? nullptr : &*it;
 }
 
-TEST(ThreadedDesktopReader, ReadsOtherProgramsWindowsAndLeavesItsOwnForLater) {
+TEST(SlicedDesktopReader, ReadsOtherProgramsWindowsAndLeavesItsOwnForLater) {
   VictimProcess victims({"Shown - Mozilla|300|200|refuse", "Plain window|300|200|refuse", "Gone|300|200|hidden"});
   ASSERT_TRUE(victims.WaitReady());
   Receiver receiver;
-  ThreadedDesktopReader reader(receiver.Window(), kReady);
+  SlicedDesktopReader reader(receiver.Window(), kReady);
+  EXPECT_FALSE(reader.StartReading(nullptr));  // no thread serves it yet
+  auto watch = std::make_unique<WatchThread>(receiver.Window(), kIgnored, &reader);
+  ASSERT_TRUE(watch->Start());
   ASSERT_TRUE(reader.StartReading([](const std::string& title) { return title.find("- Mozilla") != std::string::npos; }));
   ASSERT_TRUE(PumpUntil([&] { return !receiver.received.empty(); }, 10000));
   std::optional<DesktopSnapshot> snapshot = reader.TakeSnapshot();
@@ -91,12 +96,17 @@ TEST(ThreadedDesktopReader, ReadsOtherProgramsWindowsAndLeavesItsOwnForLater) {
   ASSERT_TRUE(reader.StartReading(nullptr));
   ASSERT_TRUE(PumpUntil([&] { return !receiver.received.empty(); }, 10000));
   EXPECT_TRUE(reader.TakeSnapshot().has_value());
+
+  // Once the thread has ended, a reading is refused: the tick reads itself.
+  watch.reset();
+  EXPECT_FALSE(reader.StartReading(nullptr));
 }
 
-TEST(NewWindowWatch, HandsOverAnotherProgramsWindowOnceItShows) {
+TEST(WatchThread, HandsOverAnotherProgramsWindowOnceItShows) {
   Receiver receiver;
-  NewWindowWatch watch(receiver.Window(), kReady);
+  WatchThread watch(receiver.Window(), kReady, nullptr);
   ASSERT_TRUE(watch.Start());
+  ASSERT_TRUE(watch.WatchesNewWindows());
   // Made hidden and shown 30 ms later: under Wine only the creation is
   // reported, and the window is handed over once it shows.
   VictimProcess victims({"Late - Mozilla|300|200|later", "Never shown|300|200|hidden"});
@@ -111,9 +121,9 @@ TEST(NewWindowWatch, HandsOverAnotherProgramsWindowOnceItShows) {
   EXPECT_EQ(std::count(receiver.received.begin(), receiver.received.end(), never), 0);
 }
 
-TEST(NewWindowWatch, ThisProgramsOwnWindowsAreNotReported) {
+TEST(WatchThread, ThisProgramsOwnWindowsAreNotReported) {
   Receiver receiver;
-  NewWindowWatch watch(receiver.Window(), kReady);
+  WatchThread watch(receiver.Window(), kReady, nullptr);
   ASSERT_TRUE(watch.Start());
   HWND own = CreateWindowExA(0, "STATIC", "Own - Mozilla", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr,
                              GetModuleHandleA(nullptr), nullptr);

@@ -1,4 +1,4 @@
-#include "ui/watch/new_window_watch.h"
+#include "ui/watch/watch_thread.h"
 
 #include <mmsystem.h>
 
@@ -65,14 +65,14 @@ void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, L
 
 }  // namespace
 
-NewWindowWatch::~NewWindowWatch() {
+WatchThread::~WatchThread() {
   if (!thread_.joinable()) return;
   PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
   thread_.join();
 }
 
-bool NewWindowWatch::Start() {
-  if (thread_.joinable()) return hooked_;
+bool WatchThread::Start() {
+  if (thread_.joinable()) return true;
   const win32::UniqueKernelHandle started(CreateEventA(nullptr, TRUE, FALSE, nullptr));
   if (!started) return false;
   try {
@@ -81,10 +81,10 @@ bool NewWindowWatch::Start() {
     return false;
   }
   WaitForSingleObject(started.Get(), INFINITE);
-  return hooked_;
+  return true;
 }
 
-void NewWindowWatch::Run(HANDLE started) noexcept {
+void WatchThread::Run(HANDLE started) noexcept {
   WatchState state;
   state.notify = notify_;
   state.judgeMessage = judgeMessage_;
@@ -101,12 +101,18 @@ void NewWindowWatch::Run(HANDLE started) noexcept {
     if (HWINEVENTHOOK hook = SetWinEventHook(event, event, nullptr, OnWinEvent, 0, 0, flags)) hooks.push_back(hook);
   }
   hooked_ = !hooks.empty();
+  HANDLE wake = reader_ ? reader_->WakeEvent() : nullptr;
+  if (reader_) reader_->SetServed(true);
   SetEvent(started);
 
-  bool running = hooked_;
+  // The events first, then a slice of the reading; while a reading is under
+  // way the thread does not wait.
+  bool reading = false;
+  bool running = true;
   while (running) {
     const auto wait = state.candidates.WaitBeforeNextLook(NowMs());
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, wait ? static_cast<DWORD>(*wait) : INFINITE, QS_ALLINPUT);
+    const DWORD timeout = reading ? 0 : wait ? static_cast<DWORD>(*wait) : INFINITE;
+    MsgWaitForMultipleObjects(wake ? 1 : 0, wake ? &wake : nullptr, FALSE, timeout, QS_ALLINPUT);
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
       if (msg.message == WM_QUIT) running = false;
       else DispatchMessageA(&msg);
@@ -116,8 +122,10 @@ void NewWindowWatch::Run(HANDLE started) noexcept {
     } catch (...) {
     }
     KeepPeriodFine(state);
+    if (running && reader_) reading = reader_->ReadSlice();
   }
 
+  if (reader_) reader_->SetServed(false);
   for (HWINEVENTHOOK hook : hooks) UnhookWinEvent(hook);
   if (state.finePeriod) timeEndPeriod(1);
   tState = nullptr;
