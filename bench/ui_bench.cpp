@@ -136,6 +136,17 @@ void ShowPlainMenu(HMENU menu, HWND owner) {
   PostMessageA(owner, WM_NULL, 0, 0);
 }
 
+// Hides or shows the controls of the open page. The same opening without
+// them tells what the controls' own painting of each uncovered row costs.
+void ShowOpenPageControls(HWND main, bool visible) {
+  for (HWND page = FindWindowExA(main, nullptr, "VantrelPage", nullptr); page;
+       page = FindWindowExA(main, page, "VantrelPage", nullptr)) {
+    if (!IsWindowVisible(page)) continue;
+    for (HWND control = GetWindow(page, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT))
+      ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
+  }
+}
+
 // A click on a tab, and the animation it starts, to its end.
 template <typename Click>
 void ClickAndAnimate(vantrel::FrmMain& main, Click click) {
@@ -163,7 +174,7 @@ int main() {
   GetWindowRect(main.Window(), &frame);
   const int width = frame.right - frame.left;
   HWND bare = MakeBareWindow(width, 520);
-  std::vector<double> open, close, bareGrow, bareShrink;
+  std::vector<double> open, close, bareGrow, bareShrink, openWithoutControls;
   long repaints = 0;
   for (int round = 0; round < 7; ++round) {
     const long before = main.HeightRepaints();
@@ -174,6 +185,15 @@ int main() {
     t = Now();
     ClickAndAnimate(main, [&] { main.Pages().LabFOption_Click(); });
     close.push_back(Now() - t);
+
+    // The same opening with the page's controls hidden as it starts.
+    t = Now();
+    main.Pages().LabFOption_Click();
+    ShowOpenPageControls(main.Window(), false);
+    while (main.Pages().Animating()) vantrel::test::PumpPendingMessages();
+    openWithoutControls.push_back(Now() - t);
+    ShowOpenPageControls(main.Window(), true);
+    ClickAndAnimate(main, [&] { main.Pages().LabFOption_Click(); });
 
     GetWindowRect(main.Window(), &frame);
     const int low = frame.bottom - frame.top;
@@ -200,6 +220,8 @@ int main() {
   std::printf("bare_grow_fastest %.1f ms\n", *std::min_element(bareGrow.begin(), bareGrow.end()));
   std::printf("page_open_ratio %.2f x\n", MedianRatio(open, bareGrow));
   std::printf("page_close_ratio %.2f x\n", MedianRatio(close, bareShrink));
+  std::printf("page_open_without_controls %.1f ms\n", Median(openWithoutControls));
+  std::printf("page_open_without_controls_ratio %.2f x\n", MedianRatio(openWithoutControls, bareGrow));
   {
     // The parts of an opening, each on its own.
     const bool windowsPage = getenv("UI_BENCH_WINDOWS") != nullptr;
