@@ -46,6 +46,7 @@ cleanup() {
   [ -n "${vantrel_pid:-}" ] && kill "$vantrel_pid" 2>/dev/null
   [ -n "${victim_pid:-}" ] && kill "$victim_pid" 2>/dev/null
   [ -n "${mix_pid:-}" ] && kill "$mix_pid" 2>/dev/null
+  [ -n "${gallery_pid:-}" ] && kill "$gallery_pid" 2>/dev/null
   wait 2>/dev/null
   drive reset-settings >/dev/null 2>&1
   rm -rf "$work"

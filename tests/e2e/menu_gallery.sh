@@ -7,20 +7,8 @@
 #   menu_gallery.sh BIN_DIR PREFIX OUT_DIR
 set -u
 bin=$1 prefix=$2 out=$3
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-run="$here/../../tools/wine-run.sh --prefix $prefix"
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/vantrel-gallery.XXXXXX")
-mkdir -p "$out"
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 gallery_pid=
-cleanup() {
-  [ -n "$gallery_pid" ] && kill "$gallery_pid" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-winpath() { echo "Z:$1" | tr / '\\'; }
 
 # open N SELECT NAME [RIGHT]: opens popup N, moves the highlight SELECT
 # times (and with RIGHT 1 opens the highlighted item's submenu), takes the
