@@ -20,6 +20,7 @@
 #include "platform/memory_controls.h"
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/win32_desktop.h"
+#include "support/memory_watch_lists.h"
 
 namespace {
 
@@ -99,17 +100,13 @@ Result Measure(int count, int rounds) {
     std::exit(1);
   }
   using namespace vantrel;
-  MemoryList List0, List0b, List1, List1b, List2{"Not open - Mozilla"}, List3, List4{"100 - 100"},
-      List5{"- Microsoft Internet", "- Netscape", "- Mozilla"};
-  MemoryLabel Num0, Num1, Num2;
+  test::MemoryWatchLists lists;
+  lists.titlesToDestroy.Add("Not open - Mozilla");
+  lists.sizeRules.Add("100 - 100");
+  lists.AddBuiltInHeaders();
   Win32Desktop desktop;
   Win32Clock clock;
-  WatchEngine engine(desktop, clock, WatchLists{.recordedTitles = List0, .countedPositions = List0b,
-                                                .activeWindows = List1, .activeSources = List1b,
-                                                .titlesToDestroy = List2, .destructionTimes = List3,
-                                                .sizeRules = List4, .browserHeaders = List5, .recordedCount = Num0,
-                                                .activeCount = Num1, .toDestroyCaption = Num2},
-                     "Vantrel");
+  WatchEngine engine(desktop, clock, lists.Lists(), "Vantrel");
   std::vector<double> baseline, scan;
   volatile int sink = 0;
   engine.ScanWindows();  // warm both paths once

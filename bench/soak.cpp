@@ -26,6 +26,7 @@
 #include "platform/win32/settings_store_win32.h"
 #include "platform/win32/sound_device_win32.h"
 #include "platform/win32/win32_desktop.h"
+#include "support/memory_watch_lists.h"
 #include "store/settings.h"
 #include "ui/main/frm_main.h"
 #include "win/menus/dib_canvas.h"
@@ -118,9 +119,11 @@ void SoakScans(const std::string& folder, int scans) {
     return;
   }
   Sleep(1000);
-  MemoryList List0, List0b, List1, List1b, List2{"Target - Mozilla", "Setup [Disabled]"}, List3{"", ""},
-      List4{"250 - 400"}, List5{"- Microsoft Internet", "- Netscape", "- Mozilla"};
-  MemoryLabel Num0, Num1, Num2;
+  test::MemoryWatchLists lists;
+  for (const char* title : {"Target - Mozilla", "Setup [Disabled]"}) lists.titlesToDestroy.Add(title);
+  for (int i = 0; i < 2; ++i) lists.destructionTimes.Add("");
+  lists.sizeRules.Add("250 - 400");
+  lists.AddBuiltInHeaders();
   MemoryReportList ListStat;
   Win32Desktop desktop;
   Win32Clock clock;
@@ -130,12 +133,7 @@ void SoakScans(const std::string& folder, int scans) {
   Settings settings(store, folder);
   Win32SoundDevice sound;
   StoredKillRecorder recorder(files, clock, settings, sound, ListStat);
-  WatchEngine engine(desktop, clock, WatchLists{.recordedTitles = List0, .countedPositions = List0b,
-                                                .activeWindows = List1, .activeSources = List1b,
-                                                .titlesToDestroy = List2, .destructionTimes = List3,
-                                                .sizeRules = List4, .browserHeaders = List5, .recordedCount = Num0,
-                                                .activeCount = Num1, .toDestroyCaption = Num2},
-                     "Vantrel");
+  WatchEngine engine(desktop, clock, lists.Lists(), "Vantrel");
   engine.SetKillRecorder(&recorder);
 
   Counts early;

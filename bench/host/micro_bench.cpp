@@ -10,6 +10,7 @@
 #include "menus/model/caption_markup.h"
 #include "platform/memory_controls.h"
 #include "support/fake_desktop.h"
+#include "support/memory_watch_lists.h"
 #include "support/settable_clock.h"
 
 namespace {
@@ -23,8 +24,6 @@ std::vector<std::string> Titles() {
   return titles;
 }
 
-const char* const kHeaders[] = {"- Microsoft Internet", "- Netscape", "- Mozilla"};
-
 // Least work: each title upper-cased once and searched for each header.
 void BM_BrowserTestBaseline(benchmark::State& state) {
   const auto titles = Titles();
@@ -32,7 +31,7 @@ void BM_BrowserTestBaseline(benchmark::State& state) {
     for (const auto& t : titles) {
       const std::string upper = UCase(t);
       bool found = false;
-      for (const char* h : kHeaders) found = found || upper.find(UCase(h)) != std::string::npos;
+      for (const char* h : kBuiltInHeaders) found = found || upper.find(UCase(h)) != std::string::npos;
       benchmark::DoNotOptimize(found);
     }
 }
@@ -40,15 +39,11 @@ BENCHMARK(BM_BrowserTestBaseline);
 
 void BM_BrowserTest(benchmark::State& state) {
   const auto titles = Titles();
-  MemoryList l0, l0b, l1, l1b, l2, l3, l4, l5;
-  for (const char* h : kHeaders) l5.Add(h);
-  MemoryLabel n0, n1, n2;
+  test::MemoryWatchLists lists;
+  lists.AddBuiltInHeaders();
   test::FakeDesktop desktop;
   test::SettableClock clock;
-  WatchEngine engine(desktop, clock, WatchLists{.recordedTitles = l0, .countedPositions = l0b, .activeWindows = l1,
-                                                .activeSources = l1b, .titlesToDestroy = l2, .destructionTimes = l3,
-                                                .sizeRules = l4, .browserHeaders = l5, .recordedCount = n0,
-                                                .activeCount = n1, .toDestroyCaption = n2}, "Vantrel");
+  WatchEngine engine(desktop, clock, lists.Lists(), "Vantrel");
   for (auto _ : state)
     for (const auto& t : titles) benchmark::DoNotOptimize(engine.IsBrowserTitle(t));
 }
@@ -83,16 +78,13 @@ BENCHMARK(BM_ScanWalkBaseline);
 void BM_ScanWithReconciliation(benchmark::State& state) {
   test::FakeDesktop desktop;
   for (int i = 0; i < 1000; ++i) desktop.Add("Page " + std::to_string(i) + " - Mozilla", 800, 600);
-  MemoryList l0, l0b, l1, l1b, l2, l3, l4{"100 - 100"}, l5;
-  for (const char* h : kHeaders) l5.Add(h);
-  MemoryLabel n0, n1, n2;
+  test::MemoryWatchLists lists;
+  lists.sizeRules.Add("100 - 100");
+  lists.AddBuiltInHeaders();
   test::SettableClock clock;
-  WatchEngine engine(desktop, clock, WatchLists{.recordedTitles = l0, .countedPositions = l0b, .activeWindows = l1,
-                                                .activeSources = l1b, .titlesToDestroy = l2, .destructionTimes = l3,
-                                                .sizeRules = l4, .browserHeaders = l5, .recordedCount = n0,
-                                                .activeCount = n1, .toDestroyCaption = n2}, "Vantrel");
+  WatchEngine engine(desktop, clock, lists.Lists(), "Vantrel");
   engine.ScanWindows();
-  if (l1.Count() != 1000) state.SkipWithError("the active list does not stand");
+  if (lists.activeWindows.Count() != 1000) state.SkipWithError("the active list does not stand");
   for (auto _ : state) engine.ScanWindows();
 }
 BENCHMARK(BM_ScanWithReconciliation);

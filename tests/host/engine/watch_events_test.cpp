@@ -11,6 +11,7 @@
 #include "engine/window_watch.h"
 #include "platform/memory_controls.h"
 #include "support/fake_desktop.h"
+#include "support/memory_watch_lists.h"
 #include "support/settable_clock.h"
 
 namespace vantrel {
@@ -37,18 +38,11 @@ class ScriptedReader final : public DesktopReader {
 
 // One engine with its lists over a desktop.
 struct Watch {
-  explicit Watch(FakeDesktop& desktop) : engine(desktop, clock, Lists(), "Vantrel") {
-    for (const char* h : {"- Microsoft Internet", "- Netscape", "- Mozilla"}) headers.Add(h);
+  explicit Watch(FakeDesktop& desktop) : engine(desktop, clock, lists.Lists(), "Vantrel") {
+    lists.AddBuiltInHeaders();
     engine.SetKillRecorder(&recorder);
   }
-  WatchLists Lists() {
-    return WatchLists{.recordedTitles = work, .countedPositions = workPositions, .activeWindows = active,
-                      .activeSources = activePositions, .titlesToDestroy = titles, .destructionTimes = times,
-                      .sizeRules = sizes, .browserHeaders = headers, .recordedCount = n0, .activeCount = n1,
-                      .toDestroyCaption = n2};
-  }
-  MemoryList work, workPositions, active, activePositions, titles, times, sizes, headers;
-  MemoryLabel n0, n1, n2;
+  test::MemoryWatchLists lists;
   SettableClock clock;
   test::RecordingKillRecorder recorder;
   WatchEngine engine;
@@ -70,11 +64,11 @@ void FillMixedDesktop(FakeDesktop& d) {
 }
 
 void AddRules(Watch& w) {
-  w.sizes.Add("250 - 400");
-  w.titles.Add("Listed - Netscape");
-  w.titles.Add("Setup [Disabled]");
-  w.times.Add("");
-  w.times.Add("");
+  w.lists.sizeRules.Add("250 - 400");
+  w.lists.titlesToDestroy.Add("Listed - Netscape");
+  w.lists.titlesToDestroy.Add("Setup [Disabled]");
+  w.lists.destructionTimes.Add("");
+  w.lists.destructionTimes.Add("");
 }
 
 TEST(WatchSnapshot, SnapshotFromTheReaderGivesWhatAScanOnTheSpotGives) {
@@ -93,21 +87,21 @@ TEST(WatchSnapshot, SnapshotFromTheReaderGivesWhatAScanOnTheSpotGives) {
   EXPECT_THAT(readDesktop.closes, IsEmpty());  // nothing is judged before the snapshot arrives
   read.engine.SnapshotArrived(ReadDesktopSnapshot(readDesktop, reader.placementWanted));
 
-  EXPECT_EQ(read.work.Entries(), spot.work.Entries());
-  EXPECT_EQ(read.workPositions.Entries(), spot.workPositions.Entries());
-  EXPECT_EQ(read.active.Entries(), spot.active.Entries());
+  EXPECT_EQ(read.lists.recordedTitles.Entries(), spot.lists.recordedTitles.Entries());
+  EXPECT_EQ(read.lists.countedPositions.Entries(), spot.lists.countedPositions.Entries());
+  EXPECT_EQ(read.lists.activeWindows.Entries(), spot.lists.activeWindows.Entries());
   EXPECT_EQ(read.recorder.titles, spot.recorder.titles);
   EXPECT_EQ(readDesktop.closes, spotDesktop.closes);
-  EXPECT_EQ(read.n0.Caption(), spot.n0.Caption());
+  EXPECT_EQ(read.lists.recordedCount.Caption(), spot.lists.recordedCount.Caption());
   EXPECT_THAT(spot.recorder.titles, ElementsAre("Small - Mozilla", "Listed - Netscape", "Setup [Disabled]"));
-  EXPECT_THAT(read.times.Entries(), ElementsAre("14:32:05", "14:32:05", "", ""));
+  EXPECT_THAT(read.lists.destructionTimes.Entries(), ElementsAre("14:32:05", "14:32:05", "", ""));
 }
 
 TEST(WatchSnapshot, OneReadingAtATimeAndTheNextTickReadsAgain) {
   FakeDesktop desktop;
   desktop.Add("Small - Mozilla", 300, 200);
   Watch w(desktop);
-  w.sizes.Add("250 - 400");
+  w.lists.sizeRules.Add("250 - 400");
   ScriptedReader reader;
   w.engine.SetDesktopReader(&reader);
 
@@ -138,7 +132,7 @@ TEST(WatchSnapshot, AReaderThatCannotStartLeavesTheTickToScanAtOnce) {
   FakeDesktop desktop;
   const WindowHandle pop = desktop.Add("Small - Mozilla", 300, 200);
   Watch w(desktop);
-  w.sizes.Add("250 - 400");
+  w.lists.sizeRules.Add("250 - 400");
   ScriptedReader reader;
   reader.canStart = false;
   w.engine.SetDesktopReader(&reader);
@@ -168,7 +162,7 @@ TEST(WatchSnapshot, WindowsLeftForLaterAreReadWhenTheSnapshotArrives) {
   const WindowHandle own = desktop.Add("Own - Mozilla", 300, 200);
   desktop.Add("Other - Mozilla", 900, 900);
   Watch w(desktop);
-  w.sizes.Add("250 - 400");
+  w.lists.sizeRules.Add("250 - 400");
   ScriptedReader reader;
   w.engine.SetDesktopReader(&reader);
   w.engine.Tick();
@@ -179,7 +173,7 @@ TEST(WatchSnapshot, WindowsLeftForLaterAreReadWhenTheSnapshotArrives) {
   EXPECT_TRUE(snapshot[0].title.empty());
   w.engine.SnapshotArrived(std::move(snapshot));
   EXPECT_THAT(desktop.closes, ElementsAre(own));
-  EXPECT_THAT(w.work.Entries(), ElementsAre("Own - Mozilla", "Other - Mozilla"));
+  EXPECT_THAT(w.lists.recordedTitles.Entries(), ElementsAre("Own - Mozilla", "Other - Mozilla"));
 }
 
 // The watch's thread reads a few windows between its other work.
@@ -239,13 +233,13 @@ TEST(WatchKill, TheJudgedWindowIsClosedNotAHiddenTwinAboveIt) {
   desktop.Add("Pub - Netscape", 300, 200, false);  // hidden, higher in the window order
   const WindowHandle shown = desktop.Add("Pub - Netscape", 300, 200);
   Watch w(desktop);
-  w.sizes.Add("250 - 400");
+  w.lists.sizeRules.Add("250 - 400");
   w.engine.ScanWindows();
   EXPECT_THAT(desktop.closes, ElementsAre(shown));
 
   desktop.closes.clear();
-  w.sizes.Clear();
-  w.titles.Add("Pub - Netscape");
+  w.lists.sizeRules.Clear();
+  w.lists.titlesToDestroy.Add("Pub - Netscape");
   w.engine.ScanWindows();  // the title pass closes the recorded window too
   EXPECT_THAT(desktop.closes, ElementsAre(shown));
 }
@@ -254,7 +248,7 @@ TEST(WatchKill, AWindowRenamedSinceItWasJudgedIsNotAskedNorIsAnother) {
   FakeDesktop desktop;
   const WindowHandle pop = desktop.Add("Pub - Netscape", 300, 200);
   Watch w(desktop);
-  w.sizes.Add("250 - 400");
+  w.lists.sizeRules.Add("250 - 400");
   const DesktopSnapshot snapshot = ReadDesktopSnapshot(desktop, w.engine.BrowserPlacementWanted());
   desktop.Window(pop).title = "News - Netscape";
   desktop.Add("Pub - Netscape", 300, 200);  // a new window now bears the title
@@ -302,7 +296,7 @@ TEST(WatchJudge, ANewWindowIsJudgedByTheRulesOfTheScan) {
     const WindowHandle h = desktop.Add(c.title, c.width, c.height, c.visible, c.enabled);
     Watch w(desktop);
     AddRules(w);
-    w.titles.Add("Listed");
+    w.lists.titlesToDestroy.Add("Listed");
     EXPECT_EQ(w.engine.JudgeNewWindow(h), c.judged);
     if (c.closed) EXPECT_THAT(desktop.closes, ElementsAre(h));
     else EXPECT_THAT(desktop.closes, IsEmpty());
@@ -317,9 +311,10 @@ TEST(WatchJudge, ATitleKillNotesItsTimeAndASizeKillAsksOnce) {
   const WindowHandle both = desktop.Add("Setup - Mozilla", 300, 200);
   Watch w(desktop);
   AddRules(w);
-  w.titles.Add("Setup - Mozilla");
+  w.lists.titlesToDestroy.Add("Setup - Mozilla");
   w.engine.JudgeNewWindow(listed);
-  EXPECT_THAT(w.times.Entries(), ElementsAre("14:32:05", "", ""));  // an empty entry is not replaced but pushed down
+  // An empty entry is not replaced but pushed down.
+  EXPECT_THAT(w.lists.destructionTimes.Entries(), ElementsAre("14:32:05", "", ""));
   w.engine.JudgeNewWindow(both);  // matches a size rule and a title: one request
   EXPECT_THAT(desktop.closes, ElementsAre(listed, both));
 }
@@ -329,7 +324,7 @@ TEST(WatchJudge, ARenameIntoAListedTitleCloses) {
   const WindowHandle h = desktop.Add("Loading - Mozilla", 900, 700);
   Watch w(desktop);
   AddRules(w);
-  w.titles.Add("Casino - Mozilla");
+  w.lists.titlesToDestroy.Add("Casino - Mozilla");
   NewWindowCandidates candidates;
   const auto visible = [&](WindowHandle x) { return desktop.IsVisible(x); };
   ASSERT_TRUE(candidates.Report(WindowEvent::Shown, h, 0, visible));

@@ -7,6 +7,7 @@
 #include "engine/kill_recorder.h"
 #include "support/recording_kill_recorder.h"
 #include "platform/memory_controls.h"
+#include "support/memory_watch_lists.h"
 #include "support/settable_clock.h"
 #include "support/fake_desktop.h"
 
@@ -21,13 +22,13 @@ using test::FakeDesktop;
 class WatchTest : public ::testing::Test {
  protected:
   WatchTest() {
-    for (const char* h : {"- Microsoft Internet", "- Netscape", "- Mozilla"}) List5.Add(h);
+    lists.AddBuiltInHeaders();
     engine.SetKillRecorder(&recorder);
   }
 
   // The main window and the three counted windows the active list assumes
-  // are never shown, so that the expected length of List1 is the number of
-  // recorded windows.
+  // are never shown, so that the expected length of the active list is the
+  // number of recorded windows.
   void AddOrdinaryDesktop() {
     desktop.Add("Vantrel");
     desktop.Add("Editor");
@@ -36,17 +37,11 @@ class WatchTest : public ::testing::Test {
 
   std::vector<std::string> Entries(const MemoryList& l) const { return l.Entries(); }
 
-  MemoryList List0, List0b, List1, List1b, List2, List3, List4, List5;
-  MemoryLabel Num0, Num1, Num2;
+  test::MemoryWatchLists lists;
   FakeDesktop desktop;
   SettableClock clock;
   test::RecordingKillRecorder recorder;
-  WatchEngine engine{desktop, clock, WatchLists{.recordedTitles = List0, .countedPositions = List0b,
-                                                .activeWindows = List1, .activeSources = List1b,
-                                                .titlesToDestroy = List2, .destructionTimes = List3,
-                                                .sizeRules = List4, .browserHeaders = List5, .recordedCount = Num0,
-                                                .activeCount = Num1, .toDestroyCaption = Num2},
-                     "Vantrel"};
+  WatchEngine engine{desktop, clock, lists.Lists(), "Vantrel"};
 };
 
 TEST(StripStateMarkers, RemovesTrailingMarkers) {
@@ -115,12 +110,10 @@ TEST_F(WatchTest, SizeRulesJudgeBrowserWindowsByRestoredSize) {
     SCOPED_TRACE(std::string(c.title) + " / " + c.rule);
     FakeDesktop d;
     const WindowHandle w = d.Add(c.title, c.width, c.height);
-    MemoryList l0, l0b, l1, l1b, l2, l3, l4{c.rule}, l5{"- Microsoft Internet", "- Netscape", "- Mozilla"};
-    MemoryLabel n0, n1, n2;
-    WatchEngine e(d, clock, WatchLists{.recordedTitles = l0, .countedPositions = l0b, .activeWindows = l1,
-                                       .activeSources = l1b, .titlesToDestroy = l2, .destructionTimes = l3,
-                                       .sizeRules = l4, .browserHeaders = l5, .recordedCount = n0, .activeCount = n1,
-                                       .toDestroyCaption = n2}, "Vantrel");
+    test::MemoryWatchLists lists;
+    lists.sizeRules.Add(c.rule);
+    lists.AddBuiltInHeaders();
+    WatchEngine e(d, clock, lists.Lists(), "Vantrel");
     e.ScanWindows();
     if (c.destroyed) EXPECT_THAT(d.closes, ElementsAre(w));
     else EXPECT_THAT(d.closes, IsEmpty());
@@ -128,37 +121,37 @@ TEST_F(WatchTest, SizeRulesJudgeBrowserWindowsByRestoredSize) {
 }
 
 TEST_F(WatchTest, FirstMatchingRuleAndFirstMatchingHeaderDecideOnce) {
-  List4.Add("100 - 100");
-  List4.Add("250 - 400");
-  List4.Add("300 - 500");
+  lists.sizeRules.Add("100 - 100");
+  lists.sizeRules.Add("250 - 400");
+  lists.sizeRules.Add("300 - 500");
   desktop.Add("Pub - Netscape - Mozilla", 300, 200);
   engine.ScanWindows();
   EXPECT_THAT(recorder.titles, ElementsAre("Pub - Netscape - Mozilla"));
-  EXPECT_THAT(Entries(List0), ElementsAre("Pub - Netscape - Mozilla"));
+  EXPECT_THAT(Entries(lists.recordedTitles), ElementsAre("Pub - Netscape - Mozilla"));
 }
 
 TEST_F(WatchTest, HeadersAreTrimmedAndAnEmptyHeaderMatchesEveryTitle) {
-  List5.Clear();
-  List5.Add("  - Opera  ");
+  lists.browserHeaders.Clear();
+  lists.browserHeaders.Add("  - Opera  ");
   EXPECT_TRUE(engine.IsBrowserTitle("Ad - OPERA"));
   EXPECT_FALSE(engine.IsBrowserTitle("Ad-Opera"));
-  List5.Add("");
+  lists.browserHeaders.Add("");
   EXPECT_TRUE(engine.IsBrowserTitle("Anything"));
 }
 
 TEST_F(WatchTest, TitleRulesAreExactAndCaseSensitive) {
-  List2.Add("Pub - Netscape");
+  lists.titlesToDestroy.Add("Pub - Netscape");
   const WindowHandle lower = desktop.Add("pub - netscape", 800, 600);
   const WindowHandle exact = desktop.Add("Pub - Netscape", 800, 600);
   engine.ScanWindows();
   EXPECT_THAT(desktop.closes, ElementsAre(exact));
   EXPECT_NE(exact, lower);
-  EXPECT_THAT(Entries(List0), ElementsAre("pub - netscape"));
+  EXPECT_THAT(Entries(lists.recordedTitles), ElementsAre("pub - netscape"));
 }
 
 TEST_F(WatchTest, OnlyRecordedWindowsMatchTitleRules) {
-  List2.Add("Editor");
-  List2.Add("Setup [Disabled]");
+  lists.titlesToDestroy.Add("Editor");
+  lists.titlesToDestroy.Add("Setup [Disabled]");
   desktop.Add("Editor", 100, 100);
   const WindowHandle setup = desktop.Add("Setup", 100, 100, true, false);
   engine.ScanWindows();
@@ -167,49 +160,49 @@ TEST_F(WatchTest, OnlyRecordedWindowsMatchTitleRules) {
 }
 
 TEST_F(WatchTest, OneTitlePassDestroysOnlyTheFirstOfTwoNeighbours) {
-  List2.Add("Pop - Mozilla");
+  lists.titlesToDestroy.Add("Pop - Mozilla");
   desktop.Add("Pop - Mozilla", 800, 600);
   desktop.Add("Pop - Mozilla", 800, 600);
   engine.ScanWindows();
   EXPECT_THAT(recorder.titles, ElementsAre("Pop - Mozilla"));
-  EXPECT_THAT(Entries(List0), ElementsAre("Pop - Mozilla"));
+  EXPECT_THAT(Entries(lists.recordedTitles), ElementsAre("Pop - Mozilla"));
 }
 
 TEST_F(WatchTest, SizeKillAndTitleKillOfTheSameWindowBothHappen) {
-  List4.Add("250 - 400");
-  List2.Add("Pub - Netscape");
+  lists.sizeRules.Add("250 - 400");
+  lists.titlesToDestroy.Add("Pub - Netscape");
   desktop.Add("Pub - Netscape", 300, 200);
   engine.ScanWindows();
   EXPECT_EQ(recorder.titles.size(), 2u);
-  EXPECT_THAT(Entries(List0), IsEmpty());
+  EXPECT_THAT(Entries(lists.recordedTitles), IsEmpty());
 }
 
 TEST_F(WatchTest, DestructionTimesGoToTheTitlePositionWhenThereIsOne) {
-  List2.Add("A - Mozilla");
-  List2.Add("B - Mozilla");
-  List2.Add("C - Mozilla");
+  lists.titlesToDestroy.Add("A - Mozilla");
+  lists.titlesToDestroy.Add("B - Mozilla");
+  lists.titlesToDestroy.Add("C - Mozilla");
   desktop.Add("C - Mozilla");
   engine.ScanWindows();
-  EXPECT_THAT(Entries(List3), IsEmpty());  // position 2 lies beyond the end of an empty list
+  EXPECT_THAT(Entries(lists.destructionTimes), IsEmpty());  // position 2 lies beyond the end of an empty list
 
   desktop.Add("A - Mozilla");
   engine.ScanWindows();
-  EXPECT_THAT(Entries(List3), ElementsAre("14:32:05"));
+  EXPECT_THAT(Entries(lists.destructionTimes), ElementsAre("14:32:05"));
 
   clock.now.second = 9;
   engine.ScanWindows();  // the old time of title 0 is replaced, not pushed down
-  EXPECT_THAT(Entries(List3), ElementsAre("14:32:09"));
+  EXPECT_THAT(Entries(lists.destructionTimes), ElementsAre("14:32:09"));
 }
 
 TEST_F(WatchTest, EmptyDesktopShowsZeroCounts) {
   AddOrdinaryDesktop();
   engine.ScanWindows();
-  EXPECT_THAT(Entries(List0), IsEmpty());
-  EXPECT_THAT(Entries(List1), IsEmpty());
-  EXPECT_EQ(Num0.Caption(), "0");
-  EXPECT_EQ(Num1.Caption(), "0");
-  EXPECT_EQ(Num2.Caption(), AnsiFromUtf8("Nombre de Fenetre(s) à détruire : ") + "0");
-  EXPECT_EQ(Num2.Caption(), "Nombre de Fenetre(s) \xE0 d\xE9truire : 0");
+  EXPECT_THAT(Entries(lists.recordedTitles), IsEmpty());
+  EXPECT_THAT(Entries(lists.activeWindows), IsEmpty());
+  EXPECT_EQ(lists.recordedCount.Caption(), "0");
+  EXPECT_EQ(lists.activeCount.Caption(), "0");
+  EXPECT_EQ(lists.toDestroyCaption.Caption(), AnsiFromUtf8("Nombre de Fenetre(s) à détruire : ") + "0");
+  EXPECT_EQ(lists.toDestroyCaption.Caption(), "Nombre de Fenetre(s) \xE0 d\xE9truire : 0");
 }
 
 TEST_F(WatchTest, CountsEveryVisibleTitledWindowButRecordsOnlyBrowsersAndDisabled) {
@@ -220,13 +213,13 @@ TEST_F(WatchTest, CountsEveryVisibleTitledWindowButRecordsOnlyBrowsersAndDisable
   desktop.Add("Vantrel - Attention", 100, 100, true, false);  // the program behind its own box
   desktop.Add("Setup", 100, 100, true, false);
   engine.ScanWindows();
-  EXPECT_THAT(Entries(List0), ElementsAre("Page - Mozilla", "Setup [Disabled]"));
-  EXPECT_THAT(Entries(List0b), ElementsAre("0", "1", "2"));
+  EXPECT_THAT(Entries(lists.recordedTitles), ElementsAre("Page - Mozilla", "Setup [Disabled]"));
+  EXPECT_THAT(Entries(lists.countedPositions), ElementsAre("0", "1", "2"));
 }
 
 TEST_F(WatchTest, ActiveListIsRebuiltFromWorkListWithoutMainCaptionAndProgramManager) {
-  List5.Clear();
-  List5.Add("");  // every enabled window counts as a browser window
+  lists.browserHeaders.Clear();
+  lists.browserHeaders.Add("");  // every enabled window counts as a browser window
   desktop.Add("Vantrel");
   desktop.Add("Program Manager");
   desktop.Add("Caption");
@@ -234,20 +227,20 @@ TEST_F(WatchTest, ActiveListIsRebuiltFromWorkListWithoutMainCaptionAndProgramMan
   desktop.Add("Setup", 100, 100, true, false);
   engine.SetMainCaption("Caption");
   engine.ScanWindows();
-  EXPECT_THAT(Entries(List0), ElementsAre("Program Manager", "Caption", "Editor", "Setup [Disabled]"));
-  EXPECT_THAT(Entries(List1), ElementsAre("Editor", "Setup [Disabled]"));
-  EXPECT_THAT(Entries(List1b), ElementsAre("2", "3"));
-  EXPECT_EQ(Num1.Caption(), "2");
+  EXPECT_THAT(Entries(lists.recordedTitles), ElementsAre("Program Manager", "Caption", "Editor", "Setup [Disabled]"));
+  EXPECT_THAT(Entries(lists.activeWindows), ElementsAre("Editor", "Setup [Disabled]"));
+  EXPECT_THAT(Entries(lists.activeSources), ElementsAre("2", "3"));
+  EXPECT_EQ(lists.activeCount.Caption(), "2");
 }
 
 TEST_F(WatchTest, WindowDestroyedByTitleIsNotInTheActiveList) {
   AddOrdinaryDesktop();
-  List2.Add("Page - Mozilla");
+  lists.titlesToDestroy.Add("Page - Mozilla");
   desktop.Add("Page - Mozilla");
   desktop.Add("Keep - Mozilla");
   engine.ScanWindows();
-  EXPECT_THAT(Entries(List1), ElementsAre("Keep - Mozilla"));
-  EXPECT_EQ(Num0.Caption(), "1");
+  EXPECT_THAT(Entries(lists.activeWindows), ElementsAre("Keep - Mozilla"));
+  EXPECT_EQ(lists.recordedCount.Caption(), "1");
 }
 
 TEST_F(WatchTest, ActiveListKeepsItsSelectionWhileNothingChanges) {
@@ -255,10 +248,10 @@ TEST_F(WatchTest, ActiveListKeepsItsSelectionWhileNothingChanges) {
   desktop.Add("A - Mozilla");
   desktop.Add("B - Mozilla");
   engine.ScanWindows();
-  ASSERT_THAT(Entries(List1), ElementsAre("A - Mozilla", "B - Mozilla"));
-  List1.Select(1);
+  ASSERT_THAT(Entries(lists.activeWindows), ElementsAre("A - Mozilla", "B - Mozilla"));
+  lists.activeWindows.Select(1);
   engine.ScanWindows();
-  EXPECT_EQ(List1.Selected(), 1);
+  EXPECT_EQ(lists.activeWindows.Selected(), 1);
 }
 
 TEST_F(WatchTest, SelectionSurvivesScansWhileOtherProgramsWindowsAreOpen) {
@@ -267,15 +260,15 @@ TEST_F(WatchTest, SelectionSurvivesScansWhileOtherProgramsWindowsAreOpen) {
   desktop.Add("A - Mozilla");
   desktop.Add("B - Mozilla");
   engine.ScanWindows();
-  ASSERT_THAT(Entries(List1), ElementsAre("A - Mozilla", "B - Mozilla"));  // more counted than listed
-  List1.Select(1);
+  ASSERT_THAT(Entries(lists.activeWindows), ElementsAre("A - Mozilla", "B - Mozilla"));  // more counted than listed
+  lists.activeWindows.Select(1);
   engine.ScanWindows();
   engine.ScanWindows();
-  EXPECT_EQ(List1.Selected(), 1);
+  EXPECT_EQ(lists.activeWindows.Selected(), 1);
   desktop.Add("C - Mozilla");
   engine.ScanWindows();  // a new entry: the list is filled anew
-  EXPECT_THAT(Entries(List1), ElementsAre("A - Mozilla", "B - Mozilla", "C - Mozilla"));
-  EXPECT_EQ(List1.Selected(), -1);
+  EXPECT_THAT(Entries(lists.activeWindows), ElementsAre("A - Mozilla", "B - Mozilla", "C - Mozilla"));
+  EXPECT_EQ(lists.activeWindows.Selected(), -1);
 }
 
 TEST_F(WatchTest, ActiveListFollowsTheWindowOrder) {
@@ -285,7 +278,7 @@ TEST_F(WatchTest, ActiveListFollowsTheWindowOrder) {
   engine.ScanWindows();
   desktop.BringToFront(b);
   engine.ScanWindows();
-  EXPECT_THAT(Entries(List1), ElementsAre("B - Mozilla", "A - Mozilla"));
+  EXPECT_THAT(Entries(lists.activeWindows), ElementsAre("B - Mozilla", "A - Mozilla"));
 }
 
 TEST_F(WatchTest, ActiveListDropsClosedWindows) {
@@ -294,17 +287,17 @@ TEST_F(WatchTest, ActiveListDropsClosedWindows) {
   desktop.Add("B - Mozilla");
   const WindowHandle c = desktop.Add("C - Mozilla");
   engine.ScanWindows();
-  List1.Select(1);
+  lists.activeWindows.Select(1);
 
   desktop.Vanish(c);  // the last entry goes: the others stand where they stood
   engine.ScanWindows();
-  EXPECT_THAT(Entries(List1), ElementsAre("A - Mozilla", "B - Mozilla"));
-  EXPECT_EQ(List1.Selected(), 1);
+  EXPECT_THAT(Entries(lists.activeWindows), ElementsAre("A - Mozilla", "B - Mozilla"));
+  EXPECT_EQ(lists.activeWindows.Selected(), 1);
 
   desktop.Vanish(a);  // the first goes: positions shift and the list is rebuilt
   engine.ScanWindows();
-  EXPECT_THAT(Entries(List1), ElementsAre("B - Mozilla"));
-  EXPECT_THAT(Entries(List1b), ElementsAre("0"));
+  EXPECT_THAT(Entries(lists.activeWindows), ElementsAre("B - Mozilla"));
+  EXPECT_THAT(Entries(lists.activeSources), ElementsAre("0"));
 }
 
 TEST_F(WatchTest, FewCountedWindowsLeaveNothingInTheActiveList) {
@@ -312,13 +305,13 @@ TEST_F(WatchTest, FewCountedWindowsLeaveNothingInTheActiveList) {
   const WindowHandle a = desktop.Add("A - Mozilla");
   desktop.Add("B - Mozilla");
   engine.ScanWindows();
-  ASSERT_EQ(List1.Count(), 2);
+  ASSERT_EQ(lists.activeWindows.Count(), 2);
   desktop.Vanish(a);
   desktop.Vanish(desktop.FindByTitle("Mail"));
   desktop.Vanish(desktop.FindByTitle("Editor"));
   engine.ScanWindows();  // two counted windows: nothing is expected in the list
-  EXPECT_THAT(Entries(List1), IsEmpty());
-  EXPECT_THAT(Entries(List0), ElementsAre("B - Mozilla"));
+  EXPECT_THAT(Entries(lists.activeWindows), IsEmpty());
+  EXPECT_THAT(Entries(lists.recordedTitles), ElementsAre("B - Mozilla"));
 }
 
 TEST_F(WatchTest, WindowVanishingMidReadingDoesNotStopTheScan) {
@@ -326,13 +319,13 @@ TEST_F(WatchTest, WindowVanishingMidReadingDoesNotStopTheScan) {
   for (int i = 0; i < 20; ++i) desktop.Add("Hidden " + std::to_string(i), 100, 100, false);
   const WindowHandle a = desktop.Add("A - Mozilla");
   desktop.Add("B - Mozilla", 50, 50);
-  List4.Add("100 - 100");
+  lists.sizeRules.Add("100 - 100");
   // A closes after the window order was taken, before its own facts are read.
   desktop.onVisibilityRead = [&](WindowHandle w) {
     if (w == a) desktop.Vanish(a);
   };
   engine.ScanWindows();
-  EXPECT_THAT(Entries(List0), ElementsAre("B - Mozilla"));
+  EXPECT_THAT(Entries(lists.recordedTitles), ElementsAre("B - Mozilla"));
   EXPECT_THAT(recorder.titles, ElementsAre("B - Mozilla"));
 }
 
@@ -340,10 +333,10 @@ TEST_F(WatchTest, PlacementThatCannotBeReadIsNotJudgedBySize) {
   desktop.placementReadable = false;
   desktop.Add("Small - Mozilla", 10, 10);
   desktop.Add("Big - Mozilla", 2000, 2000);
-  List4.Add("100 - 100");
+  lists.sizeRules.Add("100 - 100");
   engine.ScanWindows();
   EXPECT_THAT(desktop.closes, IsEmpty());
-  EXPECT_THAT(Entries(List0), ElementsAre("Small - Mozilla", "Big - Mozilla"));
+  EXPECT_THAT(Entries(lists.recordedTitles), ElementsAre("Small - Mozilla", "Big - Mozilla"));
 }
 
 TEST_F(WatchTest, KillWindowPostsToTheStrippedTitleAndRecordsTheListTitle) {
@@ -389,12 +382,12 @@ TEST_F(WatchTest, ScanGoesOnWhenRecordingThrows) {
   } throwing;
   engine.SetKillRecorder(&throwing);
   AddOrdinaryDesktop();
-  List4.Add("1000 - 1000");
+  lists.sizeRules.Add("1000 - 1000");
   desktop.Add("A - Mozilla");
   desktop.Add("B - Mozilla");
   EXPECT_NO_THROW(engine.ScanWindows());
   EXPECT_EQ(desktop.closes.size(), 2u);
-  EXPECT_EQ(Num0.Caption(), "2");
+  EXPECT_EQ(lists.recordedCount.Caption(), "2");
 }
 
 TEST_F(WatchTest, SwitchToWindowBringsTheStrippedTitleToTop) {

@@ -11,6 +11,7 @@
 #include "support/fake_profile.h"
 #include "support/fake_registry.h"
 #include "support/fake_settings_store.h"
+#include "support/memory_watch_lists.h"
 #include "support/settable_clock.h"
 #include "ui/model/option_handlers.h"
 #include "ui/model/options_page.h"
@@ -54,7 +55,7 @@ class WindowsPageTest : public ::testing::Test {
   void Store(std::initializer_list<const char*> stored) {
     int i = 0;
     for (const char* t : stored) {
-      List2.Add(t);
+      lists.titlesToDestroy.Add(t);
       titles.slots[static_cast<std::size_t>(i++)] = t;
     }
     titles.nbOcc = CStr(i);
@@ -69,28 +70,23 @@ class WindowsPageTest : public ::testing::Test {
   TitleRuleState titles;
   MemoryTextBox AddWin;
   MemoryLabel LabAddDelete;
-  MemoryList List0, List0b, List1, List1b, List2, List3, List4, List5, Num0Dummy;
-  MemoryLabel Num0, Num1, Num2;
+  test::MemoryWatchLists lists;
   test::FakeDesktop desktop;
   test::SettableClock clock;
   test::RecordingKillRecorder kills;
-  WatchEngine engine{desktop, clock, WatchLists{.recordedTitles = List0, .countedPositions = List0b,
-                                                .activeWindows = List1, .activeSources = List1b,
-                                                .titlesToDestroy = List2, .destructionTimes = List3,
-                                                .sizeRules = List4, .browserHeaders = List5, .recordedCount = Num0,
-                                                .activeCount = Num1, .toDestroyCaption = Num2},
-                     "Vantrel"};
+  WatchEngine engine{desktop, clock, lists.Lists(), "Vantrel"};
   RecordingPrompts prompts;
   int ticks = 0;
-  WindowsPage page{WindowsPageParts{AddWin, LabAddDelete, List1, List2, List3}, ini, titles, engine, prompts,
-                   [this] { ++ticks; }};
+  WindowsPage page{WindowsPageParts{AddWin, LabAddDelete, lists.activeWindows, lists.titlesToDestroy,
+                                    lists.destructionTimes},
+                   ini, titles, engine, prompts, [this] { ++ticks; }};
 };
 
 TEST_F(WindowsPageTest, AddWritesTheTitleThenTheCount) {
   Store({"A", "B"});
   AddTitle("C");
   EXPECT_THAT(Writes(profile), ElementsAre("2=C", "NbOcc=3"));
-  EXPECT_THAT(List2.Entries(), ElementsAre("A", "B", "C"));
+  EXPECT_THAT(lists.titlesToDestroy.Entries(), ElementsAre("A", "B", "C"));
   EXPECT_EQ(titles.slots[2], "C");
   EXPECT_EQ(AddWin.Text(), "C");
   EXPECT_EQ(AddWin.Focused(), 1);
@@ -114,7 +110,7 @@ TEST_F(WindowsPageTest, AddWithoutACountStartsAtZeroAndStopsAt501Titles) {
   profile.ClearWrites();
   AddTitle("One too many");
   EXPECT_THAT(Writes(profile), IsEmpty());
-  EXPECT_EQ(List2.Count(), 501);
+  EXPECT_EQ(lists.titlesToDestroy.Count(), 501);
 }
 
 TEST_F(WindowsPageTest, RemoveShiftsLaterTitlesDownOneKey) {
@@ -130,14 +126,14 @@ TEST_F(WindowsPageTest, RemoveShiftsLaterTitlesDownOneKey) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.selected);
     profile.ClearWrites();
-    List2.Clear();
+    lists.titlesToDestroy.Clear();
     Store({"A", "B", "C"});
     LabAddDelete.SetCaption(kModeRemove);
-    List2.Select(c.selected);
+    lists.titlesToDestroy.Select(c.selected);
     page.AddOrRemove();
     EXPECT_EQ(Writes(profile), c.writes);
-    EXPECT_EQ(List2.Entries(), c.left);
-    EXPECT_EQ(List2.Selected(), -1);
+    EXPECT_EQ(lists.titlesToDestroy.Entries(), c.left);
+    EXPECT_EQ(lists.titlesToDestroy.Selected(), -1);
     EXPECT_EQ(LabAddDelete.Caption(), kModeRemove);
   }
   profile.ClearWrites();
@@ -147,18 +143,18 @@ TEST_F(WindowsPageTest, RemoveShiftsLaterTitlesDownOneKey) {
 
 TEST_F(WindowsPageTest, RemoveTakesTheDestructionTimeAlong) {
   Store({"A", "B"});
-  List3.Add("10:00:00");
-  List3.Add("11:00:00");
-  List2.Select(0);
+  lists.destructionTimes.Add("10:00:00");
+  lists.destructionTimes.Add("11:00:00");
+  lists.titlesToDestroy.Select(0);
   page.Remove();
-  EXPECT_THAT(List3.Entries(), ElementsAre("11:00:00"));
+  EXPECT_THAT(lists.destructionTimes.Entries(), ElementsAre("11:00:00"));
 }
 
 TEST_F(WindowsPageTest, ClearEmptiesOneKeyMoreThanTheCount) {
   Store({"A", "B", "C"});
   page.Clear();
   EXPECT_THAT(Writes(profile), ElementsAre("0=", "1=", "2=", "3=", "NbOcc=0"));
-  EXPECT_THAT(List2.Entries(), IsEmpty());
+  EXPECT_THAT(lists.titlesToDestroy.Entries(), IsEmpty());
   EXPECT_THAT(prompts.events,
               ElementsAre("not-topmost",
                           "ask:Attention:" + AnsiFromUtf8("Etes vous sûr de vouloir vider la liste des fenêtres à détruire ?"),
@@ -174,27 +170,27 @@ TEST_F(WindowsPageTest, ClearEmptiesOneKeyMoreThanTheCount) {
   prompts.answer = false;
   page.Clear();
   EXPECT_THAT(Writes(profile), IsEmpty());
-  EXPECT_EQ(List2.Count(), 1);
+  EXPECT_EQ(lists.titlesToDestroy.Count(), 1);
 }
 
 TEST_F(WindowsPageTest, ModeFollowsClicks) {
   Store({"A", "B"});
-  List3.Add("12:00:00");
-  List3.Add("13:00:00");
+  lists.destructionTimes.Add("12:00:00");
+  lists.destructionTimes.Add("13:00:00");
   AddWin.SetText("typed");
-  List2.Select(1);
+  lists.titlesToDestroy.Select(1);
   page.SelectForRemoval();
   EXPECT_EQ(LabAddDelete.Caption(), kModeRemove);
   EXPECT_EQ(AddWin.Text(), "");
-  EXPECT_EQ(List3.Selected(), 1);
+  EXPECT_EQ(lists.destructionTimes.Selected(), 1);
 
-  List1.Add("Setup [Disabled]");
-  List1.Select(0);
+  lists.activeWindows.Add("Setup [Disabled]");
+  lists.activeWindows.Select(0);
   page.Pick();
   EXPECT_EQ(AddWin.Text(), "Setup [Disabled]");
   EXPECT_EQ(LabAddDelete.Caption(), kModeAdd);
-  page.AddOrRemove();  // Enter in List1 adds the picked title
-  EXPECT_EQ(List2.Item(2), "Setup [Disabled]");
+  page.AddOrRemove();  // Enter in the active list adds the picked title
+  EXPECT_EQ(lists.titlesToDestroy.Item(2), "Setup [Disabled]");
 
   page.EntryDoubleClicked();
   EXPECT_EQ(AddWin.Text(), "");
@@ -202,25 +198,25 @@ TEST_F(WindowsPageTest, ModeFollowsClicks) {
 
 TEST_F(WindowsPageTest, SwitchToAndDestroyOneActOnTheSelectedEntry) {
   const WindowHandle setup = desktop.Add("Setup", 100, 100, true, false);
-  List1.Add("Setup [Disabled]");
+  lists.activeWindows.Add("Setup [Disabled]");
   page.SwitchTo();  // nothing selected: an empty title, and the list is rebuilt
   EXPECT_THAT(desktop.broughtToTop, IsEmpty());
   EXPECT_EQ(ticks, 1);
-  EXPECT_THAT(List1.Entries(), IsEmpty());
+  EXPECT_THAT(lists.activeWindows.Entries(), IsEmpty());
 
-  List1.Add("Setup [Disabled]");
+  lists.activeWindows.Add("Setup [Disabled]");
   page.DestroyOne();
   EXPECT_THAT(kills.titles, IsEmpty());
-  List1.Select(0);
+  lists.activeWindows.Select(0);
   kills.succeed = false;  // a failed log line still takes the entry away
   page.DestroyOne();
   EXPECT_THAT(desktop.closes, ElementsAre(setup));
-  EXPECT_THAT(List1.Entries(), IsEmpty());
+  EXPECT_THAT(lists.activeWindows.Entries(), IsEmpty());
 }
 
 TEST_F(WindowsPageTest, DestroyAllAsksAndKillsEveryActiveWindow) {
-  List1.Add("A - Mozilla");
-  List1.Add("B - Mozilla");
+  lists.activeWindows.Add("A - Mozilla");
+  lists.activeWindows.Add("B - Mozilla");
   prompts.answer = false;
   page.DestroyAll();
   EXPECT_THAT(kills.titles, IsEmpty());
@@ -229,7 +225,7 @@ TEST_F(WindowsPageTest, DestroyAllAsksAndKillsEveryActiveWindow) {
   kills.succeed = false;
   page.DestroyAll();
   EXPECT_THAT(kills.titles, ElementsAre("A - Mozilla", "B - Mozilla"));
-  EXPECT_EQ(List1.Count(), 2);
+  EXPECT_EQ(lists.activeWindows.Count(), 2);
 }
 
 class OptionsPageTest : public ::testing::Test {

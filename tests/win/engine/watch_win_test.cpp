@@ -13,6 +13,7 @@
 #include "engine/window_watch.h"
 #include "platform/memory_controls.h"
 #include "platform/win32/win32_desktop.h"
+#include "support/memory_watch_lists.h"
 #include "support/settable_clock.h"
 #include "victims.h"
 
@@ -28,21 +29,15 @@ using test::VictimProcess;
 class RealWatchTest : public ::testing::Test {
  protected:
   RealWatchTest() {
-    for (const char* h : {"- Microsoft Internet", "- Netscape", "- Mozilla"}) List5.Add(h);
+    lists.AddBuiltInHeaders();
     engine.SetKillRecorder(&recorder);
   }
 
-  MemoryList List0, List0b, List1, List1b, List2, List3, List4, List5;
-  MemoryLabel Num0, Num1, Num2;
+  test::MemoryWatchLists lists;
   Win32Desktop desktop;
   test::SettableClock clock;
   test::RecordingKillRecorder recorder;
-  WatchEngine engine{desktop, clock, WatchLists{.recordedTitles = List0, .countedPositions = List0b,
-                                                .activeWindows = List1, .activeSources = List1b,
-                                                .titlesToDestroy = List2, .destructionTimes = List3,
-                                                .sizeRules = List4, .browserHeaders = List5, .recordedCount = Num0,
-                                                .activeCount = Num1, .toDestroyCaption = Num2},
-                     "Vantrel"};
+  WatchEngine engine{desktop, clock, lists.Lists(), "Vantrel"};
 };
 
 // A sentinel killed last: once its close request arrives, every request
@@ -54,10 +49,10 @@ TEST_F(RealWatchTest, SizeRuleBoundsAreInclusiveOnTheRestoredSize) {
   ASSERT_TRUE(victims.Started());
   ASSERT_TRUE(victims.WaitReady());
 
-  List4.Add("199 - 400");
+  lists.sizeRules.Add("199 - 400");
   engine.ScanWindows();
-  List4.Clear();
-  List4.Add("250 - 400");
+  lists.sizeRules.Clear();
+  lists.sizeRules.Add("250 - 400");
   engine.ScanWindows();
   engine.KillWindow("Sentinel window");
 
@@ -68,13 +63,13 @@ TEST_F(RealWatchTest, SizeRuleBoundsAreInclusiveOnTheRestoredSize) {
 TEST_F(RealWatchTest, TitleRuleIsCaseSensitiveWhileTheBrowserTestIsNot) {
   VictimProcess victims({"pub - netscape|800|600|refuse", "Pub - Netscape|800|600|refuse", kSentinel});
   ASSERT_TRUE(victims.WaitReady());
-  List2.Add("Pub - Netscape");
+  lists.titlesToDestroy.Add("Pub - Netscape");
   engine.ScanWindows();
   engine.KillWindow("Sentinel window");
   ASSERT_TRUE(victims.WaitCloseOf("Sentinel window"));
   EXPECT_THAT(victims.Closes(), ElementsAre("CLOSE 1 Pub - Netscape", "CLOSE 2 Sentinel window"));
-  EXPECT_THAT(List0.Entries(), Contains("pub - netscape"));
-  EXPECT_THAT(List0.Entries(), Not(Contains("Pub - Netscape")));
+  EXPECT_THAT(lists.recordedTitles.Entries(), Contains("pub - netscape"));
+  EXPECT_THAT(lists.recordedTitles.Entries(), Not(Contains("Pub - Netscape")));
 }
 
 TEST_F(RealWatchTest, KillWindowClosesTheWindowWithTheExactTitleWhereverItStands) {
@@ -93,12 +88,12 @@ TEST_F(RealWatchTest, DisabledWindowIsListedWithItsMarkerAndHiddenOnesAreNot) {
   VictimProcess victims({"Setup|300|200|disabled", "Invisible - Mozilla|300|200|hidden", "Page - Mozilla|300|200"});
   ASSERT_TRUE(victims.WaitReady());
   engine.ScanWindows();
-  EXPECT_THAT(List0.Entries(), Contains("Setup [Disabled]"));
-  EXPECT_THAT(List0.Entries(), Contains("Page - Mozilla"));
-  EXPECT_THAT(List0.Entries(), Not(Contains("Invisible - Mozilla")));
-  EXPECT_EQ(Num0.Caption(), std::to_string(List0.Count()));
+  EXPECT_THAT(lists.recordedTitles.Entries(), Contains("Setup [Disabled]"));
+  EXPECT_THAT(lists.recordedTitles.Entries(), Contains("Page - Mozilla"));
+  EXPECT_THAT(lists.recordedTitles.Entries(), Not(Contains("Invisible - Mozilla")));
+  EXPECT_EQ(lists.recordedCount.Caption(), std::to_string(lists.recordedTitles.Count()));
 
-  List2.Add("Setup [Disabled]");
+  lists.titlesToDestroy.Add("Setup [Disabled]");
   engine.ScanWindows();
   ASSERT_TRUE(victims.WaitCloseOf("Setup"));
   EXPECT_THAT(recorder.titles, Contains("Setup [Disabled]"));
@@ -162,7 +157,7 @@ TEST_F(RealWatchTest, MaximisedAndMinimisedBrowserWindowsAreJudgedByRestoredSize
   own.Open("Min small - Mozilla", 300, 200, SW_SHOWMINNOACTIVE);
   own.Open("Max big - Mozilla", 900, 700, SW_SHOWMAXIMIZED);
   PumpFor(100);
-  List4.Add("250 - 400");
+  lists.sizeRules.Add("250 - 400");
   engine.ScanWindows();
   PumpFor(200);
   EXPECT_THAT(own.closes, ::testing::UnorderedElementsAre("Max small - Mozilla", "Min small - Mozilla"));

@@ -14,6 +14,7 @@
 #include "platform/win32/win32_desktop.h"
 #include "support/fake_settings_store.h"
 #include "support/fake_sound_device.h"
+#include "support/memory_watch_lists.h"
 #include "temp_folder.h"
 #include "victims.h"
 
@@ -25,16 +26,10 @@ class KillWindowRecordWinTest : public ::testing::Test {
   KillWindowRecordWinTest() { engine_.SetKillRecorder(&recorder_); }
 
   wintest::TempFolder folder_{"vantrel-killwin"};
-  MemoryList List0, List0b, List1, List1b, List2, List3, List4, List5;
-  MemoryLabel Num0, Num1, Num2;
+  test::MemoryWatchLists lists_;
   Win32Desktop desktop_;
   Win32Clock clock_;
-  WatchEngine engine_{desktop_, clock_,
-                      WatchLists{.recordedTitles = List0, .countedPositions = List0b, .activeWindows = List1,
-                                 .activeSources = List1b, .titlesToDestroy = List2, .destructionTimes = List3,
-                                 .sizeRules = List4, .browserHeaders = List5, .recordedCount = Num0,
-                                 .activeCount = Num1, .toDestroyCaption = Num2},
-                      "Vantrel"};
+  WatchEngine engine_{desktop_, clock_, lists_.Lists(), "Vantrel"};
   Win32FileSystem files_;
   test::FakeSettingsStore store_;
   Settings settings_{store_, folder_.Path()};
