@@ -3,7 +3,13 @@
 namespace vantrel {
 
 SlicedDesktopReader::SlicedDesktopReader(HWND notify, UINT message)
-    : notify_(notify), message_(message), wake_(CreateEventA(nullptr, FALSE, FALSE, nullptr)) {}
+    : notify_(notify), message_(message), wake_(CreateEventA(nullptr, FALSE, FALSE, nullptr)) {
+  options_.readLater = [ownProcess = GetCurrentProcessId()](WindowHandle window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(reinterpret_cast<HWND>(window), &process);
+    return process == ownProcess;
+  };
+}
 
 bool SlicedDesktopReader::StartReading(PlacementWanted placementWanted) {
   if (!served_ || !wake_) return false;
@@ -32,14 +38,7 @@ bool SlicedDesktopReader::ReadSlice() noexcept {
         wanted = std::move(*request_);
         request_.reset();
       }
-      const DWORD ownProcess = GetCurrentProcessId();
-      SnapshotOptions options;
-      options.readLater = [ownProcess](WindowHandle window) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(reinterpret_cast<HWND>(window), &process);
-        return process == ownProcess;
-      };
-      reading_.emplace(desktop_, std::move(wanted), std::move(options));
+      reading_.emplace(desktop_, std::move(wanted), options_);
     }
     if (!reading_->ReadSome(kWindowsPerSlice)) return true;
     DesktopSnapshot snapshot = reading_->TakeSnapshot();

@@ -56,6 +56,7 @@ class SlicedDesktopReader final : public DesktopReader {
   std::optional<DesktopSnapshot> finished_;
   // Touched by the serving thread only.
   const Win32Desktop desktop_;
+  SnapshotOptions options_;  // the program's own windows are read later
   std::optional<SnapshotReading> reading_;
 };
 

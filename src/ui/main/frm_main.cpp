@@ -47,6 +47,12 @@ int Pixels(double twips) { return static_cast<int>(RoundHalfEven(twips / kTwipsP
 
 int FrameIndex(Page page) { return static_cast<int>(page) - 1; }
 
+// Where each page frame stands in the main window's client area.
+RECT PagePlace() {
+  const POINT at{Pixels(kFrameLeftTwips), Pixels(kFrameTopTwips)};
+  return RECT{at.x, at.y, at.x + kPageWidth, at.y + kPageHeight};
+}
+
 }  // namespace
 
 FrmMain::FrmMain(std::string programFolder)
@@ -219,11 +225,10 @@ void FrmMain::CreateControls(HINSTANCE instance) {
   }
 
   for (int i = 0; i < 4; ++i) {
-    const POINT at{Pixels(kFrameLeftTwips), Pixels(kFrameTopTwips)};
     frameWindows_[i] = OwnedWindow::Create(
         pageFrames_[i], FormWindowCreation{.className = kPageClassName,
                                        .style = WS_CHILD | WS_CLIPCHILDREN,
-                                       .place = RECT{at.x, at.y, at.x + kPageWidth, at.y + kPageHeight},
+                                       .place = PagePlace(),
                                        .parent = Window(),
                                        .instance = instance});
   }
@@ -379,8 +384,7 @@ void FrmMain::LeaveCoveredRowsToPage(int fromPixel, int toPixel) {
   RECT client{};
   GetClientRect(Window(), &client);
   const RECT rows{client.left, fromPixel, client.right, toPixel};
-  const POINT at{Pixels(kFrameLeftTwips), Pixels(kFrameTopTwips)};
-  const RECT page{at.x, at.y, at.x + kPageWidth, at.y + kPageHeight};
+  const RECT page = PagePlace();
   RECT covered{};
   if (IntersectRect(&covered, &rows, &page) && EqualRect(&covered, &rows)) ValidateRect(Window(), &rows);
 }
@@ -450,8 +454,8 @@ void FrmMain::PlaceFrames() {
   for (int i = 0; i < 4; ++i) {
     HWND frame = Frame(i);
     if (!frame) continue;
-    SetWindowPos(frame, nullptr, Pixels(kFrameLeftTwips), Pixels(kFrameTopTwips), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT place = PagePlace();
+    SetWindowPos(frame, nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(frame, SW_HIDE);
   }
 }
