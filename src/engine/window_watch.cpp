@@ -1,5 +1,6 @@
 #include "engine/window_watch.h"
 
+#include <exception>
 #include <utility>
 
 #include "common/text.h"
@@ -14,12 +15,16 @@ constexpr std::string_view kProgramManager = "Program Manager";
 constexpr std::string_view kDisabled = "[Disabled]";
 constexpr std::string_view kHidden = "[Hidden]";
 
-// Runs one step of a pass; a step that fails is skipped and the pass goes on.
-template <class Step>
-void Tolerant(Step&& step) noexcept {
+void TraceSkippedStep(DebugTrace* trace, std::string_view what, std::string_view why) noexcept {
+  if (trace == nullptr) return;
   try {
-    step();
+    std::string line = "Vantrel watch: could not ";
+    line += what;
+    line += ": ";
+    line += why;
+    trace->Write(line);
   } catch (...) {
+    trace->Write("Vantrel watch: a step was skipped");
   }
 }
 
@@ -57,6 +62,19 @@ bool BrowserHeaders::Matches(std::string_view title) const {
   return false;
 }
 
+// Runs one step of a pass; a step that fails is skipped and the pass goes
+// on. What was skipped is left in the trace.
+template <class Step>
+void WatchEngine::Tolerant(std::string_view what, Step&& step) const noexcept {
+  try {
+    step();
+  } catch (const std::exception& e) {
+    TraceSkippedStep(trace_, what, e.what());
+  } catch (...) {
+    TraceSkippedStep(trace_, what, "unknown failure");
+  }
+}
+
 WatchEngine::WatchEngine(Desktop& desktop, const Clock& clock, WatchLists lists, std::string applicationTitle)
     : desktop_(desktop),
       clock_(clock),
@@ -68,16 +86,43 @@ bool WatchEngine::IsBrowserTitle(std::string_view title) const {
   return BrowserHeaders(lists_.browserHeaders).Matches(title);
 }
 
-PlacementWanted WatchEngine::BrowserPlacementWanted() const {
-  return PlacementWantedBy(BrowserHeaders(lists_.browserHeaders));
+KillRules WatchEngine::ReadRules() const {
+  std::vector<std::string> entries;
+  const int count = lists_.titlesToDestroy.Count();
+  entries.reserve(static_cast<std::size_t>(count > 0 ? count : 0));
+  for (int p = 0; p < count; ++p) entries.push_back(lists_.titlesToDestroy.Item(p));
+  return KillRules(entries);
+}
+
+FactsWanted WatchEngine::WantedFacts() const {
+  return WantedFactsBy(BrowserHeaders(lists_.browserHeaders), ReadRules());
 }
 
 // The headers are copied into the test: the reading may run on another
 // thread while the user edits the list.
-PlacementWanted WatchEngine::PlacementWantedBy(BrowserHeaders headers) const {
-  return [headers = std::move(headers), application = applicationTitle_](const std::string& title) {
-    return title != application && headers.Matches(title);
-  };
+FactsWanted WatchEngine::WantedFactsBy(const BrowserHeaders& headers, const KillRules& rules) const {
+  return FactsWanted{.placement = [headers, application = applicationTitle_](const std::string& title) {
+                       return title != application && headers.Matches(title);
+                     },
+                     .owners = rules.NeedOwners(),
+                     .executables = rules.NeedExecutables()};
+}
+
+std::vector<std::string> WatchEngine::RecordedTitles() const {
+  std::vector<std::string> titles;
+  titles.reserve(recorded_.size());
+  for (const RecordedWindow& r : recorded_) titles.push_back(r.listTitle);
+  return titles;
+}
+
+bool WatchEngine::StartReading() {
+  bool started = false;
+  Tolerant("start a reading", [&] { started = reader_->StartReading(WantedFacts()); });
+  if (!started) return false;
+  ++readingsAsked_;
+  if (firstUnanswered_ == 0) firstUnanswered_ = readingsAsked_;
+  reading_ = true;
+  return true;
 }
 
 void WatchEngine::Tick() {
@@ -86,63 +131,102 @@ void WatchEngine::Tick() {
   constexpr int kTicksBeforeReadingIsLost = 6;
   if (reading_ && ++ticksWhileReading_ < kTicksBeforeReadingIsLost) return;
   reading_ = false;
+  firstUnanswered_ = 0;
   ticksWhileReading_ = 0;
-  if (reader_ == nullptr) {
-    ScanWindows();
-    return;
-  }
-  bool started = false;
-  Tolerant([&] { started = reader_->StartReading(BrowserPlacementWanted()); });
   // A reader that cannot start leaves the tick to scan on this thread, so
   // the watch never stops.
-  if (started) reading_ = true;
-  else ScanWindows();
+  if (reader_ == nullptr || !StartReading()) ScanWindows();
+}
+
+void WatchEngine::ReadAfresh() {
+  if (reader_ == nullptr || !StartReading()) ScanWindows();
 }
 
 void WatchEngine::SnapshotArrived(DesktopSnapshot snapshot) {
-  reading_ = false;
-  Tolerant([&] { ReadDeferredFacts(desktop_, snapshot, BrowserPlacementWanted()); });
-  ApplySnapshot(snapshot);
+  // Readings come back in the order they were asked for; a reader that
+  // merged two requests into one reading gives this one the earlier number,
+  // which only makes it more careful.
+  const std::uint64_t reading = firstUnanswered_ != 0 ? firstUnanswered_ : readingsAsked_;
+  firstUnanswered_ = reading < readingsAsked_ ? reading + 1 : 0;
+  reading_ = firstUnanswered_ != 0;
+  ticksWhileReading_ = 0;
+  Tolerant("read the program's own windows", [&] { ReadDeferredFacts(desktop_, snapshot, WantedFacts()); });
+  ApplySnapshotOf(snapshot, reading);
 }
 
 void WatchEngine::ScanWindows() {
+  const std::uint64_t reading = ++readingsAsked_;
   DesktopSnapshot snapshot;
-  Tolerant([&] { snapshot = ReadDesktopSnapshot(desktop_, BrowserPlacementWanted()); });
-  ApplySnapshot(snapshot);
+  Tolerant("read the desktop", [&] { snapshot = ReadDesktopSnapshot(desktop_, WantedFacts()); });
+  ApplySnapshotOf(snapshot, reading);
 }
 
-void WatchEngine::Record(WindowHandle window, std::string listTitle) {
-  lists_.recordedTitles.Add(std::move(listTitle));
-  recordedWindows_.push_back(window);
+void WatchEngine::ApplySnapshot(const DesktopSnapshot& snapshot) { ApplySnapshotOf(snapshot, ++readingsAsked_); }
+
+// A window as the rules see it: the program's own windows disabled behind
+// one of its boxes are not counted at all (nothing).
+std::optional<WatchEngine::Judged> WatchEngine::Candidate(const WindowFacts& facts,
+                                                          const BrowserHeaders& headers) const {
+  if (!facts.visible || facts.title.empty()) return std::nullopt;
+  if (!facts.enabled && InStr(facts.title, applicationTitle_) > 0) return std::nullopt;
+  Judged w;
+  w.window = facts.handle;
+  w.title = facts.title;
+  w.enabled = facts.enabled;
+  w.listTitle = facts.enabled ? facts.title : facts.title + std::string(kDisabledMarker);
+  w.recorded = facts.enabled ? facts.title != applicationTitle_ && headers.Matches(facts.title) : true;
+  w.restored = facts.restored;
+  w.windowClass = facts.windowClass;
+  w.executable = facts.executable;
+  // A window whose owner could not be read is left alone too.
+  w.untouchable = facts.process == 0 || facts.process == desktop_.OwnProcess() || IsShellWindowClass(facts.windowClass);
+  return w;
 }
 
-void WatchEngine::ApplySnapshot(const DesktopSnapshot& snapshot) {
-  Tolerant([&] {
-    lists_.recordedTitles.Clear();
-    lists_.countedPositions.Clear();
-    recordedWindows_.clear();
-  });
-  BrowserHeaders headers(lists_.browserHeaders);
+void WatchEngine::ApplySnapshotOf(const DesktopSnapshot& snapshot, std::uint64_t reading) {
+  recorded_.clear();
+  countedWindows_ = 0;
+  const BrowserHeaders headers(lists_.browserHeaders);
+  KillRules rules;
+  Tolerant("read the rules", [&] { rules = ReadRules(); });
 
-  int windowCount = 0;
-  for (const WindowFacts& window : snapshot) {
-    Tolerant([&] {
-      if (!window.visible || window.title.empty()) return;
-      if (window.enabled) {
-        if (window.title != applicationTitle_) Tolerant([&] { CheckBrowserWindow(window, headers); });
-        lists_.countedPositions.Add(CStr(windowCount++));
-      } else {
-        // The program's own windows, disabled behind one of its boxes, are not listed.
-        if (InStr(window.title, applicationTitle_) > 0) return;
-        Record(window.handle, window.title + std::string(kDisabledMarker));
-        lists_.countedPositions.Add(CStr(windowCount++));
+  // The windows the rules may reach, in window order: the recorded ones,
+  // and every other visible titled window when a rule reaches any window.
+  std::vector<Judged> windows;
+  for (const WindowFacts& facts : snapshot) {
+    Tolerant("judge a window by size", [&] {
+      std::optional<Judged> w = Candidate(facts, headers);
+      if (!w) return;
+      ++countedWindows_;
+      if (!w->recorded && !rules.NeedOwners()) return;
+      // A judgement asked this window to close after the reading began:
+      // what was read predates the request.
+      if (AskedByJudgementSince(w->window, reading)) return;
+      if (w->recorded) {
+        w->recordedAt = static_cast<int>(recorded_.size());
+        recorded_.push_back(RecordedWindow{.listTitle = w->listTitle, .window = w->window});
       }
+      CheckBrowserWindow(*w);
+      windows.push_back(std::move(*w));
     });
   }
 
-  Tolerant([&] { RunTitleRules(); });
-  Tolerant([&] { BringActiveListInLine(windowCount); });
-  Tolerant([&] { ShowCounts(); });
+  Tolerant("run the title rules", [&] { RunTitleRules(windows, rules); });
+  // Drop the windows the title rules took out; the rest keep their order.
+  std::vector<bool> dropped(recorded_.size(), false);
+  for (const Judged& w : windows)
+    if (w.dropped && w.recordedAt >= 0) dropped[static_cast<std::size_t>(w.recordedAt)] = true;
+  std::size_t place = 0;
+  std::erase_if(recorded_, [&](const RecordedWindow&) { return dropped[place++]; });
+  // The judgements older than this reading are its to repeat now.
+  std::erase_if(askedByJudgement_, [&](const auto& asked) { return asked.second.reading < reading; });
+  Tolerant("bring the active list in line", [&] { BringActiveListInLine(countedWindows_); });
+  Tolerant("show the counts", [&] { ShowCounts(); });
+}
+
+bool WatchEngine::AskedByJudgementSince(WindowHandle window, std::uint64_t reading) const {
+  const auto asked = askedByJudgement_.find(window);
+  return asked != askedByJudgement_.end() && asked->second.reading >= reading;
 }
 
 bool WatchEngine::MatchesSizeRule(const WindowRect& restored) const {
@@ -156,69 +240,69 @@ bool WatchEngine::MatchesSizeRule(const WindowRect& restored) const {
   return false;
 }
 
-void WatchEngine::CheckBrowserWindow(const WindowFacts& window, const BrowserHeaders& headers) {
-  if (!headers.Matches(window.title)) return;
-  Record(window.handle, window.title);
+// A browser window small enough for a size rule is asked to close; it stays
+// among the recorded windows.
+void WatchEngine::CheckBrowserWindow(Judged& window) {
+  if (!window.recorded || !window.enabled) return;
   // A window whose placement could not be read is not judged by size.
-  if (window.restored && MatchesSizeRule(*window.restored)) KillWindow(window.handle, window.title);
+  if (window.restored && MatchesSizeRule(*window.restored))
+    Tolerant("close a window by size", [&] { AskToClose(window); });
 }
 
 void WatchEngine::NoteDestructionTime(int p) {
-  Tolerant([&] {
+  Tolerant("note the destruction time", [&] {
     if (!lists_.destructionTimes.Item(p).empty()) lists_.destructionTimes.Remove(p);
     lists_.destructionTimes.Insert(p, FormatTimeOfDay(clock_.Now()));  // fails beyond the end
   });
 }
 
-void WatchEngine::RunTitleRules() {
-  const int titles = lists_.titlesToDestroy.Count();
-  for (int p = 0; p < titles; ++p) {
-    const std::string title = lists_.titlesToDestroy.Item(p);
-    // The count of recorded titles is taken anew at every step: entries are
-    // removed as they are destroyed, and nothing past the end is compared.
-    for (int e = 0; e < lists_.recordedTitles.Count(); ++e) {
-      const std::string entry = lists_.recordedTitles.Item(e);
-      if (entry != title) continue;
-      const auto at = static_cast<std::size_t>(e);
-      const WindowHandle window = at < recordedWindows_.size() ? recordedWindows_[at] : 0;
-      Tolerant([&] { KillWindow(window, entry); });
+// Each rule in list order against the windows in window order. A window is
+// asked once per pass, whichever rules match it. A plain rule goes through
+// the recorded windows as through a list it takes its matches out of: the
+// recorded window after a match is not compared with that rule in this
+// pass (it is left for the next scan).
+void WatchEngine::RunTitleRules(std::vector<Judged>& windows, const KillRules& rules) {
+  for (int p = 0; p < rules.Count(); ++p) {
+    const bool plain = rules.Rule(p).plain;
+    for (std::size_t e = 0; e < windows.size(); ++e) {
+      Judged& w = windows[e];
+      if (w.dropped || w.asked || !rules.Matches(p, w)) continue;
+      Tolerant("close a window by title", [&] { AskToClose(w); });
       NoteDestructionTime(p);
-      // The entry that moves into position e is left for the next scan.
-      lists_.recordedTitles.Remove(e);
-      if (at < recordedWindows_.size()) recordedWindows_.erase(recordedWindows_.begin() + e);
+      if (w.recorded) w.dropped = true;
+      if (!plain) continue;
+      while (e + 1 < windows.size() && (!windows[e + 1].recorded || windows[e + 1].dropped)) ++e;
+      ++e;
     }
   }
 }
 
+// The close request goes to the very window judged; its destruction is
+// recorded only when the request went out.
+bool WatchEngine::AskToClose(Judged& window) {
+  window.asked = true;
+  return KillWindow(window.window, window.listTitle);
+}
+
 bool WatchEngine::JudgeNewWindow(WindowHandle window) {
   const BrowserHeaders headers(lists_.browserHeaders);
+  const KillRules rules = ReadRules();
   WindowFacts facts;
   facts.handle = window;
-  ReadWindowFacts(desktop_, facts, PlacementWantedBy(headers));
+  ReadWindowFacts(desktop_, facts, WantedFactsBy(headers, rules));
   if (!facts.visible) return false;
-  if (facts.title.empty()) return true;
-
-  std::string listTitle;
-  if (facts.enabled) {
-    if (facts.title == applicationTitle_ || !headers.Matches(facts.title)) return true;
-    if (facts.restored && MatchesSizeRule(*facts.restored)) {
-      KillWindow(window, facts.title);
-      return true;
-    }
-    listTitle = facts.title;
-  } else {
-    if (InStr(facts.title, applicationTitle_) > 0) return true;
-    listTitle = facts.title + std::string(kDisabledMarker);
-  }
-  // One close request per judgement: a window that a size rule closes is
-  // not asked again by a title rule in the same moment.
-  const int titles = lists_.titlesToDestroy.Count();
-  for (int p = 0; p < titles; ++p) {
-    if (lists_.titlesToDestroy.Item(p) != listTitle) continue;
-    KillWindow(window, listTitle);
-    NoteDestructionTime(p);
+  std::optional<Judged> w = Candidate(facts, headers);
+  if (!w) return true;
+  // Handed over again under the title it was asked under (shown after its
+  // creation, or renamed to the same text): one request is enough, and a
+  // window that stays is asked again by the scans.
+  if (const auto asked = askedByJudgement_.find(window);
+      asked != askedByJudgement_.end() && asked->second.listTitle == w->listTitle)
     return true;
-  }
+  std::vector<Judged> one{std::move(*w)};
+  CheckBrowserWindow(one.front());
+  RunTitleRules(one, rules);
+  if (one.front().asked) askedByJudgement_[window] = AskedWindow{.listTitle = one.front().listTitle, .reading = readingsAsked_};
   return true;
 }
 
@@ -241,10 +325,11 @@ bool WatchEngine::KillWindow(WindowHandle judged, std::string_view listTitle) {
   // The title is read again just before the request. A window renamed or
   // gone since it was judged is no longer the one the rule named: no other
   // window bearing the old title is asked in its place (a hidden twin would
-  // take the request and the pop-up stay open). The destruction is recorded
-  // as for a kill by title.
+  // take the request and the pop-up stay open), and nothing is recorded: a
+  // window gone was closed already, and one renamed is judged anew.
   const std::string title = StripStateMarkers(listTitle);
-  if (judged != 0 && !title.empty() && desktop_.Title(judged) == title) desktop_.PostClose(judged);
+  if (judged == 0 || title.empty() || desktop_.Title(judged) != title) return true;
+  if (!desktop_.PostClose(judged)) return true;
   if (recorder_ == nullptr) return true;
   return recorder_->RecordKill(listTitle);
 }
@@ -277,12 +362,11 @@ void WatchEngine::BringActiveListInLine(int windowCount) {
 // buttons, and repaint the list for nothing.
 int WatchEngine::RebuildActiveList() {
   std::vector<std::string> texts, positions;
-  const int entries = lists_.recordedTitles.Count();
-  for (int k = 0; k < entries; ++k) {
-    std::string entry = lists_.recordedTitles.Item(k);
+  for (std::size_t k = 0; k < recorded_.size(); ++k) {
+    const std::string& entry = recorded_[k].listTitle;
     if (entry == mainCaption_ || entry == kProgramManager) continue;
-    texts.push_back(std::move(entry));
-    positions.push_back(lists_.countedPositions.Item(k));
+    texts.push_back(entry);
+    positions.push_back(CStr(static_cast<long long>(k)));
   }
   const int count = static_cast<int>(texts.size());
   bool same = lists_.activeWindows.Count() == count && lists_.activeSources.Count() == count;
@@ -295,22 +379,20 @@ int WatchEngine::RebuildActiveList() {
   return count;
 }
 
-// An active-list entry stands while the recorded titles hold its text at the
-// place kept for it in activeSources (countedPositions entry k is always the
-// text of k).
-static bool EntryStands(const ListControl& recorded, const ListControl& counted, const std::string& text,
+// An active-list entry stands while the recorded windows hold its text at the
+// place kept for it in activeSources, written as that place's number.
+static bool EntryStands(const std::vector<RecordedWindow>& recorded, const std::string& text,
                         const std::string& position) {
   const auto pos = ParseCount(position);
-  if (!pos || *pos >= recorded.Count()) return false;
-  const int at = static_cast<int>(*pos);
-  return recorded.Item(at) == text && counted.Item(at) == position;
+  if (!pos || *pos >= static_cast<long long>(recorded.size())) return false;
+  return recorded[static_cast<std::size_t>(*pos)].listTitle == text && CStr(*pos) == position;
 }
 
 // Entries that no longer stand among the recorded titles are dropped; those kept keep their
 // order and the selection.
 void WatchEngine::PruneActiveList() {
   for (int a = lists_.activeWindows.Count() - 1; a >= 0; --a) {
-    if (!EntryStands(lists_.recordedTitles, lists_.countedPositions, lists_.activeWindows.Item(a), lists_.activeSources.Item(a))) {
+    if (!EntryStands(recorded_, lists_.activeWindows.Item(a), lists_.activeSources.Item(a))) {
       lists_.activeWindows.Remove(a);
       lists_.activeSources.Remove(a);
     }
@@ -321,12 +403,12 @@ bool WatchEngine::ActiveListStands() const {
   const int entries = lists_.activeWindows.Count();
   if (lists_.activeSources.Count() != entries) return false;
   for (int a = 0; a < entries; ++a)
-    if (!EntryStands(lists_.recordedTitles, lists_.countedPositions, lists_.activeWindows.Item(a), lists_.activeSources.Item(a))) return false;
+    if (!EntryStands(recorded_, lists_.activeWindows.Item(a), lists_.activeSources.Item(a))) return false;
   return true;
 }
 
 void WatchEngine::ShowCounts() {
-  lists_.recordedCount.SetCaption(CStr(lists_.recordedTitles.Count()));
+  lists_.recordedCount.SetCaption(CStr(static_cast<long long>(recorded_.size())));
   lists_.activeCount.SetCaption(CStr(lists_.activeWindows.Count()));
   static const std::string kToDestroy = AnsiFromUtf8("Nombre de Fenetre(s) à détruire : ");
   lists_.toDestroyCaption.SetCaption(kToDestroy + CStr(lists_.titlesToDestroy.Count()));

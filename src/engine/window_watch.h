@@ -2,13 +2,17 @@
 // size and title rules, the destruction of a window and the switch to one.
 #pragma once
 
+#include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/kill_rules.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
+#include "platform/debug_trace.h"
 #include "platform/desktop.h"
 #include "platform/desktop_snapshot.h"
 
@@ -20,15 +24,13 @@ class KillRecorder;
 // designated initializers (every member is a list of text, and a list handed
 // over in the wrong place would still compile).
 struct WatchLists {
-  ListControl& recordedTitles;    // List0: titles of the windows a scan recorded
-  ListControl& countedPositions;  // List0b: running number of every counted window
   ListControl& activeWindows;     // List1: the active windows the Windows page shows
-  ListControl& activeSources;     // List1b: for each active window, its place in recordedTitles
+  ListControl& activeSources;     // List1b: for each active window, its place among the recorded windows
   ListControl& titlesToDestroy;   // List2: the titles of windows to destroy
   ListControl& destructionTimes;  // List3: time of the last destruction by each title
   ListControl& sizeRules;         // List4: size rules "height - width"
   ListControl& browserHeaders;    // List5: browser title pieces
-  Label& recordedCount;           // Num0
+  Label& recordedCount;           // Num0: how many windows the last scan recorded
   Label& activeCount;             // Num1
   Label& toDestroyCaption;        // Num2: "Nombre de Fenetre(s) à détruire : n"
 };
@@ -48,6 +50,15 @@ std::optional<SizeRule> ReadSizeRule(std::string_view rule);
 std::string StripStateMarkers(std::string_view listTitle);
 
 inline constexpr std::string_view kDisabledMarker = " [Disabled]";
+
+// A window a scan recorded (List0): a browser window, or a disabled window
+// of another program, under its list title. Its place among the recorded
+// windows is what the active list keeps for each of its entries (List1b;
+// the running numbers of List0b are those places).
+struct RecordedWindow {
+  std::string listTitle;
+  WindowHandle window = 0;
+};
 
 // The browser title pieces, trimmed and upper-cased once: a title belongs to
 // a browser window when its upper case contains one of them. An empty piece
@@ -75,6 +86,8 @@ class WatchEngine {
   // Where the watch tick has the desktop read; without one the tick reads
   // it at once, on the caller's thread.
   void SetDesktopReader(DesktopReader* reader) { reader_ = reader; }
+  // Where a step the watch skips after a failure is noted; none by default.
+  void SetDebugTrace(DebugTrace* trace) { trace_ = trace; }
 
   // The watch tick. Has the desktop read away from the user interface and
   // returns; the rules run when the snapshot arrives (SnapshotArrived). A
@@ -85,19 +98,30 @@ class WatchEngine {
   // in it are read here, then the rules run on it.
   void SnapshotArrived(DesktopSnapshot snapshot);
   bool ReadingDesktop() const { return reading_; }
+  // Asks for a reading that begins after this call, even while one is
+  // under way: what that one brings may predate the call.
+  void ReadAfresh();
 
   // One whole scan on the caller's thread: the desktop is read, then the
   // rules run on what was read. Nothing else runs in between.
   void ScanWindows();
   // The rules on one snapshot: the browser-and-size pass for every visible,
   // enabled, titled window, the title pass, the active list and the counts.
+  // A window that a judgement asked to close after the reading began is
+  // neither asked again nor recorded: the snapshot saw it before the request.
   void ApplySnapshot(const DesktopSnapshot& snapshot);
 
   // Judges one top-level window the moment it appears or is renamed, by the
-  // rules of the scan: a browser window by size, then a recorded window
-  // (browser or disabled) by title. A match is destroyed as at a scan. False
-  // when the window is not visible (it is judged once it is).
+  // rules of the scan and the same code. A match is destroyed as at a scan;
+  // a window already asked under the same list title is not asked again.
+  // False when the window is not visible (it is judged once it is).
   bool JudgeNewWindow(WindowHandle window);
+
+  // The windows the last scan recorded, in window order (List0), and how
+  // many visible windows it counted.
+  const std::vector<RecordedWindow>& Recorded() const { return recorded_; }
+  std::vector<std::string> RecordedTitles() const;
+  int CountedWindows() const { return countedWindows_; }
 
   // Posts the close request to the window shown under listTitle (looked up
   // by its exact title, a visible window first) and records the destruction.
@@ -110,16 +134,32 @@ class WatchEngine {
 
   bool IsBrowserTitle(std::string_view title) const;
   // What a reading of the desktop must know: which windows' placement the
-  // size rules will want (the browser windows of the current headers).
-  PlacementWanted BrowserPlacementWanted() const;
+  // size rules will want (the browser windows of the current headers), and
+  // whether the rules look at owners, classes and executables.
+  FactsWanted WantedFacts() const;
 
  private:
-  PlacementWanted PlacementWantedBy(BrowserHeaders headers) const;
-  void CheckBrowserWindow(const WindowFacts& window, const BrowserHeaders& headers);
+  // One window in a pass of the rules.
+  struct Judged : RuleCandidate {
+    std::optional<WindowRect> restored;
+    bool asked = false;    // a close request went out in this pass
+    bool dropped = false;  // taken out of the recorded windows
+    int recordedAt = -1;   // place among the recorded windows
+  };
+
+  template <class Step>
+  void Tolerant(std::string_view what, Step&& step) const noexcept;
+  FactsWanted WantedFactsBy(const BrowserHeaders& headers, const KillRules& rules) const;
+  bool StartReading();
+  void ApplySnapshotOf(const DesktopSnapshot& snapshot, std::uint64_t reading);
+  KillRules ReadRules() const;
+  std::optional<Judged> Candidate(const WindowFacts& facts, const BrowserHeaders& headers) const;
+  void CheckBrowserWindow(Judged& window);
   bool MatchesSizeRule(const WindowRect& restored) const;
-  void RunTitleRules();
+  void RunTitleRules(std::vector<Judged>& windows, const KillRules& rules);
+  bool AskToClose(Judged& window);
+  bool AskedByJudgementSince(WindowHandle window, std::uint64_t reading) const;
   void NoteDestructionTime(int titlePosition);
-  void Record(WindowHandle window, std::string listTitle);
   WindowHandle FindListed(std::string_view listTitle) const;
   void BringActiveListInLine(int windowCount);
   int RebuildActiveList();
@@ -134,11 +174,23 @@ class WatchEngine {
   std::string mainCaption_;
   KillRecorder* recorder_ = nullptr;
   DesktopReader* reader_ = nullptr;
+  DebugTrace* trace_ = nullptr;
   bool reading_ = false;
   int ticksWhileReading_ = 0;
-  // The window of each recorded title, kept beside it: a title pass must
-  // close the window that was recorded, not another one bearing the title.
-  std::vector<WindowHandle> recordedWindows_;
+  std::vector<RecordedWindow> recorded_;
+  int countedWindows_ = 0;
+  // Readings are numbered as they are asked for; each judgement's close
+  // request notes the number of the latest one and the list title it went
+  // out under.
+  std::uint64_t readingsAsked_ = 0;
+  // The earliest reading asked of the reader and not yet come back; 0 when
+  // none is out.
+  std::uint64_t firstUnanswered_ = 0;
+  struct AskedWindow {
+    std::string listTitle;
+    std::uint64_t reading;
+  };
+  std::map<WindowHandle, AskedWindow> askedByJudgement_;
 };
 
 }  // namespace vantrel

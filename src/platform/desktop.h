@@ -33,6 +33,17 @@ class Desktop {
   virtual bool IsVisible(WindowHandle window) const = 0;
   virtual bool IsEnabled(WindowHandle window) const = 0;
 
+  // The process that owns the window; 0 when it cannot be read (gone).
+  virtual std::uint32_t ProcessOf(WindowHandle window) const = 0;
+  // This program's own process.
+  virtual std::uint32_t OwnProcess() const = 0;
+  // The window's class name; empty when it cannot be read.
+  virtual std::string ClassName(WindowHandle window) const = 0;
+  // The file name of the process's executable, without its folder
+  // ("notepad.exe"); empty when it cannot be read. Read once per process
+  // and remembered until that process ends.
+  virtual std::string ExecutableName(std::uint32_t process) const = 0;
+
   // The restored (normal-position) rectangle, whatever the window's current
   // state. False when it cannot be read; rect is then left untouched.
   virtual bool RestoredRect(WindowHandle window, WindowRect& rect) const = 0;

@@ -6,12 +6,18 @@ namespace vantrel {
 
 namespace {
 
-// Title, enabled state and, where wanted, the placement of a visible window.
-void ReadVisibleWindowFacts(const Desktop& desktop, WindowFacts& facts, const PlacementWanted& placementWanted) {
+// Title, enabled state and, where wanted, the owner, class and placement of
+// a visible window.
+void ReadVisibleWindowFacts(const Desktop& desktop, WindowFacts& facts, const FactsWanted& wanted) {
   facts.title = desktop.Title(facts.handle);
   if (facts.title.empty()) return;
   facts.enabled = desktop.IsEnabled(facts.handle);
-  if (!facts.enabled || !placementWanted || !placementWanted(facts.title)) return;
+  if (wanted.owners) {
+    facts.process = desktop.ProcessOf(facts.handle);
+    facts.windowClass = desktop.ClassName(facts.handle);
+    if (wanted.executables && facts.process != 0) facts.executable = desktop.ExecutableName(facts.process);
+  }
+  if (!facts.enabled || !wanted.placement || !wanted.placement(facts.title)) return;
   // A window whose placement cannot be read (it has just vanished) keeps no
   // rectangle: no size is better than a wrong one.
   WindowRect rect;
@@ -20,15 +26,15 @@ void ReadVisibleWindowFacts(const Desktop& desktop, WindowFacts& facts, const Pl
 
 }  // namespace
 
-void ReadWindowFacts(const Desktop& desktop, WindowFacts& facts, const PlacementWanted& placementWanted) {
+void ReadWindowFacts(const Desktop& desktop, WindowFacts& facts, const FactsWanted& wanted) {
   facts.readLater = false;
   facts.visible = desktop.IsVisible(facts.handle);
-  if (facts.visible) ReadVisibleWindowFacts(desktop, facts, placementWanted);
+  if (facts.visible) ReadVisibleWindowFacts(desktop, facts, wanted);
 }
 
-SnapshotReading::SnapshotReading(const Desktop& desktop, PlacementWanted placementWanted, SnapshotOptions options)
+SnapshotReading::SnapshotReading(const Desktop& desktop, FactsWanted wanted, SnapshotOptions options)
     : desktop_(desktop),
-      placementWanted_(std::move(placementWanted)),
+      wanted_(std::move(wanted)),
       options_(std::move(options)),
       windows_(desktop.TopLevelWindows()) {
   snapshot_.reserve(windows_.size());
@@ -43,23 +49,23 @@ bool SnapshotReading::ReadSome(std::size_t count) {
     facts.visible = desktop_.IsVisible(facts.handle);
     if (facts.visible) {
       if (options_.readLater && options_.readLater(facts.handle)) facts.readLater = true;
-      else ReadVisibleWindowFacts(desktop_, facts, placementWanted_);
+      else ReadVisibleWindowFacts(desktop_, facts, wanted_);
     }
     snapshot_.push_back(std::move(facts));
   }
   return Finished();
 }
 
-DesktopSnapshot ReadDesktopSnapshot(const Desktop& desktop, const PlacementWanted& placementWanted,
+DesktopSnapshot ReadDesktopSnapshot(const Desktop& desktop, const FactsWanted& wanted,
                                     const SnapshotOptions& options) {
-  SnapshotReading reading(desktop, placementWanted, options);
+  SnapshotReading reading(desktop, wanted, options);
   reading.ReadSome(SIZE_MAX);
   return reading.TakeSnapshot();
 }
 
-void ReadDeferredFacts(const Desktop& desktop, DesktopSnapshot& snapshot, const PlacementWanted& placementWanted) {
+void ReadDeferredFacts(const Desktop& desktop, DesktopSnapshot& snapshot, const FactsWanted& wanted) {
   for (WindowFacts& facts : snapshot)
-    if (facts.readLater) ReadWindowFacts(desktop, facts, placementWanted);
+    if (facts.readLater) ReadWindowFacts(desktop, facts, wanted);
 }
 
 }  // namespace vantrel

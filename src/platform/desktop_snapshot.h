@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -23,6 +24,12 @@ struct WindowFacts {
   // Read only for an enabled window whose title asks for it (a browser
   // window); empty when not asked for or when it could not be read.
   std::optional<WindowRect> restored;
+  // Read only for a visible window, and only when the rules ask for them
+  // (FactsWanted::owners): the owning process, the class and, where asked,
+  // the executable's file name.
+  std::uint32_t process = 0;
+  std::string windowClass;
+  std::string executable;
   // Left unread by a reader on another thread: the program's own windows
   // answer a title read with a message to the user-interface thread, which
   // reads them itself when the snapshot arrives.
@@ -34,10 +41,21 @@ using DesktopSnapshot = std::vector<WindowFacts>;
 // Whether a window with this title needs its restored placement read.
 using PlacementWanted = std::function<bool(const std::string& title)>;
 
+// What a reading reads of each window beyond its visibility, title and
+// enabled state.
+struct FactsWanted {
+  PlacementWanted placement;
+  // Owner process and class of every visible titled window: for rules that
+  // reach any program's window.
+  bool owners = false;
+  // The executable's file name too (needs owners).
+  bool executables = false;
+};
+
 // Reads the facts of one window: visibility first (most top-level windows
 // are hidden, and a hidden window needs nothing more), then title, enabled
 // state and, where wanted, the restored placement.
-void ReadWindowFacts(const Desktop& desktop, WindowFacts& facts, const PlacementWanted& placementWanted);
+void ReadWindowFacts(const Desktop& desktop, WindowFacts& facts, const FactsWanted& wanted);
 
 struct SnapshotOptions {
   // Visible windows whose other facts are left for later (see
@@ -51,7 +69,7 @@ struct SnapshotOptions {
 // title, and the reading goes on to the windows below it.
 class SnapshotReading {
  public:
-  SnapshotReading(const Desktop& desktop, PlacementWanted placementWanted, SnapshotOptions options = {});
+  SnapshotReading(const Desktop& desktop, FactsWanted wanted, SnapshotOptions options = {});
 
   // Reads the facts of up to `count` more windows. True once every window
   // of the order is read.
@@ -62,18 +80,18 @@ class SnapshotReading {
 
  private:
   const Desktop& desktop_;
-  PlacementWanted placementWanted_;
+  FactsWanted wanted_;
   SnapshotOptions options_;
   std::vector<WindowHandle> windows_;
   DesktopSnapshot snapshot_;
 };
 
 // A whole reading at once.
-DesktopSnapshot ReadDesktopSnapshot(const Desktop& desktop, const PlacementWanted& placementWanted,
+DesktopSnapshot ReadDesktopSnapshot(const Desktop& desktop, const FactsWanted& wanted,
                                     const SnapshotOptions& options = {});
 
 // Reads the facts left for later, on the thread that may read them.
-void ReadDeferredFacts(const Desktop& desktop, DesktopSnapshot& snapshot, const PlacementWanted& placementWanted);
+void ReadDeferredFacts(const Desktop& desktop, DesktopSnapshot& snapshot, const FactsWanted& wanted);
 
 // Reads desktop snapshots away from the caller's thread. The finished
 // snapshot comes back on the caller's thread (for the program: as a message
@@ -82,7 +100,7 @@ class DesktopReader {
  public:
   virtual ~DesktopReader() = default;
   // Starts a reading. False when it cannot start; nothing comes back then.
-  virtual bool StartReading(PlacementWanted placementWanted) = 0;
+  virtual bool StartReading(FactsWanted wanted) = 0;
 };
 
 }  // namespace vantrel

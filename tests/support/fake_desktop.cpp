@@ -58,6 +58,23 @@ bool FakeDesktop::IsEnabled(WindowHandle window) const {
   return w && w->enabled;
 }
 
+std::uint32_t FakeDesktop::ProcessOf(WindowHandle window) const {
+  const FakeWindow* w = Find(window);
+  return w ? w->process : 0;
+}
+
+std::string FakeDesktop::ClassName(WindowHandle window) const {
+  ++classReads;
+  const FakeWindow* w = Find(window);
+  return w ? w->windowClass : std::string();
+}
+
+std::string FakeDesktop::ExecutableName(std::uint32_t process) const {
+  ++executableReads;
+  const auto found = executables.find(process);
+  return found == executables.end() ? std::string() : found->second;
+}
+
 bool FakeDesktop::RestoredRect(WindowHandle window, WindowRect& rect) const {
   const FakeWindow* w = Find(window);
   if (!w || !placementReadable) return false;

@@ -3,7 +3,9 @@
 // can make a window vanish in the middle of a reading.
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,8 @@ struct FakeWindow {
   bool enabled = true;
   WindowRect restored{0, 0, 300, 200};
   bool alive = true;
+  std::uint32_t process = 7;  // some other program's
+  std::string windowClass = "Window";
 };
 
 class FakeDesktop final : public Desktop {
@@ -33,6 +37,10 @@ class FakeDesktop final : public Desktop {
   std::string Title(WindowHandle window) const override;
   bool IsVisible(WindowHandle window) const override;
   bool IsEnabled(WindowHandle window) const override;
+  std::uint32_t ProcessOf(WindowHandle window) const override;
+  std::uint32_t OwnProcess() const override { return ownProcess; }
+  std::string ClassName(WindowHandle window) const override;
+  std::string ExecutableName(std::uint32_t process) const override;
   bool RestoredRect(WindowHandle window, WindowRect& rect) const override;
   WindowHandle FindByTitle(const std::string& title) const override;
   bool PostClose(WindowHandle window) override;
@@ -44,6 +52,10 @@ class FakeDesktop final : public Desktop {
   // Runs at every visibility read, before it answers (a window can vanish there).
   std::function<void(WindowHandle)> onVisibilityRead;
   mutable int visibilityReads = 0;
+  std::uint32_t ownProcess = 1;
+  std::map<std::uint32_t, std::string> executables{{1, "Vantrel.exe"}, {7, "other.exe"}};
+  mutable int executableReads = 0;
+  mutable int classReads = 0;
 
  private:
   const FakeWindow* Find(WindowHandle handle) const;

@@ -10,7 +10,7 @@
 namespace vantrel::test {
 
 struct MemoryWatchLists {
-  MemoryList recordedTitles, countedPositions, activeWindows, activeSources, titlesToDestroy, destructionTimes,
+  MemoryList activeWindows, activeSources, titlesToDestroy, destructionTimes,
       sizeRules, browserHeaders;
   MemoryLabel recordedCount, activeCount, toDestroyCaption;
 
@@ -18,9 +18,7 @@ struct MemoryWatchLists {
     for (const char* header : kBuiltInHeaders) browserHeaders.Add(header);
   }
   WatchLists Lists() {
-    return WatchLists{.recordedTitles = recordedTitles,
-                      .countedPositions = countedPositions,
-                      .activeWindows = activeWindows,
+    return WatchLists{.activeWindows = activeWindows,
                       .activeSources = activeSources,
                       .titlesToDestroy = titlesToDestroy,
                       .destructionTimes = destructionTimes,

@@ -11,11 +11,11 @@ SlicedDesktopReader::SlicedDesktopReader(HWND notify, UINT message)
   };
 }
 
-bool SlicedDesktopReader::StartReading(PlacementWanted placementWanted) {
+bool SlicedDesktopReader::StartReading(FactsWanted wanted) {
   if (!served_ || !wake_) return false;
   {
     std::lock_guard lock(mutex_);
-    request_ = std::move(placementWanted);
+    request_ = std::move(wanted);
   }
   SetEvent(wake_.Get());
   return true;
@@ -31,7 +31,7 @@ std::optional<DesktopSnapshot> SlicedDesktopReader::TakeSnapshot() {
 bool SlicedDesktopReader::ReadSlice() noexcept {
   try {
     if (!reading_) {
-      PlacementWanted wanted;
+      FactsWanted wanted;
       {
         std::lock_guard lock(mutex_);
         if (!request_) return false;

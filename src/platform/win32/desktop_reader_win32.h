@@ -34,7 +34,7 @@ class SlicedDesktopReader final : public DesktopReader {
   // Asks for a reading. A request made while one is under way is served
   // when it ends (requests in between make one). False while no thread
   // serves the reader.
-  bool StartReading(PlacementWanted placementWanted) override;
+  bool StartReading(FactsWanted wanted) override;
 
   // The latest finished snapshot, once.
   std::optional<DesktopSnapshot> TakeSnapshot();
@@ -52,7 +52,7 @@ class SlicedDesktopReader final : public DesktopReader {
   win32::UniqueKernelHandle wake_;
   std::atomic<bool> served_{false};
   std::mutex mutex_;
-  std::optional<PlacementWanted> request_;
+  std::optional<FactsWanted> request_;
   std::optional<DesktopSnapshot> finished_;
   // Touched by the serving thread only.
   const Win32Desktop desktop_;

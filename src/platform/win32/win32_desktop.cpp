@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 namespace vantrel {
 namespace {
 
@@ -49,6 +51,53 @@ std::string Win32Desktop::Title(WindowHandle window) const {
 bool Win32Desktop::IsVisible(WindowHandle window) const { return IsWindowVisible(ToHwnd(window)) != FALSE; }
 
 bool Win32Desktop::IsEnabled(WindowHandle window) const { return IsWindowEnabled(ToHwnd(window)) != FALSE; }
+
+std::uint32_t Win32Desktop::ProcessOf(WindowHandle window) const {
+  DWORD process = 0;
+  if (GetWindowThreadProcessId(ToHwnd(window), &process) == 0) return 0;
+  return process;
+}
+
+std::uint32_t Win32Desktop::OwnProcess() const { return GetCurrentProcessId(); }
+
+std::string Win32Desktop::ClassName(WindowHandle window) const {
+  char name[257];  // class names are at most 256 characters
+  const int copied = GetClassNameA(ToHwnd(window), name, static_cast<int>(sizeof name));
+  return std::string(name, copied > 0 ? static_cast<std::size_t>(copied) : 0);
+}
+
+void Win32Desktop::ForgetEndedProcesses(std::uint64_t now) const {
+  constexpr std::uint64_t kSweepEvery = 1000, kRetryAfter = 5000;
+  if (now - lastSweep_ < kSweepEvery) return;
+  lastSweep_ = now;
+  std::erase_if(processes_, [&](const auto& entry) {
+    const KnownProcess& known = entry.second;
+    if (!known.handle) return now - known.failedAt >= kRetryAfter;
+    return WaitForSingleObject(known.handle.Get(), 0) == WAIT_OBJECT_0;
+  });
+}
+
+std::string Win32Desktop::ExecutableName(std::uint32_t process) const {
+  if (process == 0) return {};
+  ForgetEndedProcesses(GetTickCount64());
+  if (const auto known = processes_.find(process); known != processes_.end()) return known->second.name;
+  KnownProcess known;
+  known.handle.Reset(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, process));
+  if (known.handle) {
+    char path[MAX_PATH * 2];
+    DWORD size = sizeof path;
+    if (QueryFullProcessImageNameA(known.handle.Get(), 0, path, &size)) {
+      const std::string_view full(path, size);
+      const std::size_t slash = full.find_last_of("\\/");
+      known.name = std::string(slash == std::string_view::npos ? full : full.substr(slash + 1));
+    }
+  } else {
+    known.failedAt = GetTickCount64();
+  }
+  std::string name = known.name;
+  processes_.emplace(process, std::move(known));
+  return name;
+}
 
 bool Win32Desktop::RestoredRect(WindowHandle window, WindowRect& rect) const {
   WINDOWPLACEMENT placement{};

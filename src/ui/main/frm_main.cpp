@@ -60,8 +60,7 @@ FrmMain::FrmMain(std::string programFolder)
       ini_(profile_, programFolder_),
       settings_(store_, programFolder_),
       recorder_(files_, clock_, settings_, sound_, ListStat),
-      engine_(desktop_, clock_, WatchLists{.recordedTitles = List0, .countedPositions = List0b,
-                                           .activeWindows = List1, .activeSources = List1b, .titlesToDestroy = List2,
+      engine_(desktop_, clock_, WatchLists{.activeWindows = List1, .activeSources = List1b, .titlesToDestroy = List2,
                                            .destructionTimes = List3, .sizeRules = List4, .browserHeaders = List5,
                                            .recordedCount = Num0, .activeCount = Num1, .toDestroyCaption = Num2},
               kApplicationTitle),
@@ -69,6 +68,7 @@ FrmMain::FrmMain(std::string programFolder)
              PageHooks{[this] { statsPage_->Load(); }, [this](bool on) { RunHelpScroller(on); },
                        [this] { help_.Compose(); }}) {
   engine_.SetKillRecorder(&recorder_);
+  engine_.SetDebugTrace(&debugTrace_);
   options_ = std::make_unique<OptionHandlers>(OptionBoxes{chkStart, ChkDefaut, chkMin}, settings_, registry_, files_,
                                               List5, *this, [this] {
                                                 AddEntete.SetText("");

@@ -14,6 +14,7 @@
 #include "engine/window_watch.h"
 #include "platform/memory_controls.h"
 #include "platform/win32/clock_win32.h"
+#include "platform/win32/debug_trace_win32.h"
 #include "platform/win32/desktop_reader_win32.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/gdi_handles.h"
@@ -186,6 +187,7 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   Win32ProfileFile profile_;
   ModuleINI ini_;
   Win32Desktop desktop_;
+  OutputDebugTrace debugTrace_;
   Win32Clock clock_;
   Win32FileSystem files_;
   Win32SettingsStore store_;
@@ -194,7 +196,7 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   Win32SoundDevice mci_;
   QueuedSoundDevice sound_{mci_};  // the kill sound never holds up the window
 
-  MemoryList List0, List0b, List1b, List3;
+  MemoryList List1b, List3;
   Win32ListBox List1, List2, List4, List5;
   MemoryLabel Num0, Num1;
   SkinLabel Num2, Titre, LabFActive, LabFOption, LabFStat, LabAddDelete, Entete2;

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "engine/new_window_candidates.h"
+#include "platform/unique_handle.h"
+#include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_handles.h"
 
 namespace vantrel {
@@ -19,13 +21,50 @@ NewWindowCandidates::Milliseconds NowMs() {
 
 bool IsVisible(WindowHandle window) { return IsWindowVisible(reinterpret_cast<HWND>(window)) != FALSE; }
 
+// What the candidates read of other programs' windows: neither read waits
+// for the window's program.
+WindowLook MakeLook(const Win32Desktop& desktop) {
+  return WindowLook{.visible = IsVisible, .title = [&desktop](WindowHandle w) { return desktop.Title(w); }};
+}
+
+// An out-of-context WinEvent hook (UnhookWinEvent).
+struct WinEventHookTraits {
+  using Handle = HWINEVENTHOOK;
+  static Handle Null() noexcept { return nullptr; }
+  static bool Close(Handle hook) noexcept { return UnhookWinEvent(hook) != FALSE; }
+};
+using UniqueWinEventHook = UniqueHandle<WinEventHookTraits>;
+
+// A finer timer period asked of the system (timeBeginPeriod), given back
+// when it is no longer needed.
+class FineTimerPeriod {
+ public:
+  FineTimerPeriod() = default;
+  FineTimerPeriod(const FineTimerPeriod&) = delete;
+  FineTimerPeriod& operator=(const FineTimerPeriod&) = delete;
+  ~FineTimerPeriod() { Set(false); }
+  void Set(bool wanted) noexcept {
+    if (wanted == held_) return;
+    if (wanted) held_ = timeBeginPeriod(1) == TIMERR_NOERROR;
+    else {
+      timeEndPeriod(1);
+      held_ = false;
+    }
+  }
+
+ private:
+  bool held_ = false;
+};
+
 // What the hook's callback works on: it runs on the watching thread, inside
 // that thread's message retrieval, so a thread-local pointer finds it.
 struct WatchState {
   NewWindowCandidates candidates;
   HWND notify = nullptr;
   UINT judgeMessage = 0;
-  bool finePeriod = false;
+  Win32Desktop desktop;
+  WindowLook look = MakeLook(desktop);
+  FineTimerPeriod finePeriod;
 };
 thread_local WatchState* tState = nullptr;
 
@@ -34,13 +73,10 @@ void HandOver(const WatchState& state, WindowHandle window) {
 }
 
 // Windows waits for timeouts in steps of its clock tick (about 16 ms) unless
-// a finer period is asked for; it is asked only while candidates are held.
+// a finer period is asked for; it is asked only while windows are held or
+// watched.
 void KeepPeriodFine(WatchState& state) {
-  const bool wanted = !state.candidates.Empty();
-  if (wanted == state.finePeriod) return;
-  if (wanted) timeBeginPeriod(1);
-  else timeEndPeriod(1);
-  state.finePeriod = wanted;
+  state.finePeriod.Set(!state.candidates.Empty() || state.candidates.Watched() > 0);
 }
 
 void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
@@ -57,7 +93,7 @@ void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, L
                              : event == EVENT_OBJECT_SHOW ? WindowEvent::Shown
                                                           : WindowEvent::Renamed;
     const auto handle = reinterpret_cast<WindowHandle>(window);
-    if (state->candidates.Report(kind, handle, NowMs(), IsVisible)) HandOver(*state, handle);
+    if (state->candidates.Report(kind, handle, NowMs(), state->look)) HandOver(*state, handle);
   } catch (...) {
     // A report that cannot be handled is left to the scan.
   }
@@ -96,9 +132,10 @@ void WatchThread::Run(HANDLE started) noexcept {
   // Creation, showing and renaming, each hooked alone: a range would bring
   // every move and resize of every window too.
   const DWORD flags = WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS;
-  std::vector<HWINEVENTHOOK> hooks;
+  std::vector<UniqueWinEventHook> hooks;
   for (const DWORD event : {EVENT_OBJECT_CREATE, EVENT_OBJECT_SHOW, EVENT_OBJECT_NAMECHANGE}) {
-    if (HWINEVENTHOOK hook = SetWinEventHook(event, event, nullptr, OnWinEvent, 0, 0, flags)) hooks.push_back(hook);
+    UniqueWinEventHook hook(SetWinEventHook(event, event, nullptr, OnWinEvent, 0, 0, flags));
+    if (hook) hooks.push_back(std::move(hook));
   }
   hooked_ = !hooks.empty();
   HANDLE wake = reader_ ? reader_->WakeEvent() : nullptr;
@@ -118,7 +155,7 @@ void WatchThread::Run(HANDLE started) noexcept {
       else DispatchMessageA(&msg);
     }
     try {
-      for (const WindowHandle window : state.candidates.LookAgain(NowMs(), IsVisible)) HandOver(state, window);
+      for (const WindowHandle window : state.candidates.LookAgain(NowMs(), state.look)) HandOver(state, window);
     } catch (...) {
     }
     KeepPeriodFine(state);
@@ -126,8 +163,7 @@ void WatchThread::Run(HANDLE started) noexcept {
   }
 
   if (reader_) reader_->SetServed(false);
-  for (HWINEVENTHOOK hook : hooks) UnhookWinEvent(hook);
-  if (state.finePeriod) timeEndPeriod(1);
+  hooks.clear();
   tState = nullptr;
 }
 

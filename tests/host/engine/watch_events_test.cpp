@@ -26,14 +26,14 @@ using test::SettableClock;
 // decides when the snapshot arrives.
 class ScriptedReader final : public DesktopReader {
  public:
-  bool StartReading(PlacementWanted wanted) override {
+  bool StartReading(FactsWanted asked) override {
     ++started;
-    placementWanted = std::move(wanted);
+    wanted = std::move(asked);
     return canStart;
   }
   int started = 0;
   bool canStart = true;
-  PlacementWanted placementWanted;
+  FactsWanted wanted;
 };
 
 // One engine with its lists over a desktop.
@@ -85,10 +85,10 @@ TEST(WatchSnapshot, SnapshotFromTheReaderGivesWhatAScanOnTheSpotGives) {
   read.engine.Tick();
   ASSERT_EQ(reader.started, 1);
   EXPECT_THAT(readDesktop.closes, IsEmpty());  // nothing is judged before the snapshot arrives
-  read.engine.SnapshotArrived(ReadDesktopSnapshot(readDesktop, reader.placementWanted));
+  read.engine.SnapshotArrived(ReadDesktopSnapshot(readDesktop, reader.wanted));
 
-  EXPECT_EQ(read.lists.recordedTitles.Entries(), spot.lists.recordedTitles.Entries());
-  EXPECT_EQ(read.lists.countedPositions.Entries(), spot.lists.countedPositions.Entries());
+  EXPECT_EQ(read.engine.RecordedTitles(), spot.engine.RecordedTitles());
+  EXPECT_EQ(read.engine.CountedWindows(), spot.engine.CountedWindows());
   EXPECT_EQ(read.lists.activeWindows.Entries(), spot.lists.activeWindows.Entries());
   EXPECT_EQ(read.recorder.titles, spot.recorder.titles);
   EXPECT_EQ(readDesktop.closes, spotDesktop.closes);
@@ -110,7 +110,7 @@ TEST(WatchSnapshot, OneReadingAtATimeAndTheNextTickReadsAgain) {
   EXPECT_EQ(reader.started, 1);
   EXPECT_TRUE(w.engine.ReadingDesktop());
 
-  w.engine.SnapshotArrived(ReadDesktopSnapshot(desktop, reader.placementWanted));
+  w.engine.SnapshotArrived(ReadDesktopSnapshot(desktop, reader.wanted));
   EXPECT_FALSE(w.engine.ReadingDesktop());
   EXPECT_EQ(desktop.closes.size(), 1u);
   w.engine.Tick();
@@ -147,7 +147,7 @@ TEST(WatchSnapshot, ThePlacementIsReadOnlyForBrowserWindows) {
   const WindowHandle plain = desktop.Add("Plain", 300, 200);
   const WindowHandle hidden = desktop.Add("Hid - Mozilla", 300, 200, false);
   Watch w(desktop);
-  const DesktopSnapshot snapshot = ReadDesktopSnapshot(desktop, w.engine.BrowserPlacementWanted());
+  const DesktopSnapshot snapshot = ReadDesktopSnapshot(desktop, w.engine.WantedFacts());
   ASSERT_EQ(snapshot.size(), 3u);
   EXPECT_EQ(snapshot[0].handle, browser);
   EXPECT_TRUE(snapshot[0].restored.has_value());
@@ -168,12 +168,12 @@ TEST(WatchSnapshot, WindowsLeftForLaterAreReadWhenTheSnapshotArrives) {
   w.engine.Tick();
   SnapshotOptions options;
   options.readLater = [&](WindowHandle h) { return h == own; };
-  DesktopSnapshot snapshot = ReadDesktopSnapshot(desktop, reader.placementWanted, options);
+  DesktopSnapshot snapshot = ReadDesktopSnapshot(desktop, reader.wanted, options);
   ASSERT_TRUE(snapshot[0].readLater);
   EXPECT_TRUE(snapshot[0].title.empty());
   w.engine.SnapshotArrived(std::move(snapshot));
   EXPECT_THAT(desktop.closes, ElementsAre(own));
-  EXPECT_THAT(w.lists.recordedTitles.Entries(), ElementsAre("Own - Mozilla", "Other - Mozilla"));
+  EXPECT_THAT(w.engine.RecordedTitles(), ElementsAre("Own - Mozilla", "Other - Mozilla"));
 }
 
 // The watch's thread reads a few windows between its other work.
@@ -184,7 +184,7 @@ TEST(WatchSnapshot, AReadingInSlicesReadsWhatAReadingAtOnceReads) {
   desktop.Add("Disabled", 300, 200, true, false);
   const WindowHandle later = desktop.Add("Own");
   desktop.Add("Other - Mozilla", 900, 900);
-  const PlacementWanted browser = [](const std::string& t) { return t.find("- Mozilla") != std::string::npos; };
+  const FactsWanted browser{.placement = [](const std::string& t) { return t.find("- Mozilla") != std::string::npos; }};
   SnapshotOptions options;
   options.readLater = [&](WindowHandle h) { return h == later; };
   const DesktopSnapshot atOnce = ReadDesktopSnapshot(desktop, browser, options);
@@ -215,7 +215,7 @@ TEST(WatchSnapshot, AWindowGoneBetweenSlicesIsReadWithoutTitleAndTheReadingGoesO
   desktop.Add("First");
   const WindowHandle gone = desktop.Add("Gone - Mozilla", 300, 200);
   desktop.Add("Last");
-  SnapshotReading reading(desktop, nullptr);
+  SnapshotReading reading(desktop, FactsWanted{});
   reading.ReadSome(1);
   desktop.Vanish(gone);
   desktop.Add("Opened meanwhile");  // not in the order taken at the start
@@ -249,12 +249,26 @@ TEST(WatchKill, AWindowRenamedSinceItWasJudgedIsNotAskedNorIsAnother) {
   const WindowHandle pop = desktop.Add("Pub - Netscape", 300, 200);
   Watch w(desktop);
   w.lists.sizeRules.Add("250 - 400");
-  const DesktopSnapshot snapshot = ReadDesktopSnapshot(desktop, w.engine.BrowserPlacementWanted());
+  const DesktopSnapshot snapshot = ReadDesktopSnapshot(desktop, w.engine.WantedFacts());
   desktop.Window(pop).title = "News - Netscape";
   desktop.Add("Pub - Netscape", 300, 200);  // a new window now bears the title
   w.engine.ApplySnapshot(snapshot);
   EXPECT_THAT(desktop.closes, IsEmpty());
-  EXPECT_THAT(w.recorder.titles, ElementsAre("Pub - Netscape"));
+  // No request went out: nothing is logged (the renamed window is judged
+  // anew under its new title, the new one at the next reading).
+  EXPECT_THAT(w.recorder.titles, IsEmpty());
+}
+
+TEST(WatchKill, AWindowGoneBeforeItsRequestIsNotLogged) {
+  FakeDesktop desktop;
+  const WindowHandle pop = desktop.Add("Pub - Netscape", 300, 200);
+  Watch w(desktop);
+  w.lists.sizeRules.Add("250 - 400");
+  const DesktopSnapshot snapshot = ReadDesktopSnapshot(desktop, w.engine.WantedFacts());
+  desktop.Vanish(pop);
+  w.engine.ApplySnapshot(snapshot);
+  EXPECT_THAT(desktop.closes, IsEmpty());
+  EXPECT_THAT(w.recorder.titles, IsEmpty());
 }
 
 TEST(WatchKill, ByTitleAVisibleWindowIsTakenBeforeAHiddenOne) {
@@ -326,12 +340,13 @@ TEST(WatchJudge, ARenameIntoAListedTitleCloses) {
   AddRules(w);
   w.lists.titlesToDestroy.Add("Casino - Mozilla");
   NewWindowCandidates candidates;
-  const auto visible = [&](WindowHandle x) { return desktop.IsVisible(x); };
-  ASSERT_TRUE(candidates.Report(WindowEvent::Shown, h, 0, visible));
+  const WindowLook look{.visible = [&](WindowHandle x) { return desktop.IsVisible(x); },
+                        .title = [&](WindowHandle x) { return desktop.Title(x); }};
+  ASSERT_TRUE(candidates.Report(WindowEvent::Shown, h, 0, look));
   w.engine.JudgeNewWindow(h);
   EXPECT_THAT(desktop.closes, IsEmpty());
   desktop.Window(h).title = "Casino - Mozilla";
-  ASSERT_TRUE(candidates.Report(WindowEvent::Renamed, h, 40, visible));
+  ASSERT_TRUE(candidates.Report(WindowEvent::Renamed, h, 40, look));
   w.engine.JudgeNewWindow(h);
   EXPECT_THAT(desktop.closes, ElementsAre(h));
 }
@@ -340,8 +355,8 @@ TEST(WatchJudge, ARenameIntoAListedTitleCloses) {
 // creation is reported.
 class CandidatesTest : public ::testing::Test {
  protected:
-  bool Visible(WindowHandle h) { return desktop.IsVisible(h); }
-  NewWindowCandidates::VisibleTest visible = [this](WindowHandle h) { return Visible(h); };
+  WindowLook look{.visible = [this](WindowHandle h) { return desktop.IsVisible(h); },
+                  .title = [this](WindowHandle h) { return desktop.Title(h); }};
   FakeDesktop desktop;
   NewWindowCandidates candidates{NewWindowCandidates::Timing{.lookEvery = 2, .giveUpAfter = 2000}};
 
@@ -354,7 +369,7 @@ class CandidatesTest : public ::testing::Test {
       if (at) at(now);
       const auto wait = candidates.WaitBeforeNextLook(now);
       if (!wait || *wait > 0) continue;
-      for (WindowHandle h : candidates.LookAgain(now, visible)) out.emplace_back(now, h);
+      for (WindowHandle h : candidates.LookAgain(now, look)) out.emplace_back(now, h);
     }
     return out;
   }
@@ -362,7 +377,7 @@ class CandidatesTest : public ::testing::Test {
 
 TEST_F(CandidatesTest, AWindowCreatedHiddenAndShown30msLaterIsJudgedThen) {
   const WindowHandle h = desktop.Add("Pop - Mozilla", 300, 200, false);
-  EXPECT_FALSE(candidates.Report(WindowEvent::Created, h, 1000, visible));
+  EXPECT_FALSE(candidates.Report(WindowEvent::Created, h, 1000, look));
   const auto ready = Run(1000, 1100, [&](std::uint64_t now) {
     if (now == 1030) desktop.Window(h).visible = true;
   });
@@ -375,7 +390,7 @@ TEST_F(CandidatesTest, AWindowCreatedHiddenAndShown30msLaterIsJudgedThen) {
 
 TEST_F(CandidatesTest, AWindowNeverShownIsGivenUp) {
   const WindowHandle h = desktop.Add("Helper", 10, 10, false);
-  candidates.Report(WindowEvent::Created, h, 0, visible);
+  candidates.Report(WindowEvent::Created, h, 0, look);
   EXPECT_TRUE(Run(0, 1999).empty());
   EXPECT_EQ(candidates.Count(), 1u);
   Run(2000, 2010);
@@ -389,31 +404,31 @@ TEST_F(CandidatesTest, EventsThatMakeAWindowReadyAtOnce) {
   const WindowHandle shownLater = desktop.Add("A", 10, 10, false);
   const WindowHandle createdVisible = desktop.Add("B");
   const WindowHandle renamedHidden = desktop.Add("C", 10, 10, false);
-  EXPECT_TRUE(candidates.Report(WindowEvent::Created, createdVisible, 0, visible));
-  EXPECT_FALSE(candidates.Report(WindowEvent::Created, shownLater, 0, visible));
-  EXPECT_FALSE(candidates.Report(WindowEvent::Renamed, renamedHidden, 0, visible));
+  EXPECT_TRUE(candidates.Report(WindowEvent::Created, createdVisible, 0, look));
+  EXPECT_FALSE(candidates.Report(WindowEvent::Created, shownLater, 0, look));
+  EXPECT_FALSE(candidates.Report(WindowEvent::Renamed, renamedHidden, 0, look));
   desktop.Window(shownLater).visible = true;
-  EXPECT_TRUE(candidates.Report(WindowEvent::Shown, shownLater, 1, visible));
+  EXPECT_TRUE(candidates.Report(WindowEvent::Shown, shownLater, 1, look));
   EXPECT_TRUE(candidates.Empty());  // the showing took it out: it is not judged twice
   EXPECT_TRUE(Run(1, 50).empty());
 }
 
 TEST_F(CandidatesTest, ADestroyedCandidateIsForgottenAndAReusedHandleHeldOnce) {
   const WindowHandle h = desktop.Add("A", 10, 10, false);
-  candidates.Report(WindowEvent::Created, h, 0, visible);
-  candidates.Report(WindowEvent::Created, h, 1, visible);
+  candidates.Report(WindowEvent::Created, h, 0, look);
+  candidates.Report(WindowEvent::Created, h, 1, look);
   EXPECT_EQ(candidates.Count(), 1u);
-  candidates.Report(WindowEvent::Destroyed, h, 2, visible);
+  candidates.Report(WindowEvent::Destroyed, h, 2, look);
   EXPECT_TRUE(candidates.Empty());
 }
 
 TEST_F(CandidatesTest, TheNextLookIsDueEveryFewMilliseconds) {
   const WindowHandle h = desktop.Add("A", 10, 10, false);
-  candidates.Report(WindowEvent::Created, h, 100, visible);
+  candidates.Report(WindowEvent::Created, h, 100, look);
   EXPECT_EQ(candidates.WaitBeforeNextLook(100), 2u);
   EXPECT_EQ(candidates.WaitBeforeNextLook(101), 1u);
   EXPECT_EQ(candidates.WaitBeforeNextLook(105), 0u);
-  EXPECT_TRUE(candidates.LookAgain(101, visible).empty());
+  EXPECT_TRUE(candidates.LookAgain(101, look).empty());
   EXPECT_EQ(candidates.Count(), 1u);
 }
 

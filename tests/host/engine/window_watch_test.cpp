@@ -127,7 +127,7 @@ TEST_F(WatchTest, FirstMatchingRuleAndFirstMatchingHeaderDecideOnce) {
   desktop.Add("Pub - Netscape - Mozilla", 300, 200);
   engine.ScanWindows();
   EXPECT_THAT(recorder.titles, ElementsAre("Pub - Netscape - Mozilla"));
-  EXPECT_THAT(Entries(lists.recordedTitles), ElementsAre("Pub - Netscape - Mozilla"));
+  EXPECT_THAT(engine.RecordedTitles(), ElementsAre("Pub - Netscape - Mozilla"));
 }
 
 TEST_F(WatchTest, HeadersAreTrimmedAndAnEmptyHeaderMatchesEveryTitle) {
@@ -146,7 +146,7 @@ TEST_F(WatchTest, TitleRulesAreExactAndCaseSensitive) {
   engine.ScanWindows();
   EXPECT_THAT(desktop.closes, ElementsAre(exact));
   EXPECT_NE(exact, lower);
-  EXPECT_THAT(Entries(lists.recordedTitles), ElementsAre("pub - netscape"));
+  EXPECT_THAT(engine.RecordedTitles(), ElementsAre("pub - netscape"));
 }
 
 TEST_F(WatchTest, OnlyRecordedWindowsMatchTitleRules) {
@@ -165,16 +165,35 @@ TEST_F(WatchTest, OneTitlePassDestroysOnlyTheFirstOfTwoNeighbours) {
   desktop.Add("Pop - Mozilla", 800, 600);
   engine.ScanWindows();
   EXPECT_THAT(recorder.titles, ElementsAre("Pop - Mozilla"));
-  EXPECT_THAT(Entries(lists.recordedTitles), ElementsAre("Pop - Mozilla"));
+  EXPECT_THAT(engine.RecordedTitles(), ElementsAre("Pop - Mozilla"));
 }
 
-TEST_F(WatchTest, SizeKillAndTitleKillOfTheSameWindowBothHappen) {
+// One close request and one log line per window and pass, however many
+// rules match it; a window closed by size stays among the recorded ones.
+TEST_F(WatchTest, AWindowMatchingASizeRuleAndTitlesIsAskedOnce) {
   lists.sizeRules.Add("250 - 400");
   lists.titlesToDestroy.Add("Pub - Netscape");
-  desktop.Add("Pub - Netscape", 300, 200);
+  lists.titlesToDestroy.Add("Pub - * [Like]");
+  const WindowHandle w = desktop.Add("Pub - Netscape", 300, 200);
   engine.ScanWindows();
-  EXPECT_EQ(recorder.titles.size(), 2u);
-  EXPECT_THAT(Entries(lists.recordedTitles), IsEmpty());
+  EXPECT_THAT(desktop.closes, ElementsAre(w));
+  EXPECT_THAT(recorder.titles, ElementsAre("Pub - Netscape"));
+  EXPECT_THAT(engine.RecordedTitles(), ElementsAre("Pub - Netscape"));
+  EXPECT_THAT(Entries(lists.destructionTimes), IsEmpty());  // no title rule did it
+}
+
+TEST_F(WatchTest, AWindowMatchingTwoTitlesIsAskedOnceAndTheFirstTitleNotesTheTime) {
+  lists.titlesToDestroy.Add("Other");
+  lists.titlesToDestroy.Add("Pub - * [Like]");
+  lists.titlesToDestroy.Add("Pub - Netscape");
+  lists.destructionTimes.Add("");
+  lists.destructionTimes.Add("");
+  lists.destructionTimes.Add("");
+  const WindowHandle w = desktop.Add("Pub - Netscape", 900, 700);
+  engine.ScanWindows();
+  EXPECT_THAT(desktop.closes, ElementsAre(w));
+  EXPECT_THAT(recorder.titles, ElementsAre("Pub - Netscape"));
+  EXPECT_THAT(Entries(lists.destructionTimes), ElementsAre("", "14:32:05", "", ""));
 }
 
 TEST_F(WatchTest, DestructionTimesGoToTheTitlePositionWhenThereIsOne) {
@@ -197,7 +216,7 @@ TEST_F(WatchTest, DestructionTimesGoToTheTitlePositionWhenThereIsOne) {
 TEST_F(WatchTest, EmptyDesktopShowsZeroCounts) {
   AddOrdinaryDesktop();
   engine.ScanWindows();
-  EXPECT_THAT(Entries(lists.recordedTitles), IsEmpty());
+  EXPECT_THAT(engine.RecordedTitles(), IsEmpty());
   EXPECT_THAT(Entries(lists.activeWindows), IsEmpty());
   EXPECT_EQ(lists.recordedCount.Caption(), "0");
   EXPECT_EQ(lists.activeCount.Caption(), "0");
@@ -213,8 +232,8 @@ TEST_F(WatchTest, CountsEveryVisibleTitledWindowButRecordsOnlyBrowsersAndDisable
   desktop.Add("Vantrel - Attention", 100, 100, true, false);  // the program behind its own box
   desktop.Add("Setup", 100, 100, true, false);
   engine.ScanWindows();
-  EXPECT_THAT(Entries(lists.recordedTitles), ElementsAre("Page - Mozilla", "Setup [Disabled]"));
-  EXPECT_THAT(Entries(lists.countedPositions), ElementsAre("0", "1", "2"));
+  EXPECT_THAT(engine.RecordedTitles(), ElementsAre("Page - Mozilla", "Setup [Disabled]"));
+  EXPECT_EQ(engine.CountedWindows(), 3);
 }
 
 TEST_F(WatchTest, ActiveListIsRebuiltFromWorkListWithoutMainCaptionAndProgramManager) {
@@ -227,7 +246,7 @@ TEST_F(WatchTest, ActiveListIsRebuiltFromWorkListWithoutMainCaptionAndProgramMan
   desktop.Add("Setup", 100, 100, true, false);
   engine.SetMainCaption("Caption");
   engine.ScanWindows();
-  EXPECT_THAT(Entries(lists.recordedTitles), ElementsAre("Program Manager", "Caption", "Editor", "Setup [Disabled]"));
+  EXPECT_THAT(engine.RecordedTitles(), ElementsAre("Program Manager", "Caption", "Editor", "Setup [Disabled]"));
   EXPECT_THAT(Entries(lists.activeWindows), ElementsAre("Editor", "Setup [Disabled]"));
   EXPECT_THAT(Entries(lists.activeSources), ElementsAre("2", "3"));
   EXPECT_EQ(lists.activeCount.Caption(), "2");
@@ -311,7 +330,7 @@ TEST_F(WatchTest, FewCountedWindowsLeaveNothingInTheActiveList) {
   desktop.Vanish(desktop.FindByTitle("Editor"));
   engine.ScanWindows();  // two counted windows: nothing is expected in the list
   EXPECT_THAT(Entries(lists.activeWindows), IsEmpty());
-  EXPECT_THAT(Entries(lists.recordedTitles), ElementsAre("B - Mozilla"));
+  EXPECT_THAT(engine.RecordedTitles(), ElementsAre("B - Mozilla"));
 }
 
 TEST_F(WatchTest, WindowVanishingMidReadingDoesNotStopTheScan) {
@@ -325,7 +344,7 @@ TEST_F(WatchTest, WindowVanishingMidReadingDoesNotStopTheScan) {
     if (w == a) desktop.Vanish(a);
   };
   engine.ScanWindows();
-  EXPECT_THAT(Entries(lists.recordedTitles), ElementsAre("B - Mozilla"));
+  EXPECT_THAT(engine.RecordedTitles(), ElementsAre("B - Mozilla"));
   EXPECT_THAT(recorder.titles, ElementsAre("B - Mozilla"));
 }
 
@@ -336,7 +355,7 @@ TEST_F(WatchTest, PlacementThatCannotBeReadIsNotJudgedBySize) {
   lists.sizeRules.Add("100 - 100");
   engine.ScanWindows();
   EXPECT_THAT(desktop.closes, IsEmpty());
-  EXPECT_THAT(Entries(lists.recordedTitles), ElementsAre("Small - Mozilla", "Big - Mozilla"));
+  EXPECT_THAT(engine.RecordedTitles(), ElementsAre("Small - Mozilla", "Big - Mozilla"));
 }
 
 TEST_F(WatchTest, KillWindowPostsToTheStrippedTitleAndRecordsTheListTitle) {

@@ -65,10 +65,10 @@ TEST(SlicedDesktopReader, ReadsOtherProgramsWindowsAndLeavesItsOwnForLater) {
   ASSERT_TRUE(victims.WaitReady());
   Receiver receiver;
   SlicedDesktopReader reader(receiver.Window(), kReady);
-  EXPECT_FALSE(reader.StartReading(nullptr));  // no thread serves it yet
+  EXPECT_FALSE(reader.StartReading(FactsWanted{}));  // no thread serves it yet
   auto watch = std::make_unique<WatchThread>(receiver.Window(), kIgnored, &reader);
   ASSERT_TRUE(watch->Start());
-  ASSERT_TRUE(reader.StartReading([](const std::string& title) { return title.find("- Mozilla") != std::string::npos; }));
+  ASSERT_TRUE(reader.StartReading(FactsWanted{.placement = [](const std::string& title) { return title.find("- Mozilla") != std::string::npos; }}));
   ASSERT_TRUE(PumpUntil([&] { return !receiver.received.empty(); }, 10000));
   std::optional<DesktopSnapshot> snapshot = reader.TakeSnapshot();
   ASSERT_TRUE(snapshot.has_value());
@@ -93,13 +93,13 @@ TEST(SlicedDesktopReader, ReadsOtherProgramsWindowsAndLeavesItsOwnForLater) {
 
   // Later requests are served in turn.
   receiver.received.clear();
-  ASSERT_TRUE(reader.StartReading(nullptr));
+  ASSERT_TRUE(reader.StartReading(FactsWanted{}));
   ASSERT_TRUE(PumpUntil([&] { return !receiver.received.empty(); }, 10000));
   EXPECT_TRUE(reader.TakeSnapshot().has_value());
 
   // Once the thread has ended, a reading is refused: the tick reads itself.
   watch.reset();
-  EXPECT_FALSE(reader.StartReading(nullptr));
+  EXPECT_FALSE(reader.StartReading(FactsWanted{}));
 }
 
 TEST(WatchThread, HandsOverAnotherProgramsWindowOnceItShows) {

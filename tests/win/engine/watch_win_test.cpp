@@ -68,8 +68,8 @@ TEST_F(RealWatchTest, TitleRuleIsCaseSensitiveWhileTheBrowserTestIsNot) {
   engine.KillWindow("Sentinel window");
   ASSERT_TRUE(victims.WaitCloseOf("Sentinel window"));
   EXPECT_THAT(victims.Closes(), ElementsAre("CLOSE 1 Pub - Netscape", "CLOSE 2 Sentinel window"));
-  EXPECT_THAT(lists.recordedTitles.Entries(), Contains("pub - netscape"));
-  EXPECT_THAT(lists.recordedTitles.Entries(), Not(Contains("Pub - Netscape")));
+  EXPECT_THAT(engine.RecordedTitles(), Contains("pub - netscape"));
+  EXPECT_THAT(engine.RecordedTitles(), Not(Contains("Pub - Netscape")));
 }
 
 TEST_F(RealWatchTest, KillWindowClosesTheWindowWithTheExactTitleWhereverItStands) {
@@ -88,10 +88,10 @@ TEST_F(RealWatchTest, DisabledWindowIsListedWithItsMarkerAndHiddenOnesAreNot) {
   VictimProcess victims({"Setup|300|200|disabled", "Invisible - Mozilla|300|200|hidden", "Page - Mozilla|300|200"});
   ASSERT_TRUE(victims.WaitReady());
   engine.ScanWindows();
-  EXPECT_THAT(lists.recordedTitles.Entries(), Contains("Setup [Disabled]"));
-  EXPECT_THAT(lists.recordedTitles.Entries(), Contains("Page - Mozilla"));
-  EXPECT_THAT(lists.recordedTitles.Entries(), Not(Contains("Invisible - Mozilla")));
-  EXPECT_EQ(lists.recordedCount.Caption(), std::to_string(lists.recordedTitles.Count()));
+  EXPECT_THAT(engine.RecordedTitles(), Contains("Setup [Disabled]"));
+  EXPECT_THAT(engine.RecordedTitles(), Contains("Page - Mozilla"));
+  EXPECT_THAT(engine.RecordedTitles(), Not(Contains("Invisible - Mozilla")));
+  EXPECT_EQ(lists.recordedCount.Caption(), std::to_string(engine.RecordedTitles().size()));
 
   lists.titlesToDestroy.Add("Setup [Disabled]");
   engine.ScanWindows();
