@@ -64,10 +64,12 @@ KillRule ReadKillRule(std::string_view entry) {
 EntryFault CheckRuleEntry(std::string_view entry) {
   std::string_view rest = entry;
   while (const auto group = LastGroup(rest)) {
-    for (const std::string_view prefix : {kExePrefix, kClassPrefix}) {
-      const auto value = ValueOf(group->inside, prefix);
-      if (value && value->empty()) return EntryFault::EmptyQualifier;
-    }
+    const std::string_view inside = group->inside;
+    const auto exe = ValueOf(inside, kExePrefix);
+    const auto cls = ValueOf(inside, kClassPrefix);
+    if ((exe && exe->empty()) || (cls && cls->empty())) return EntryFault::EmptyQualifier;
+    // The qualifiers end at the first group that is title text.
+    if (!exe && !cls && inside != "Disabled" && inside != "Like") break;
     rest = group->before;
   }
   return EntryFault::None;

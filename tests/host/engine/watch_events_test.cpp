@@ -434,3 +434,187 @@ TEST_F(CandidatesTest, TheNextLookIsDueEveryFewMilliseconds) {
 
 }  // namespace
 }  // namespace vantrel
+
+namespace vantrel {
+namespace {
+
+// Rules naming a program or a class reach every window of other programs,
+// at a tick and at a new window's judgement alike; plain rules reach what
+// they always reached.
+TEST(WatchReach, RulesByProgramAndClassReachOtherProgramsWindows) {
+  const struct {
+    const char* name;
+    const char* entry;
+    bool closed;
+  } cases[] = {
+      {"by program", "Please purchase [exe=winrar.exe]", true},
+      {"by class", "Please purchase [class=#32770]", true},
+      {"by program and pattern", "Please * [Like] [exe=WINRAR.EXE]", true},
+      {"plain title: not a recorded window", "Please purchase", false},
+      {"pattern alone: not a recorded window", "Please * [Like]", false},
+      {"another program", "Please purchase [exe=7z.exe]", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (const bool atTick : {true, false}) {
+      SCOPED_TRACE(atTick ? "at a tick" : "judged new");
+      FakeDesktop desktop;
+      desktop.executables[40] = "WinRAR.exe";
+      const WindowHandle box = desktop.Add("Please purchase", 400, 200);
+      desktop.Window(box).process = 40;
+      desktop.Window(box).windowClass = "#32770";
+      Watch w(desktop);
+      w.lists.titlesToDestroy.Add(c.entry);
+      w.lists.destructionTimes.Add("");
+      if (atTick) w.engine.ScanWindows();
+      else w.engine.JudgeNewWindow(box);
+      if (c.closed) {
+        EXPECT_THAT(desktop.closes, ElementsAre(box));
+        EXPECT_THAT(w.recorder.titles, ElementsAre("Please purchase"));
+        EXPECT_THAT(w.lists.destructionTimes.Entries(), ElementsAre("14:32:05", ""));
+      } else {
+        EXPECT_THAT(desktop.closes, IsEmpty());
+      }
+      EXPECT_THAT(w.engine.RecordedTitles(), IsEmpty());  // reached, not recorded
+    }
+  }
+}
+
+TEST(WatchReach, NeverTheProgramsOwnWindowsNorTheShells) {
+  FakeDesktop desktop;
+  const WindowHandle own = desktop.Add("Sound", 300, 200);
+  desktop.Window(own).process = desktop.ownProcess;
+  desktop.Window(own).windowClass = "#32770";
+  const WindowHandle taskbar = desktop.Add("Sound", 300, 200);
+  desktop.Window(taskbar).windowClass = "Shell_TrayWnd";
+  const WindowHandle other = desktop.Add("Sound", 300, 200);
+  desktop.Window(other).windowClass = "#32770";
+  Watch w(desktop);
+  w.lists.titlesToDestroy.Add("Sound [class=#32770]");
+  w.lists.titlesToDestroy.Add("Sound [class=Shell_TrayWnd]");
+  w.lists.titlesToDestroy.Add("* [Like] [exe=Vantrel.exe]");
+  w.engine.ScanWindows();
+  EXPECT_THAT(desktop.closes, ElementsAre(other));
+  desktop.closes.clear();
+  for (const WindowHandle h : {own, taskbar, other}) w.engine.JudgeNewWindow(h);
+  EXPECT_THAT(desktop.closes, ElementsAre(other));
+}
+
+TEST(WatchReach, OwnersAndExecutablesAreReadOnlyWhenARuleNeedsThem) {
+  FakeDesktop desktop;
+  for (int i = 0; i < 10; ++i) desktop.Add("Window " + std::to_string(i));
+  Watch w(desktop);
+  AddRules(w);
+  w.lists.titlesToDestroy.Add("Pop* [Like]");
+  w.engine.ScanWindows();
+  EXPECT_EQ(desktop.classReads, 0);
+  EXPECT_EQ(desktop.executableReads, 0);
+  w.lists.titlesToDestroy.Add("Pop [class=#32770]");
+  w.engine.ScanWindows();
+  EXPECT_EQ(desktop.classReads, 10);
+  EXPECT_EQ(desktop.executableReads, 0);
+}
+
+// A window a judgement asked to close is not asked nor logged again by a
+// snapshot whose reading began before the request; a reading begun after
+// it asks again (the window may have refused to close).
+TEST(WatchOnce, AJudgedKillIsNotRepeatedByAReadingBegunBefore) {
+  FakeDesktop desktop;
+  const WindowHandle pop = desktop.Add("Pub - Mozilla", 300, 200);
+  Watch w(desktop);
+  w.lists.sizeRules.Add("250 - 400");
+  ScriptedReader reader;
+  w.engine.SetDesktopReader(&reader);
+
+  w.engine.Tick();
+  const DesktopSnapshot before = ReadDesktopSnapshot(desktop, reader.wanted);
+  w.engine.JudgeNewWindow(pop);
+  w.engine.SnapshotArrived(before);
+  EXPECT_THAT(desktop.closes, ElementsAre(pop));
+  EXPECT_THAT(w.recorder.titles, ElementsAre("Pub - Mozilla"));
+
+  w.engine.Tick();  // the window refused: a reading begun after the request asks again
+  w.engine.SnapshotArrived(ReadDesktopSnapshot(desktop, reader.wanted));
+  EXPECT_THAT(desktop.closes, ElementsAre(pop, pop));
+  EXPECT_EQ(w.recorder.titles.size(), 2u);
+}
+
+TEST(WatchOnce, AWindowHandedOverAgainUnderTheSameTitleIsAskedOnce) {
+  FakeDesktop desktop;
+  const WindowHandle pop = desktop.Add("Pub - Mozilla", 300, 200);
+  Watch w(desktop);
+  w.lists.sizeRules.Add("250 - 400");
+  w.lists.titlesToDestroy.Add("Casino - Mozilla");
+  w.engine.JudgeNewWindow(pop);
+  w.engine.JudgeNewWindow(pop);
+  EXPECT_THAT(desktop.closes, ElementsAre(pop));
+  desktop.Window(pop).title = "Casino - Mozilla";  // renamed: a new judgement
+  w.engine.JudgeNewWindow(pop);
+  EXPECT_THAT(w.recorder.titles, ElementsAre("Pub - Mozilla", "Casino - Mozilla"));
+}
+
+// Windows reports a window already visible at its creation, then its
+// showing; renames of a watched window to the same text are not news.
+TEST_F(CandidatesTest, AWindowIsHandedOverOncePerChange) {
+  const WindowHandle h = desktop.Add("about:blank - Mozilla");
+  EXPECT_TRUE(candidates.Report(WindowEvent::Created, h, 0, look));
+  EXPECT_FALSE(candidates.Report(WindowEvent::Shown, h, 1, look));
+  EXPECT_FALSE(candidates.Report(WindowEvent::Renamed, h, 2, look));
+  desktop.Window(h).title = "Casino - Mozilla";
+  EXPECT_TRUE(candidates.Report(WindowEvent::Renamed, h, 3, look));
+  EXPECT_TRUE(Run(3, 3000).empty());  // the looks find nothing new
+}
+
+// Wine reports no renaming: the watched window's title is read again.
+TEST_F(CandidatesTest, AShownWindowRenamedIsHandedOverAgainWithinAFewMilliseconds) {
+  const struct {
+    const char* name;
+    const char* firstTitle;
+    std::uint64_t renamedAt;
+    bool handedAgain;
+  } cases[] = {
+      {"about:blank renamed soon", "about:blank - Mozilla", 80, true},
+      {"untitled renamed", "", 300, true},
+      {"renamed late", "about:blank - Mozilla", 1500, true},
+      {"renamed after the watch", "about:blank - Mozilla", 2500, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakeDesktop d;
+    WindowLook l{.visible = [&](WindowHandle x) { return d.IsVisible(x); },
+                 .title = [&](WindowHandle x) { return d.Title(x); }};
+    NewWindowCandidates cands;
+    const WindowHandle h = d.Add(c.firstTitle);
+    ASSERT_TRUE(cands.Report(WindowEvent::Created, h, 0, l));
+    std::vector<std::uint64_t> handed;
+    for (std::uint64_t now = 0; now <= 3000; ++now) {
+      if (now == c.renamedAt) d.Window(h).title = "Casino - Mozilla";
+      const auto wait = cands.WaitBeforeNextLook(now);
+      if (!wait || *wait > 0) continue;
+      for (WindowHandle x : cands.LookAgain(now, l)) {
+        EXPECT_EQ(x, h);
+        handed.push_back(now);
+      }
+    }
+    if (!c.handedAgain) {
+      EXPECT_THAT(handed, IsEmpty());
+      continue;
+    }
+    ASSERT_EQ(handed.size(), 1u);
+    // Within a sixteenth of the window's age, 40 ms at most.
+    EXPECT_LE(handed[0] - c.renamedAt, std::max<std::uint64_t>(2, std::min<std::uint64_t>(40, c.renamedAt / 16 + 1)));
+  }
+}
+
+TEST_F(CandidatesTest, AWatchedWindowGoneIsLetGo) {
+  const WindowHandle h = desktop.Add("Pop - Mozilla");
+  ASSERT_TRUE(candidates.Report(WindowEvent::Created, h, 0, look));
+  EXPECT_EQ(candidates.Watched(), 1u);
+  desktop.Vanish(h);
+  EXPECT_TRUE(Run(0, 100).empty());
+  EXPECT_EQ(candidates.Watched(), 0u);
+  EXPECT_FALSE(candidates.WaitBeforeNextLook(100).has_value());
+}
+
+}  // namespace
+}  // namespace vantrel
