@@ -35,9 +35,15 @@ std::optional<std::string_view> ValueOf(std::string_view inside, std::string_vie
 
 }  // namespace
 
+// The qualifiers are looked for at the end, spaces after them aside.
+std::string_view WithoutTrailingSpaces(std::string_view entry) {
+  while (!entry.empty() && entry.back() == ' ') entry.remove_suffix(1);
+  return entry;
+}
+
 KillRule ReadKillRule(std::string_view entry) {
   KillRule rule;
-  std::string_view rest = entry;
+  std::string_view rest = WithoutTrailingSpaces(entry);
   while (const auto group = LastGroup(rest)) {
     const std::string_view inside = group->inside;
     if (inside == "Disabled") {
@@ -62,7 +68,7 @@ KillRule ReadKillRule(std::string_view entry) {
 }
 
 EntryFault CheckRuleEntry(std::string_view entry) {
-  std::string_view rest = entry;
+  std::string_view rest = WithoutTrailingSpaces(entry);
   while (const auto group = LastGroup(rest)) {
     const std::string_view inside = group->inside;
     const auto exe = ValueOf(inside, kExePrefix);

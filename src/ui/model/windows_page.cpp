@@ -3,9 +3,12 @@
 #include <vector>
 
 #include "common/text.h"
+#include "engine/kill_rules.h"
 #include "store/rule_lists.h"
 
 namespace vantrel {
+
+constexpr const char* kEmptyQualifier = "Le nom qui suit « exe= » ou « class= » ne peut pas être vide.";
 
 WindowsPage::WindowsPage(WindowsPageParts parts, ModuleINI& ini, TitleRuleState& titles, WatchEngine& engine,
                          UserPrompts& prompts, std::function<void()> actTimer)
@@ -30,6 +33,13 @@ void WindowsPage::AddOrRemove() {
 void WindowsPage::Add() {
   const std::string text = p_.AddWin.Text();
   if (text.empty()) return;
+  // "[exe=]" names no program: refused, the text left in its box to mend.
+  if (CheckRuleEntry(text) == EntryFault::EmptyQualifier) {
+    prompts_.MakeNotTopmost();
+    prompts_.Inform(AnsiFromUtf8(kEmptyQualifier), "Vantrel");
+    prompts_.MakeTopmost();
+    return;
+  }
   if (!ParseCount(titles_.nbOcc)) titles_.nbOcc = "0";
   const std::string_view trimmed = TrimSpaces(text);
   for (int i = 0; i < p_.List2.Count(); ++i)

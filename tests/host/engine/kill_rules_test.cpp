@@ -27,6 +27,8 @@ TEST(ReadKillRule, QualifiersAtTheEndInAnyOrder) {
       {"Setup [Disabled] [exe=a.exe]", "Setup", false, true, false, "A.EXE", ""},
       {"Update * [Like]", "Update *", false, false, true, "", ""},
       {"Update [Like] [exe= up date.exe ]", "Update", false, false, true, "UP DATE.EXE", ""},
+      {"Update [exe=up.exe]  ", "Update", false, false, false, "UP.EXE", ""},  // spaces after it aside
+      {"Setup [Disabled] ", "Setup [Disabled] ", true, false, false, "", ""},  // plain: the whole entry
       // Other groups are part of the title, and end the qualifiers.
       {"Tool [Beta]", "Tool [Beta]", true, false, false, "", ""},
       {"Tool [Beta] [exe=t.exe]", "Tool [Beta]", false, false, false, "T.EXE", ""},

@@ -101,6 +101,20 @@ TEST_F(WindowsPageTest, AddRefusesEmptyAndDuplicateTitlesAndKeepsSpacesOfNewOnes
   EXPECT_THAT(Writes(profile), ElementsAre("1= X ", "NbOcc=2"));
 }
 
+TEST_F(WindowsPageTest, AddRefusesAnEmptyQualifierWithABoxAndKeepsTheText) {
+  Store({"A"});
+  AddTitle("Licence [exe=]");
+  EXPECT_THAT(Writes(profile), IsEmpty());
+  EXPECT_THAT(lists.titlesToDestroy.Entries(), ElementsAre("A"));
+  EXPECT_EQ(AddWin.Text(), "Licence [exe=]");
+  EXPECT_THAT(prompts.events,
+              ElementsAre("not-topmost",
+                          "inform:Vantrel:Le nom qui suit \xAB exe= \xBB ou \xAB class= \xBB ne peut pas \xEAtre vide.",
+                          "topmost"));
+  AddTitle("Licence [exe=winrar.exe] [class=#32770]");
+  EXPECT_THAT(lists.titlesToDestroy.Entries(), ElementsAre("A", "Licence [exe=winrar.exe] [class=#32770]"));
+}
+
 TEST_F(WindowsPageTest, AddWithoutACountStartsAtZeroAndStopsAt501Titles) {
   titles.nbOcc = "";
   AddTitle("First");
