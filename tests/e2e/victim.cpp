@@ -14,7 +14,9 @@
 //       is logged as "LATENCY i milliseconds"
 //
 // flags, any of: hidden, disabled, max, min, refuse (answers WM_CLOSE
-// without closing), later (made hidden, shown 30 ms after READY). The log gets "READY" once every window exists, then one
+// without closing), later (made hidden, shown 30 ms after READY), blank
+// (shown as "about:blank", given its title 80 ms after READY, as a browser
+// names its pop-up when the page has loaded). The log gets "READY" once every window exists, then one
 // line "CLOSE <index> <title>" per WM_CLOSE. The program ends when every
 // window has closed (a refusing one never does), or after N seconds
 // (default 30).
@@ -32,7 +34,8 @@ struct Victim {
   std::string title;
   int width = 300;
   int height = 200;
-  bool hidden = false, disabled = false, maximised = false, minimised = false, refuse = false, later = false;
+  bool hidden = false, disabled = false, maximised = false, minimised = false, refuse = false, later = false,
+       blank = false;
   HWND window = nullptr;
 };
 
@@ -92,6 +95,11 @@ void CALLBACK ShowLaterTimer(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
   for (auto& v : victims)
     if (v.later && v.window) ShowWindow(v.window, SW_SHOWNOACTIVATE);
+}
+void CALLBACK NameBlankTimer(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  for (auto& v : victims)
+    if (v.blank && v.window) SetWindowTextA(v.window, v.title.c_str());
 }
 void CALLBACK NextPopupTimer(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
@@ -156,6 +164,7 @@ Victim Parse(const std::string& description) {
   v.minimised = flags.find("min") != std::string::npos;
   v.refuse = flags.find("refuse") != std::string::npos;
   v.later = flags.find("later") != std::string::npos;
+  v.blank = flags.find("blank") != std::string::npos;
   return v;
 }
 
@@ -218,8 +227,8 @@ int main(int argc, char** argv) {
 
   int x = 40;
   for (auto& v : victims) {
-    v.window = CreateWindowExA(0, "VantrelVictim", v.title.c_str(), WS_OVERLAPPEDWINDOW, x, 60, v.width, v.height,
-                               nullptr, nullptr, wc.hInstance, nullptr);
+    v.window = CreateWindowExA(0, "VantrelVictim", v.blank ? "about:blank" : v.title.c_str(), WS_OVERLAPPEDWINDOW, x,
+                               60, v.width, v.height, nullptr, nullptr, wc.hInstance, nullptr);
     x = 40 + (x - 20) % 400;
     if (!v.window) continue;
     ++open;
@@ -229,6 +238,8 @@ int main(int argc, char** argv) {
   Log("READY");
   if (std::any_of(victims.begin(), victims.end(), [](const Victim& v) { return v.later; }))
     SetTimer(nullptr, 0, 30, ShowLaterTimer);
+  if (std::any_of(victims.begin(), victims.end(), [](const Victim& v) { return v.blank; }))
+    SetTimer(nullptr, 0, 80, NameBlankTimer);
   if (latencyCount > 0) {
     ++open;  // the loop below runs until the last pop-up has closed
     ShowNextPopup();

@@ -199,5 +199,45 @@ TEST(Win32Desktop, TopLevelWindowsComeFromTheTopOfTheWindowOrder) {
   EXPECT_LT(at(lower), at(upper));
 }
 
+// Rules naming a program or a class reach another program's ordinary
+// windows (not browser windows, not disabled), by the program's file name
+// and the window's class, in any case.
+TEST_F(RealWatchTest, RulesByProgramAndClassCloseAnotherProgramsWindow) {
+  VictimProcess victims({"Please purchase|400|200|refuse", "Sponsored session|400|200|refuse",
+                         "Please purchase later|400|200|refuse", kSentinel});
+  ASSERT_TRUE(victims.Started());
+  ASSERT_TRUE(victims.WaitReady());
+  lists.titlesToDestroy.Add("Please purchase");  // plain: not a recorded window
+  lists.titlesToDestroy.Add("Please purchase [exe=other.exe]");
+  lists.titlesToDestroy.Add("Please purchase [exe=VICTIM.EXE]");
+  lists.titlesToDestroy.Add("sponsored * [Like] [class=vantrelvictim]");
+  engine.ScanWindows();
+  engine.KillWindow("Sentinel window");
+
+  ASSERT_TRUE(victims.WaitCloseOf("Sentinel window"));
+  EXPECT_THAT(victims.Closes(),
+              ElementsAre("CLOSE 0 Please purchase", "CLOSE 1 Sponsored session", "CLOSE 3 Sentinel window"));
+  EXPECT_THAT(recorder.titles, ElementsAre("Please purchase", "Sponsored session", "Sentinel window"));
+}
+
+TEST(Win32Desktop, ReadsTheOwnerClassAndExecutableOfAnotherProgramsWindow) {
+  VictimProcess victims({"Owner test|200|100|refuse"});
+  ASSERT_TRUE(victims.Started());
+  ASSERT_TRUE(victims.WaitReady());
+  Win32Desktop desktop;
+  const WindowHandle window = desktop.FindByTitle("Owner test");
+  ASSERT_NE(window, 0u);
+  const std::uint32_t process = desktop.ProcessOf(window);
+  EXPECT_NE(process, 0u);
+  EXPECT_NE(process, desktop.OwnProcess());
+  EXPECT_EQ(desktop.ClassName(window), "VantrelVictim");
+  EXPECT_EQ(desktop.ExecutableName(process), "victim.exe");
+  EXPECT_EQ(desktop.ExecutableName(process), "victim.exe");
+  EXPECT_EQ(desktop.RememberedProcesses(), 1u);  // read once, remembered
+  EXPECT_EQ(desktop.ExecutableName(0), "");
+  EXPECT_EQ(desktop.ProcessOf(0), 0u);
+  EXPECT_EQ(desktop.ClassName(0), "");
+}
+
 }  // namespace
 }  // namespace vantrel
