@@ -100,7 +100,12 @@ echo "== kill latency"
 for n in 200 1000; do
   start_mix "$n"
   start_vantrel
+  lines_before=$(grep -c . "$work/app/logkill.txt" 2>/dev/null || echo 0)
   $run "$bin/victim.exe" --log "$(winpath "$work/lat_app_$n.log")" --latency 40 --seconds 120
+  # Pop-ups shown as "about:blank" and named 80 ms later.
+  $run "$bin/victim.exe" --log "$(winpath "$work/lat_blank_$n.log")" --latency 40 --blank --seconds 120
+  sleep 1
+  lines_after=$(grep -c . "$work/app/logkill.txt" 2>/dev/null || echo 0)
   stop_program "$app"
   $run "$bin/idle_baseline.exe" --floor 600 & floor=$!
   sleep 3
@@ -112,6 +117,13 @@ for n in 200 1000; do
   read -r fm fp fc <<< "$(latencies "$work/lat_floor_$n.log")"
   row "kill latency, $n windows, median (ms)" "$am" "$fm" "$(ratio "$am" "$fm")" "$ac pop-ups (floor $fc)"
   row "kill latency, $n windows, 95th pct (ms)" "$ap" "$fp" "$(ratio "$ap" "$fp")" "target <= 20 and <= 3 x floor"
+  read -r nm np nc <<< "$(latencies "$work/lat_blank_$n.log")"
+  row "renamed pop-up, $n windows, median (ms)" "$nm" "$am" "$(ratio "$nm" "$am")" \
+    "$nc pop-ups, from the naming; baseline: shown with its title"
+  row "renamed pop-up, $n windows, 95th pct (ms)" "$np" "$ap" "$(ratio "$np" "$ap")" "target <= 20"
+  closes=$(cat "$work/lat_app_$n.log" "$work/lat_blank_$n.log" | grep -c "^CLOSE")
+  row "kill log lines / close requests, $n windows" "$((lines_after - lines_before))" "$closes" \
+    "$(ratio "$((lines_after - lines_before))" "$closes")" "one line per pop-up closed: 1.00"
 done
 
 echo "== the watch under the tray menu, and input while the desktop is read"

@@ -119,8 +119,7 @@ bool WatchEngine::StartReading() {
   bool started = false;
   Tolerant("start a reading", [&] { started = reader_->StartReading(WantedFacts()); });
   if (!started) return false;
-  ++readingsAsked_;
-  if (firstUnanswered_ == 0) firstUnanswered_ = readingsAsked_;
+  unanswered_.push_back(++readingsAsked_);
   reading_ = true;
   return true;
 }
@@ -131,7 +130,7 @@ void WatchEngine::Tick() {
   constexpr int kTicksBeforeReadingIsLost = 6;
   if (reading_ && ++ticksWhileReading_ < kTicksBeforeReadingIsLost) return;
   reading_ = false;
-  firstUnanswered_ = 0;
+  unanswered_.clear();
   ticksWhileReading_ = 0;
   // A reader that cannot start leaves the tick to scan on this thread, so
   // the watch never stops.
@@ -145,10 +144,14 @@ void WatchEngine::ReadAfresh() {
 void WatchEngine::SnapshotArrived(DesktopSnapshot snapshot) {
   // Readings come back in the order they were asked for; a reader that
   // merged two requests into one reading gives this one the earlier number,
-  // which only makes it more careful.
-  const std::uint64_t reading = firstUnanswered_ != 0 ? firstUnanswered_ : readingsAsked_;
-  firstUnanswered_ = reading < readingsAsked_ ? reading + 1 : 0;
-  reading_ = firstUnanswered_ != 0;
+  // which only makes it more careful (the later number is let go with a
+  // reading given up as lost).
+  std::uint64_t reading = readingsAsked_;
+  if (!unanswered_.empty()) {
+    reading = unanswered_.front();
+    unanswered_.pop_front();
+  }
+  reading_ = !unanswered_.empty();
   ticksWhileReading_ = 0;
   Tolerant("read the program's own windows", [&] { ReadDeferredFacts(desktop_, snapshot, WantedFacts()); });
   ApplySnapshotOf(snapshot, reading);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <optional>
 #include <string>
@@ -183,9 +184,8 @@ class WatchEngine {
   // request notes the number of the latest one and the list title it went
   // out under.
   std::uint64_t readingsAsked_ = 0;
-  // The earliest reading asked of the reader and not yet come back; 0 when
-  // none is out.
-  std::uint64_t firstUnanswered_ = 0;
+  // The readings asked of the reader and not yet come back, oldest first.
+  std::deque<std::uint64_t> unanswered_;
   struct AskedWindow {
     std::string listTitle;
     std::uint64_t reading;

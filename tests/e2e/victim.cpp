@@ -12,6 +12,9 @@
 //   victim.exe --log FILE --latency N  N small browser pop-ups, one at a
 //       time: each is shown and the time until its close request arrives
 //       is logged as "LATENCY i milliseconds"
+//   victim.exe --log FILE --latency N --blank   the same, each pop-up shown
+//       as "about:blank" and given its title 80 ms later; the time is taken
+//       from the naming
 //
 // flags, any of: hidden, disabled, max, min, refuse (answers WM_CLOSE
 // without closing), later (made hidden, shown 30 ms after READY), blank
@@ -44,6 +47,7 @@ std::FILE* logFile = nullptr;
 int open = 0;
 int latencyCount = 0;  // pop-ups still to show in --latency mode
 int latencyIndex = 0;
+bool latencyBlank = false;  // pop-ups shown as "about:blank", named later
 LARGE_INTEGER shownAt{};
 void ShowNextPopup();
 int churnSeconds = 0;
@@ -168,14 +172,22 @@ Victim Parse(const std::string& description) {
   return v;
 }
 
+void CALLBACK NamePopupTimer(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  if (victims.empty() || !victims.back().window) return;
+  QueryPerformanceCounter(&shownAt);
+  SetWindowTextA(victims.back().window, victims.back().title.c_str());
+}
+
 void ShowNextPopup() {
   Victim v;
   v.title = "Pop " + std::to_string(++latencyIndex) + " - Mozilla";
-  v.window = CreateWindowExA(0, "VantrelVictim", v.title.c_str(), WS_OVERLAPPEDWINDOW, 100, 100, 300, 200, nullptr,
-                             nullptr, GetModuleHandleA(nullptr), nullptr);
+  v.window = CreateWindowExA(0, "VantrelVictim", latencyBlank ? "about:blank" : v.title.c_str(), WS_OVERLAPPEDWINDOW,
+                             100, 100, 300, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   victims.push_back(v);
   QueryPerformanceCounter(&shownAt);
   ShowWindow(v.window, SW_SHOWNOACTIVATE);
+  if (latencyBlank) SetTimer(nullptr, 0, 80, NamePopupTimer);
 }
 
 // The windows of a desktop in use: most top-level windows are hidden.
@@ -212,6 +224,8 @@ int main(int argc, char** argv) {
       if (rate > 0) churnInterval = 1000 / rate;
     } else if (arg == "--latency" && i + 1 < argc) {
       latencyCount = std::atoi(argv[++i]);
+    } else if (arg == "--blank") {
+      latencyBlank = true;
     } else {
       victims.push_back(Parse(arg));
     }

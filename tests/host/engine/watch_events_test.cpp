@@ -618,3 +618,34 @@ TEST_F(CandidatesTest, AWatchedWindowGoneIsLetGo) {
 
 }  // namespace
 }  // namespace vantrel
+
+namespace vantrel {
+namespace {
+
+// A switch to a window asks for a reading that begins after it, even while
+// one is under way; the readings come back in turn, and a scan on the spot
+// meanwhile does not leave the watch waiting for a reading never asked.
+TEST(WatchSnapshot, AFreshReadingIsAskedWhileOneIsUnderWay) {
+  FakeDesktop desktop;
+  const WindowHandle pop = desktop.Add("Pub - Mozilla", 300, 200);
+  Watch w(desktop);
+  w.lists.sizeRules.Add("250 - 400");
+  ScriptedReader reader;
+  w.engine.SetDesktopReader(&reader);
+
+  w.engine.Tick();
+  const DesktopSnapshot first = ReadDesktopSnapshot(desktop, reader.wanted);
+  w.engine.ReadAfresh();
+  EXPECT_EQ(reader.started, 2);
+  w.engine.ScanWindows();
+  EXPECT_THAT(desktop.closes, ElementsAre(pop));
+  w.engine.SnapshotArrived(first);
+  EXPECT_TRUE(w.engine.ReadingDesktop());  // the fresh one is still to come
+  w.engine.SnapshotArrived(ReadDesktopSnapshot(desktop, reader.wanted));
+  EXPECT_FALSE(w.engine.ReadingDesktop());
+  w.engine.Tick();
+  EXPECT_EQ(reader.started, 3);
+}
+
+}  // namespace
+}  // namespace vantrel
