@@ -202,9 +202,10 @@ void WatchEngine::ApplySnapshotOf(const DesktopSnapshot& snapshot, std::uint64_t
       if (!w) return;
       ++countedWindows_;
       if (!w->recorded && !rules.NeedOwners()) return;
-      // A judgement asked this window to close after the reading began:
-      // what was read predates the request.
-      if (AskedByJudgementSince(w->window, reading)) return;
+      // A judgement asked this window to close after the reading began
+      // (what was read predates the request), or just before: it is given
+      // a watch period to close before it is asked again.
+      if (AskedByJudgementLately(w->window, reading)) return;
       if (w->recorded) {
         w->recordedAt = static_cast<int>(recorded_.size());
         recorded_.push_back(RecordedWindow{.listTitle = w->listTitle, .window = w->window});
@@ -221,15 +222,16 @@ void WatchEngine::ApplySnapshotOf(const DesktopSnapshot& snapshot, std::uint64_t
     if (w.dropped && w.recordedAt >= 0) dropped[static_cast<std::size_t>(w.recordedAt)] = true;
   std::size_t place = 0;
   std::erase_if(recorded_, [&](const RecordedWindow&) { return dropped[place++]; });
-  // The judgements older than this reading are its to repeat now.
-  std::erase_if(askedByJudgement_, [&](const auto& asked) { return asked.second.reading < reading; });
+  // Windows asked longer ago are the scans' to ask again if they stay.
+  std::erase_if(askedByJudgement_, [&](const auto& asked) { return asked.second.reading + 1 < reading; });
   Tolerant("bring the active list in line", [&] { BringActiveListInLine(countedWindows_); });
   Tolerant("show the counts", [&] { ShowCounts(); });
 }
 
-bool WatchEngine::AskedByJudgementSince(WindowHandle window, std::uint64_t reading) const {
+// Asked after the reading was asked for, or after the one before it.
+bool WatchEngine::AskedByJudgementLately(WindowHandle window, std::uint64_t reading) const {
   const auto asked = askedByJudgement_.find(window);
-  return asked != askedByJudgement_.end() && asked->second.reading >= reading;
+  return asked != askedByJudgement_.end() && asked->second.reading + 1 >= reading;
 }
 
 bool WatchEngine::MatchesSizeRule(const WindowRect& restored) const {

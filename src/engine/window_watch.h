@@ -109,7 +109,8 @@ class WatchEngine {
   // The rules on one snapshot: the browser-and-size pass for every visible,
   // enabled, titled window, the title pass, the active list and the counts.
   // A window that a judgement asked to close after the reading began is
-  // neither asked again nor recorded: the snapshot saw it before the request.
+  // neither asked again nor recorded (the snapshot saw it before the
+  // request), nor by the reading asked next: a window closing takes a moment.
   void ApplySnapshot(const DesktopSnapshot& snapshot);
 
   // Judges one top-level window the moment it appears or is renamed, by the
@@ -159,7 +160,7 @@ class WatchEngine {
   bool MatchesSizeRule(const WindowRect& restored) const;
   void RunTitleRules(std::vector<Judged>& windows, const KillRules& rules);
   bool AskToClose(Judged& window);
-  bool AskedByJudgementSince(WindowHandle window, std::uint64_t reading) const;
+  bool AskedByJudgementLately(WindowHandle window, std::uint64_t reading) const;
   void NoteDestructionTime(int titlePosition);
   WindowHandle FindListed(std::string_view listTitle) const;
   void BringActiveListInLine(int windowCount);
