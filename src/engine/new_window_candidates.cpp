@@ -17,7 +17,7 @@ NewWindowCandidates::WatchedWindow* NewWindowCandidates::FindWatched(WindowHandl
 NewWindowCandidates::Milliseconds NewWindowCandidates::NextTitleLook(Milliseconds shownAt, Milliseconds now) const {
   // A page names its pop-up within a few hundred milliseconds, most often
   // soon after showing it: the looks are close at first, then spread out.
-  const Milliseconds gap = std::clamp<Milliseconds>((now - shownAt) / 16, timing_.lookEvery, timing_.titleLookAtMost);
+  const Milliseconds gap = std::clamp<Milliseconds>((now - shownAt) / 8, timing_.lookEvery, timing_.titleLookAtMost);
   return now + gap;
 }
 

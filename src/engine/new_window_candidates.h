@@ -39,10 +39,10 @@ class NewWindowCandidates {
     Milliseconds lookEvery = 2;
     Milliseconds giveUpAfter = 2000;
     // A shown window's title is read again for this long, at first every
-    // lookEvery, then less and less often (a sixteenth of its age), at
-    // least every titleLookAtMost.
+    // lookEvery, then less and less often (an eighth of its age), at least
+    // every titleLookAtMost: about 65 reads in all.
     Milliseconds watchTitleFor = 2000;
-    Milliseconds titleLookAtMost = 40;
+    Milliseconds titleLookAtMost = 50;
   };
 
   NewWindowCandidates() = default;

@@ -606,8 +606,8 @@ TEST_F(CandidatesTest, AShownWindowRenamedIsHandedOverAgainWithinAFewMillisecond
       continue;
     }
     ASSERT_EQ(handed.size(), 1u);
-    // Within a sixteenth of the window's age, 40 ms at most.
-    EXPECT_LE(handed[0] - c.renamedAt, std::max<std::uint64_t>(2, std::min<std::uint64_t>(40, c.renamedAt / 16 + 1)));
+    // Within an eighth of the window's age, 50 ms at most.
+    EXPECT_LE(handed[0] - c.renamedAt, std::max<std::uint64_t>(2, std::min<std::uint64_t>(50, c.renamedAt / 8 + 1)));
   }
 }
 

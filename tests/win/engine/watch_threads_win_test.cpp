@@ -138,5 +138,26 @@ TEST(WatchThread, ThisProgramsOwnWindowsAreNotReported) {
   DestroyWindow(own);
 }
 
+// Handed over once when it shows, and once more when a page names it: a
+// pop-up shown as "about:blank" and given its title 80 ms later (Wine
+// reports no renaming; the thread reads the title again).
+TEST(WatchThread, HandsOverAWindowOnceAndAgainWhenItIsRenamed) {
+  Receiver receiver;
+  WatchThread watch(receiver.Window(), kReady, nullptr);
+  ASSERT_TRUE(watch.Start());
+  VictimProcess victims({"Named - Mozilla|300|200|blank", "Steady - Mozilla|300|200"});
+  ASSERT_TRUE(victims.WaitReady());
+  Win32Desktop desktop;
+  const auto steady = static_cast<WPARAM>(desktop.FindByTitle("Steady - Mozilla"));
+  ASSERT_NE(steady, 0u);
+  ASSERT_TRUE(PumpUntil([&] { return desktop.FindByTitle("Named - Mozilla") != 0; }, 5000));
+  const auto named = static_cast<WPARAM>(desktop.FindByTitle("Named - Mozilla"));
+  const auto count = [&](WPARAM w) { return std::count(receiver.received.begin(), receiver.received.end(), w); };
+  ASSERT_TRUE(PumpUntil([&] { return count(named) >= 2; }, 5000));
+  PumpFor(500);
+  EXPECT_EQ(count(named), 2);
+  EXPECT_EQ(count(steady), 1);
+}
+
 }  // namespace
 }  // namespace vantrel
