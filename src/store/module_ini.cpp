@@ -24,4 +24,19 @@ long WriteIniValue(ProfileFile& profile, std::string_view section, std::string_v
   return profile.WriteString(section, key, value, file);
 }
 
+bool IniChange::Write(std::string_view key, std::string_view value) {
+  std::string former = ini_.ReadIniValue(key);
+  if (ini_.WriteIniValue(key, value) == 0) return false;
+  replaced_.emplace_back(std::string(key), std::move(former));
+  return true;
+}
+
+bool IniChange::RollBack() {
+  bool restored = true;
+  for (auto it = replaced_.rbegin(); it != replaced_.rend(); ++it)
+    if (ini_.WriteIniValue(it->first, it->second) == 0) restored = false;
+  replaced_.clear();
+  return restored;
+}
+
 }  // namespace vantrel

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "platform/profile_file.h"
 
@@ -47,6 +49,27 @@ class ModuleINI {
  private:
   ProfileFile& profile_;
   std::string path_;
+};
+
+// The writes of one operation on the INI file, each of which can fail.
+// A list is stored as a count and numbered keys, and one change of it takes
+// several writes: when one fails, RollBack writes the keys already written
+// back to the values they held, so that the stored list reads as before.
+class IniChange {
+ public:
+  explicit IniChange(ModuleINI& ini) : ini_(ini) {}
+
+  // Writes key = value, having read the value it replaces. False when the
+  // write failed; the caller then stops and rolls back.
+  bool Write(std::string_view key, std::string_view value);
+  // Writes back, the latest first, the values the successful writes
+  // replaced. False when one of these writes failed too: the stored list
+  // may then read otherwise than before.
+  bool RollBack();
+
+ private:
+  ModuleINI& ini_;
+  std::vector<std::pair<std::string, std::string>> replaced_;  // key, former value
 };
 
 }  // namespace vantrel
