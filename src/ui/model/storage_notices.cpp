@@ -1,5 +1,7 @@
 #include "ui/model/storage_notices.h"
 
+#include <utility>
+
 #include "common/text.h"
 #include "store/program_files.h"
 
@@ -44,23 +46,20 @@ void StorageNotices::RequestShowing() {
   if (requestShowing_) requestShowing_();
 }
 
-// Each flag is lowered before its box opens: the box's own loop runs the
-// watch, whose refusals then find the user told.
+// Each box is taken off the due list before it opens: the box's own loop
+// runs the watch, and whatever becomes due meanwhile asks for a showing of
+// its own, from the next message, instead of growing this one.
 void StorageNotices::ShowDue(UserPrompts& prompts) {
   showingRequested_ = false;
-  while (folderDue_ || killLogDue_) {
-    std::string text;
-    if (folderDue_) {
-      folderDue_ = false;
-      text = ProgramFolderNotWritableText(folder_);
-    } else {
-      killLogDue_ = false;
-      text = KillLogNotWritableText();
-    }
+  const bool folder = std::exchange(folderDue_, false);
+  const bool killLog = std::exchange(killLogDue_, false);
+  const auto show = [&prompts](const std::string& text) {
     prompts.MakeNotTopmost();
     prompts.Inform(text, "Vantrel");
     prompts.MakeTopmost();
-  }
+  };
+  if (folder) show(ProgramFolderNotWritableText(folder_));
+  if (killLog) show(KillLogNotWritableText());
 }
 
 }  // namespace vantrel

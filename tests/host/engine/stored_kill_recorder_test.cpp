@@ -82,7 +82,7 @@ TEST_F(StoredKillRecorderTest, AnUnwritableLogAddsNoRowButStillSoundsAndReportsE
   EXPECT_FALSE(recorder_.RecordKill("Pub - Netscape"));
   EXPECT_EQ(files_.Bytes(kLog), std::optional<std::string>("2003/04/15 ;10:00:00;Old\r\n"));
   EXPECT_EQ(listStat_.Count(), 0);
-  EXPECT_TRUE(SoundPlayed());
+  ASSERT_TRUE(SoundPlayed());
   EXPECT_EQ(sound_.CommandTexts()[2], kDefaultWave);
   EXPECT_EQ(refusals, 2);
 }
