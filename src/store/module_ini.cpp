@@ -26,16 +26,21 @@ long WriteIniValue(ProfileFile& profile, std::string_view section, std::string_v
 
 bool IniChange::Write(std::string_view key, std::string_view value) {
   std::string former = ini_.ReadIniValue(key);
-  if (ini_.WriteIniValue(key, value) == 0) return false;
-  replaced_.emplace_back(std::string(key), std::move(former));
-  return true;
+  const bool written = ini_.WriteIniValue(key, value) != 0;
+  writes_.push_back(Replaced{.key = std::string(key), .former = std::move(former), .written = written});
+  return written;
 }
 
+// A refused write changed nothing in the file, and is written back all the
+// same: the profile functions may keep a copy of the file that they could
+// not save (Wine's do), which the next write would save, refused value
+// included. Only the writes that went through decide whether the file reads
+// as before.
 bool IniChange::RollBack() {
   bool restored = true;
-  for (auto it = replaced_.rbegin(); it != replaced_.rend(); ++it)
-    if (ini_.WriteIniValue(it->first, it->second) == 0) restored = false;
-  replaced_.clear();
+  for (auto it = writes_.rbegin(); it != writes_.rend(); ++it)
+    if (ini_.WriteIniValue(it->key, it->former) == 0 && it->written) restored = false;
+  writes_.clear();
   return restored;
 }
 

@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "platform/profile_file.h"
@@ -62,14 +61,20 @@ class IniChange {
   // Writes key = value, having read the value it replaces. False when the
   // write failed; the caller then stops and rolls back.
   bool Write(std::string_view key, std::string_view value);
-  // Writes back, the latest first, the values the successful writes
-  // replaced. False when one of these writes failed too: the stored list
-  // may then read otherwise than before.
+  // Writes back, the latest first, the values the writes replaced or were
+  // to replace. False when the file refuses to take back a value that a
+  // successful write replaced: the stored list may then read otherwise than
+  // before.
   bool RollBack();
 
  private:
+  struct Replaced {
+    std::string key;
+    std::string former;
+    bool written;
+  };
   ModuleINI& ini_;
-  std::vector<std::pair<std::string, std::string>> replaced_;  // key, former value
+  std::vector<Replaced> writes_;
 };
 
 }  // namespace vantrel
