@@ -32,10 +32,10 @@ bool IniChange::Write(std::string_view key, std::string_view value) {
 }
 
 // A refused write changed nothing in the file, and is written back all the
-// same: the profile functions may keep a copy of the file that they could
-// not save (Wine's do), which the next write would save, refused value
-// included. Only the writes that went through decide whether the file reads
-// as before.
+// same: the system may keep a cached copy of a profile file it could not
+// save (Windows documents one for the most recently used file), which a
+// later write would save, refused value included. Wine keeps none. Only the
+// writes that went through decide whether the file reads as before.
 bool IniChange::RollBack() {
   bool restored = true;
   for (auto it = writes_.rbegin(); it != writes_.rend(); ++it)

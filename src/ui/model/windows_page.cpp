@@ -125,7 +125,7 @@ void WindowsPage::Clear() {
   }
   p_.List2.Clear();
   for (auto& slot : titles_.slots) slot.clear();
-  titles_.nbOcc = "0";
+  titles_.nbOcc = CStr(0);
 }
 
 void WindowsPage::Pick() {

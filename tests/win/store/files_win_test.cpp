@@ -53,15 +53,19 @@ TEST_F(IniFileWinTest, A300CharacterTitleIsStoredWholeAndReadsBackAs254) {
 }
 
 // The profile functions say when a write did not go through: an INI file
-// that cannot be written gives 0 and keeps what it held.
+// that cannot be written gives 0 and keeps what it held, and the refused
+// value does not come back with a later write.
 TEST_F(IniFileWinTest, AWriteTheFileRefusesReturnsZero) {
   ASSERT_NE(ini_.WriteIniValue("NbOcc", "1"), 0);
   {
     UnwritableFile locked(ini_.IniFilePath());
     ASSERT_TRUE(locked.Ready());
     EXPECT_EQ(ini_.WriteIniValue("NbOcc", "2"), 0);
+    EXPECT_EQ(ini_.ReadIniValue("NbOcc"), "1") << "read while refused";
   }
   EXPECT_EQ(ini_.ReadIniValue("NbOcc"), "1");
+  ASSERT_NE(ini_.WriteIniValue("Other", "x"), 0);
+  EXPECT_EQ(FileBytes(ini_.IniFilePath()), "[Vantrel]\r\nNbOcc=1\r\nOther=x\r\n");
 }
 
 TEST_F(IniFileWinTest, AMissingFileOrKeyReadsEmpty) {
