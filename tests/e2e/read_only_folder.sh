@@ -3,7 +3,9 @@
 # copy of its folder, as a folder under "Program Files" is for a standard
 # user): one box says so at start, the window works, a title typed and added
 # by a click is refused with a box and not shown as kept, and a kill whose
-# log line cannot be written closes its window without another box.
+# log line cannot be written closes its window without another box. Then a
+# writable folder whose kill log refuses its lines: no box at start, one box
+# at the first kill, none at the next.
 #   read_only_folder.sh BIN_DIR PREFIX OUT_DIR
 # Making a folder read-only needs root (a read-only bind mount, or else the
 # immutable attribute); without either the test is skipped (status 77).
@@ -12,6 +14,7 @@ bin=$1 prefix=$2 out=$3
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 made_read_only=
+immutable_log=
 release_folder() {
   [ -n "${vantrel_pid:-}" ] && kill "$vantrel_pid" 2>/dev/null
   [ -n "${victim_pid:-}" ] && kill "$victim_pid" 2>/dev/null
@@ -22,6 +25,8 @@ release_folder() {
     immutable) chattr -R -i "$work/program" ;;
   esac
   made_read_only=
+  [ -n "$immutable_log" ] && chattr -i "$immutable_log"
+  immutable_log=
 }
 trap 'release_folder; cleanup' EXIT
 no_box() { ! drive box-open Vantrel 0.2; }
@@ -86,4 +91,33 @@ drive answer Vantrel yes 10 || fail "no confirmation box for Quitter"
 wait "$vantrel_pid"; rc=$?
 vantrel_pid=
 [ "$rc" = 0 ] || fail "Vantrel.exe ended with $rc"
-echo "PASS: a read-only program folder is told once at start, and a title it cannot store is refused"
+release_folder
+
+mkdir "$work/logged"
+cp "$bin/Vantrel.exe" "$work/logged/"
+printf '[Vantrel]\r\nNbOcc=2\r\n0=First - Mozilla\r\n1=Second - Mozilla\r\n' > "$work/logged/Vantrel.ini"
+: > "$work/logged/logkill.txt"
+chattr +i "$work/logged/logkill.txt" || fail "the kill log could not be made immutable"
+immutable_log=$work/logged/logkill.txt
+$run "$work/logged/Vantrel.exe" & vantrel_pid=$!
+drive wait-window VantrelMain 30 || fail "the main window did not appear"
+wait_height 505 "the Windows page did not open"
+if drive box-open Vantrel 3; then fail "a box at start in a writable folder: $(drive box-text Vantrel 1)"; fi
+kill_one() {  # kill_one TITLE
+  $run "$bin/victim.exe" --log "$(winpath "$work/$1.log")" --seconds 30 "$1|300|200" &
+  wait_for 15 grep -qs "CLOSE 0 $1" "$work/$1.log" || fail "\"$1\" was not closed"
+}
+kill_one "First - Mozilla"
+text=$(drive box-text Vantrel 10) || fail "no box when the kill log refused its line"
+shot read_only_log_refused
+grep -qF 'logkill.txt' <<<"$text" || fail "the kill log box does not name logkill.txt: $text"
+drive answer Vantrel ok 10
+wait_for 10 no_box || fail "the kill log box did not close"
+kill_one "Second - Mozilla"
+if drive box-open Vantrel 3; then fail "a second box about the kill log: $(drive box-text Vantrel 1)"; fi
+[ ! -s "$work/logged/logkill.txt" ] || fail "the immutable kill log took a line"
+drive command VantrelPop 109
+drive answer Vantrel yes 10 || fail "no confirmation box for Quitter"
+wait "$vantrel_pid"
+vantrel_pid=
+echo "PASS: a read-only program folder is told once at start, a title it cannot store is refused, and a kill log that refuses its lines is told once"
