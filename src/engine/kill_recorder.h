@@ -10,7 +10,7 @@ class KillRecorder {
  public:
   virtual ~KillRecorder() = default;
   // Records the destruction of the window shown under listTitle. Returns
-  // false when a step failed; the steps after it are then skipped.
+  // false when the kill log did not take its line.
   virtual bool RecordKill(std::string_view listTitle) = 0;
 };
 

@@ -3,6 +3,7 @@
 // kill sound.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -25,8 +26,13 @@ class StoredKillRecorder final : public KillRecorder {
   // In order: appends the log line (date and time read from the clock one
   // after the other); adds the row with date, time (read again) and
   // listTitle; when "SonValue" is 1 plays "Wave". When the log cannot be
-  // written, returns false with no row added and no sound.
+  // written, no row is added, the refusal handler is called, the sound
+  // still plays, and the result is false.
   bool RecordKill(std::string_view listTitle) override;
+
+  // Called at each line the log refuses, from inside the kill: it must not
+  // open a box there.
+  void SetLogRefusedHandler(std::function<void()> handler) { onLogRefused_ = std::move(handler); }
 
   const std::string& KillLogFile() const { return killLogPath_; }
 
@@ -37,6 +43,7 @@ class StoredKillRecorder final : public KillRecorder {
   SoundDevice& sound_;
   ReportList& listStat_;
   std::string killLogPath_;
+  std::function<void()> onLogRefused_;
 };
 
 }  // namespace vantrel

@@ -26,6 +26,10 @@ class FileSystem {
   // a failure on the way leaves the old file as it was. A read-only file
   // is not replaced.
   virtual bool WriteAtomically(std::string_view path, std::string_view content) = 0;
+  // Creates in folder a new file whose name no file there bears, holding
+  // content, and gives its full path. Nothing when the folder takes no new
+  // file or the content cannot be written; nothing is then left behind.
+  virtual std::optional<std::string> CreateUniqueFile(std::string_view folder, std::string_view content) = 0;
 };
 
 // The lines of a file's bytes: each ends at CR LF, a lone CR or a lone LF,

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/profile_file.h"
 
@@ -47,6 +48,33 @@ class ModuleINI {
  private:
   ProfileFile& profile_;
   std::string path_;
+};
+
+// The writes of one operation on the INI file, each of which can fail.
+// A list is stored as a count and numbered keys, and one change of it takes
+// several writes: when one fails, RollBack writes the keys already written
+// back to the values they held, so that the stored list reads as before.
+class IniChange {
+ public:
+  explicit IniChange(ModuleINI& ini) : ini_(ini) {}
+
+  // Writes key = value, having read the value it replaces. False when the
+  // write failed; the caller then stops and rolls back.
+  bool Write(std::string_view key, std::string_view value);
+  // Writes back, the latest first, the values the writes replaced or were
+  // to replace. False when the file refuses to take back a value that a
+  // successful write replaced: the stored list may then read otherwise than
+  // before.
+  bool RollBack();
+
+ private:
+  struct Replaced {
+    std::string key;
+    std::string former;
+    bool written;
+  };
+  ModuleINI& ini_;
+  std::vector<Replaced> writes_;
 };
 
 }  // namespace vantrel

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/file_system.h"
+
 namespace vantrel {
 
 inline constexpr std::string_view kIniFileName = "Vantrel.ini";
@@ -20,5 +22,11 @@ inline std::string ProgramFilePath(std::string_view programFolder, std::string_v
   path += name;
   return path;
 }
+
+// Whether the program can keep its files in the folder, tried as they are
+// kept: a small file of a name no other file bears is created there,
+// written and deleted again. Attributes are not asked: a folder can say it
+// is writable and still refuse (a read-only medium, the user's rights).
+bool ProgramFolderWritable(FileSystem& files, std::string_view programFolder);
 
 }  // namespace vantrel

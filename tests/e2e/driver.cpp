@@ -12,7 +12,8 @@
 //   driver.exe close CLASS                   posts WM_CLOSE to the window
 //   driver.exe click CLASS X Y [right]       a click at client X, Y of the window
 //   driver.exe drag CLASS X Y DX DY          presses at X, Y, moves by DX, DY, releases
-//   driver.exe answer TITLE yes|no [SECONDS] answers the message box titled TITLE
+//   driver.exe answer TITLE yes|no|ok [SECONDS] answers the message box titled TITLE
+//   driver.exe box-text TITLE [SECONDS]      prints the text of the message box titled TITLE
 //   driver.exe box-open TITLE [SECONDS]      waits until a message box titled TITLE stands
 //   driver.exe count CLASS                   prints how many windows of CLASS exist
 //   driver.exe menu-open [SECONDS]           waits until a pop-up menu is open
@@ -183,8 +184,25 @@ int main(int argc, char** argv) {
             },
             std::atof(arg(4, "10"))))
       return 1;
-    const bool yes = std::string(arg(3)) == "yes";
-    PostMessageA(s.found, WM_COMMAND, MAKEWPARAM(yes ? IDYES : IDNO, BN_CLICKED), 0);
+    const std::string answer = arg(3);
+    const int button = answer == "yes" ? IDYES : answer == "ok" ? IDOK : IDNO;
+    PostMessageA(s.found, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    return 0;
+  }
+  if (action == "box-text") {
+    BoxSearch s{arg(2), nullptr};
+    if (!WaitFor(
+            [&] {
+              s.found = nullptr;
+              EnumWindows(FindBox, reinterpret_cast<LPARAM>(&s));
+              return s.found != nullptr;
+            },
+            std::atof(arg(3, "10"))))
+      return 1;
+    // The message box's text is its static control 0xFFFF.
+    char text[2048] = {};
+    GetDlgItemTextA(s.found, 0xFFFF, text, sizeof text);
+    std::printf("%s\n", text);
     return 0;
   }
 

@@ -28,7 +28,8 @@ std::size_t FakeProfileFile::ReadString(std::string_view section, std::string_vi
 long FakeProfileFile::WriteString(std::string_view section, std::string_view key,
                                   std::string_view value, std::string_view file) {
   writes_.push_back({std::string(file), std::string(section), std::string(key), std::string(value)});
-  if (writesFail_) return 0;
+  const int ordinal = ++attempts_;
+  if (writesFail_ || (ordinal >= failFrom_ && ordinal <= failTo_)) return 0;
   values_[MakeKey(file, section, key)] = std::string(value);
   return 1;
 }

@@ -39,6 +39,13 @@ class FakeProfileFile final : public ProfileFile {
   int ReadCount() const { return reads_; }
   // When set, writes fail (result 0) and change nothing; they are still recorded.
   void SetWritesFail(bool fail) { writesFail_ = fail; }
+  // Counting from the next write as 1, the writes first to last (both
+  // included) fail as above: a file that refuses one write, or that stops
+  // taking any from some write on (a full disk).
+  void FailWrites(int first, int last) {
+    failFrom_ = attempts_ + first;
+    failTo_ = attempts_ + last;
+  }
 
  private:
   using Key = std::tuple<std::string, std::string, std::string>;  // upper-cased
@@ -48,6 +55,8 @@ class FakeProfileFile final : public ProfileFile {
   std::vector<ProfileWrite> writes_;
   mutable int reads_ = 0;
   bool writesFail_ = false;
+  int attempts_ = 0;                // writes so far, ClearWrites or not
+  int failFrom_ = 0, failTo_ = -1;  // ordinals of attempts, from 1
 };
 
 }  // namespace vantrel::test

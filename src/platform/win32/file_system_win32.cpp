@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <limits>
 #include <string>
 
@@ -91,6 +92,32 @@ bool Win32FileSystem::WriteAtomically(std::string_view path, std::string_view co
     return false;
   }
   return true;
+}
+
+// The name carries the process and the moment, so that two programs
+// probing one folder never meet; a name taken all the same is passed over.
+std::optional<std::string> Win32FileSystem::CreateUniqueFile(std::string_view folder, std::string_view content) {
+  const DWORD process = ::GetCurrentProcessId();
+  const DWORD moment = ::GetTickCount();
+  for (int attempt = 0; attempt < 16; ++attempt) {
+    char name[64];
+    std::snprintf(name, sizeof name, "\\~Vantrel-%lx-%lx-%d.tmp", static_cast<unsigned long>(process),
+                  static_cast<unsigned long>(moment), attempt);
+    const std::string path = std::string(folder) + name;
+    win32::UniqueFile file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                         FILE_ATTRIBUTE_TEMPORARY, nullptr));
+    if (!file.Valid()) {
+      if (::GetLastError() == ERROR_FILE_EXISTS) continue;
+      return std::nullopt;
+    }
+    const bool written = WriteAll(file.Get(), content);
+    if (!file.Close() || !written) {
+      ::DeleteFileA(path.c_str());
+      return std::nullopt;
+    }
+    return path;
+  }
+  return std::nullopt;
 }
 
 }  // namespace vantrel

@@ -12,6 +12,7 @@ class Win32FileSystem final : public FileSystem {
   bool Exists(std::string_view path) const override;
   bool Delete(std::string_view path) override;
   bool WriteAtomically(std::string_view path, std::string_view content) override;
+  std::optional<std::string> CreateUniqueFile(std::string_view folder, std::string_view content) override;
 };
 
 }  // namespace vantrel

@@ -24,6 +24,8 @@ constexpr UINT kSnapshotReadyMessage = WM_APP + 0x40;
 constexpr UINT kJudgeNewWindowMessage = WM_APP + 0x41;
 // The page animation's next steps are due.
 constexpr UINT kAnimationStepsMessage = WM_APP + 0x42;
+// A box about the files the program cannot keep is due.
+constexpr UINT kStorageNoticeMessage = WM_APP + 0x43;
 constexpr UINT kTimer1Interval = 1000;
 constexpr const char* kPageClassName = "VantrelPage";
 constexpr int kTwipsPerPixel = 15;
@@ -59,6 +61,9 @@ FrmMain::FrmMain(std::string programFolder)
     : programFolder_(std::move(programFolder)),
       ini_(profile_, programFolder_),
       settings_(store_, programFolder_),
+      notices_([this] {
+        if (Window()) PostMessageA(Window(), kStorageNoticeMessage, 0, 0);
+      }),
       recorder_(files_, clock_, settings_, sound_, ListStat),
       engine_(desktop_, clock_, WatchLists{.activeWindows = List1, .activeSources = List1b, .titlesToDestroy = List2,
                                            .destructionTimes = List3, .sizeRules = List4, .browserHeaders = List5,
@@ -69,6 +74,7 @@ FrmMain::FrmMain(std::string programFolder)
                        [this] { help_.Compose(); }}) {
   engine_.SetKillRecorder(&recorder_);
   engine_.SetDebugTrace(&debugTrace_);
+  recorder_.SetLogRefusedHandler([this] { notices_.KillLogRefused(); });
   options_ = std::make_unique<OptionHandlers>(OptionBoxes{chkStart, ChkDefaut, chkMin}, settings_, registry_, files_,
                                               List5, *this, [this] {
                                                 AddEntete.SetText("");
@@ -138,7 +144,8 @@ bool FrmMain::Load(HINSTANCE instance) {
                          .titles = titles_,
                          .loadTrayForm = [this] { pop_.Load(instance_, TrayCommands()); },
                          .scan = [this] { Act_Timer(); },
-                         .addTrayIcon = [this] { tray_.AddTrayIcon(Window(), frameIcons_[0].Get()); }};
+                         .addTrayIcon = [this] { tray_.AddTrayIcon(Window(), frameIcons_[0].Get()); },
+                         .notices = &notices_};
   RunStartup(context);
 
   SetTimer(Window(), kActTimer, kActInterval, nullptr);
@@ -672,6 +679,9 @@ LRESULT FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case kAnimationStepsMessage:
       RunAnimationSteps();
+      return 0;
+    case kStorageNoticeMessage:
+      notices_.ShowDue(*this);
       return 0;
     case WM_TIMER:
       if (wParam == kActTimer) Act_Timer();

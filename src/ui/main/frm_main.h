@@ -30,6 +30,7 @@
 #include "ui/model/main_startup.h"
 #include "ui/model/options_page.h"
 #include "ui/model/statistics_page.h"
+#include "ui/model/storage_notices.h"
 #include "ui/model/user_prompts.h"
 #include "ui/model/windows_page.h"
 #include "ui/model/option_handlers.h"
@@ -209,6 +210,8 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   Win32CheckBox chkStart{false}, ChkDefaut{true}, chkMin{true};
   TitleRuleState titles_;
 
+  // Shown from a message of the window's loop, never inside the watch's work.
+  StorageNotices notices_;
   StoredKillRecorder recorder_;
   WatchEngine engine_;
   FrmPop pop_;

@@ -3,8 +3,16 @@
 #include "store/rule_lists.h"
 #include "store/settings.h"
 #include "store/trace_file.h"
+#include "ui/model/storage_notices.h"
 
 namespace vantrel {
+
+void LoadTitleRules(const ModuleINI& ini, ListControl& List2, TitleRuleState& titles) {
+  List2.Clear();
+  titles.nbOcc = LoadTitleList(ini, List2).countText;
+  for (int p = 0; p < TitleRuleState::kSlots; ++p)
+    titles.slots[static_cast<std::size_t>(p)] = p < List2.Count() ? List2.Item(p) : std::string();
+}
 
 void RunStartup(StartupContext& c) {
   // Place: the stored edges, or centred on a first start. A window entirely
@@ -24,10 +32,11 @@ void RunStartup(StartupContext& c) {
   const bool startsHidden = c.settings.RunMinimize() == 1;
   if (!startsHidden) c.window.SetVisible(true);
 
-  const RuleListLoad titles = LoadTitleList(c.ini, c.List2);
-  c.titles.nbOcc = titles.countText;
-  for (int p = 0; p < c.List2.Count() && p < TitleRuleState::kSlots; ++p)
-    c.titles.slots[static_cast<std::size_t>(p)] = c.List2.Item(p);
+  // Tried before anything is kept there; the box waits until the window
+  // runs, so that it opens from the window's own loop.
+  if (c.notices) c.notices->CheckProgramFolder(c.files, c.settings.ProgramFolder());
+
+  LoadTitleRules(c.ini, c.List2, c.titles);
 
   if (c.loadTrayForm) c.loadTrayForm();
   // The first scan runs before the size rules are loaded and with the

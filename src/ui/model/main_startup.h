@@ -41,6 +41,14 @@ struct TitleRuleState {
   std::string nbCondition;
 };
 
+// Replaces List2's entries and the slots with the list of windows to
+// destroy as the INI file holds it, and takes its count: at start-up, and
+// again after a change the file did not take, so that the list shows what
+// is stored.
+void LoadTitleRules(const ModuleINI& ini, ListControl& List2, TitleRuleState& titles);
+
+class StorageNotices;
+
 struct StartupContext {
   MainWindowShell& window;
   Settings& settings;
@@ -55,6 +63,8 @@ struct StartupContext {
   std::function<void()> loadTrayForm;  // the hidden form that owns the tray menu
   std::function<void()> scan;          // one watch scan
   std::function<void()> addTrayIcon;
+  // Told whether the program folder takes the program's files.
+  StorageNotices* notices = nullptr;
 };
 
 // Runs the load sequence in its order; each step that belongs to a later

@@ -12,6 +12,11 @@ namespace vantrel {
 namespace {
 
 const char* const kHeadersNotSaved = "Impossible d'enregistrer \"Vantrel-Url.ini\" : les entêtes n'ont pas été modifiés.";
+const char* const kSizeRulesNotSaved =
+    "Impossible d'enregistrer \"Vantrel.ini\" : les tailles de fenêtres n'ont pas été modifiées.";
+const char* const kSizeRulesPartlySaved =
+    "Impossible d'enregistrer \"Vantrel.ini\" en entier : la liste montre les tailles de fenêtres telles "
+    "qu'elles sont enregistrées.";
 
 std::vector<std::string> Entries(const ListControl& list) {
   std::vector<std::string> entries;
@@ -58,16 +63,27 @@ void OptionsPage::AddSizeRule() {
   prompts_.MakeTopmost();
 
   SizeRuleTrace trace(files_, TraceFilePath(settings_.ProgramFolder()));
-  if (!ParseCount(titles_.nbCondition)) titles_.nbCondition = "0";
   const int count = RuleCount() + 1;
-  titles_.nbCondition = CStr(count);
   trace.Begin(count);
   const std::string rule = height + " - " + width;
+  // The rule's key first, the count last: until the count is written the
+  // stored rules read as before. A refusal leaves the typed sizes in their
+  // boxes.
+  IniChange change(ini_);
   trace.BeforeRuleWrite();
-  ini_.WriteIniValue(SizeRuleKey(count - 1), rule);
+  if (!change.Write(SizeRuleKey(count - 1), rule)) {
+    trace.End();
+    NotStored(change);
+    return;
+  }
   trace.AfterRuleWrite();
   trace.BeforeCountWrite();
-  ini_.WriteIniValue(kSizeRuleCountKey, titles_.nbCondition);
+  if (!change.Write(kSizeRuleCountKey, CStr(count))) {
+    trace.End();
+    NotStored(change);
+    return;
+  }
+  titles_.nbCondition = CStr(count);
   trace.AfterCountWrite();
   trace.BeforeListAdd(height, width);
   p_.List4.Add(rule);
@@ -78,16 +94,32 @@ void OptionsPage::AddSizeRule() {
   trace.End();
 }
 
+// The later rules move down one key in place, so the stored rules read
+// otherwise between two writes: a refused write has the others undone.
 void OptionsPage::RemoveSizeRule() {
   const int i = p_.List4.Selected();
   if (i < 0) return;
   p_.List4.Remove(i);
   const int count = RuleCount();
-  for (int v = i; v <= count - 2; ++v) ini_.WriteIniValue(SizeRuleKey(v), p_.List4.Item(v));
   const int remaining = count > 0 ? count - 1 : 0;
+  IniChange change(ini_);
+  bool stored = true;
+  for (int v = i; stored && v <= count - 2; ++v) stored = change.Write(SizeRuleKey(v), p_.List4.Item(v));
+  stored = stored && change.Write(kSizeRuleCountKey, CStr(remaining)) && change.Write(SizeRuleKey(remaining), "");
+  if (!stored) {
+    NotStored(change);
+    return;
+  }
   titles_.nbCondition = CStr(remaining);
-  ini_.WriteIniValue(kSizeRuleCountKey, titles_.nbCondition);
-  ini_.WriteIniValue(SizeRuleKey(remaining), "");
+}
+
+void OptionsPage::NotStored(IniChange& change) {
+  const bool restored = change.RollBack();
+  p_.List4.Clear();
+  titles_.nbCondition = LoadSizeRules(ini_, p_.List4).countText;
+  prompts_.MakeNotTopmost();
+  prompts_.Inform(AnsiFromUtf8(restored ? kSizeRulesNotSaved : kSizeRulesPartlySaved), "Vantrel");
+  prompts_.MakeTopmost();
 }
 
 // An entry without "-" (only a hand-edited file makes one) gives its number

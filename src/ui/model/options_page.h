@@ -45,6 +45,9 @@ class OptionsPage {
 
  private:
   int RuleCount() const;
+  // A change of the size rules the INI file did not take: its writes are
+  // undone, List4 shows again what is stored, and the user is told.
+  void NotStored(IniChange& change);
   // Writes the header file from List5 and switches to it. When the file
   // cannot be written nothing stored has changed: List5 shows again what it
   // showed before (shownBefore), "Défaut" keeps its value, and the user is

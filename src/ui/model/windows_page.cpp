@@ -7,8 +7,17 @@
 #include "store/rule_lists.h"
 
 namespace vantrel {
+namespace {
+
+const char* const kTitlesNotSaved =
+    "Impossible d'enregistrer \"Vantrel.ini\" : la liste des fenêtres à détruire n'a pas été modifiée.";
+const char* const kTitlesPartlySaved =
+    "Impossible d'enregistrer \"Vantrel.ini\" en entier : la liste montre les fenêtres à détruire telles "
+    "qu'elles sont enregistrées.";
 
 constexpr const char* kEmptyQualifier = "Le nom qui suit « exe= » ou « class= » ne peut pas être vide.";
+
+}  // namespace
 
 WindowsPage::WindowsPage(WindowsPageParts parts, ModuleINI& ini, TitleRuleState& titles, WatchEngine& engine,
                          UserPrompts& prompts, std::function<void()> actTimer)
@@ -30,49 +39,76 @@ void WindowsPage::AddOrRemove() {
   else Add();
 }
 
+// Every refusal is decided before anything is written.
+bool WindowsPage::MayAdd(const std::string& text) const {
+  if (text.empty()) return false;
+  const std::string_view trimmed = TrimSpaces(text);
+  for (int i = 0; i < p_.List2.Count(); ++i)
+    if (p_.List2.Item(i) == trimmed) return false;
+  // The slot table holds 501 titles: a 502nd has no place and is refused.
+  return Count() < TitleRuleState::kSlots;
+}
+
+// The title's key first, the count last: until the count is written the
+// stored list reads as before, whatever the new key holds.
 void WindowsPage::Add() {
   const std::string text = p_.AddWin.Text();
-  if (text.empty()) return;
-  // "[exe=]" names no program: refused, the text left in its box to mend.
-  if (CheckRuleEntry(text) == EntryFault::EmptyQualifier) {
+  // "[exe=]" names no program: refused with a box, the text left in its box to mend.
+  if (!text.empty() && CheckRuleEntry(text) == EntryFault::EmptyQualifier) {
     prompts_.MakeNotTopmost();
     prompts_.Inform(AnsiFromUtf8(kEmptyQualifier), "Vantrel");
     prompts_.MakeTopmost();
     return;
   }
-  if (!ParseCount(titles_.nbOcc)) titles_.nbOcc = "0";
-  const std::string_view trimmed = TrimSpaces(text);
-  for (int i = 0; i < p_.List2.Count(); ++i)
-    if (p_.List2.Item(i) == trimmed) return;
+  if (!MayAdd(text)) return;
   const int count = Count();
-  // The slot table holds 501 titles: a 502nd has no place and is refused.
-  if (count >= TitleRuleState::kSlots) return;
+  IniChange change(ini_);
+  if (!change.Write(TitleKey(count), text) || !change.Write(kTitleCountKey, CStr(count + 1))) {
+    NotStored(change);
+    return;
+  }
   titles_.nbOcc = CStr(count + 1);
   titles_.slots[static_cast<std::size_t>(count)] = text;
-  ini_.WriteIniValue(TitleKey(count), text);
-  ini_.WriteIniValue(kTitleCountKey, titles_.nbOcc);
   p_.List2.Add(text);
   p_.AddWin.Focus();
 }
 
+// The later titles move down one key in place, so the stored list reads
+// otherwise between two writes: a refused write has the others undone.
 void WindowsPage::Remove() {
   const int i = p_.List2.Selected();
   if (i < 0) return;
   const int count = Count();
-  ini_.WriteIniValue(TitleKey(i), "");
-  for (int v = i; v <= count - 2; ++v) {
-    titles_.slots[static_cast<std::size_t>(v)] = titles_.slots[static_cast<std::size_t>(v) + 1];
-    ini_.WriteIniValue(TitleKey(v), titles_.slots[static_cast<std::size_t>(v)]);
+  const auto slot = [this](int p) -> std::string& { return titles_.slots[static_cast<std::size_t>(p)]; };
+  IniChange change(ini_);
+  bool stored = change.Write(TitleKey(i), "");
+  for (int v = i; stored && v <= count - 2; ++v) stored = change.Write(TitleKey(v), slot(v + 1));
+  if (stored && count > 0)
+    stored = change.Write(TitleKey(count - 1), "") && change.Write(kTitleCountKey, CStr(count - 1));
+  if (!stored) {
+    NotStored(change);
+    return;
   }
+  for (int v = i; v <= count - 2; ++v) slot(v) = slot(v + 1);
   if (count > 0) {
-    titles_.slots[static_cast<std::size_t>(count) - 1].clear();
-    ini_.WriteIniValue(TitleKey(count - 1), "");
+    slot(count - 1).clear();
     titles_.nbOcc = CStr(count - 1);
-    ini_.WriteIniValue(kTitleCountKey, titles_.nbOcc);
   }
   p_.List2.Remove(i);
   if (!p_.List3.Item(i).empty()) p_.List3.Remove(i);
   p_.List2.Select(-1);
+}
+
+void WindowsPage::NotStored(IniChange& change) {
+  const bool restored = change.RollBack();
+  LoadTitleRules(ini_, p_.List2, titles_);
+  Refuse(restored ? kTitlesNotSaved : kTitlesPartlySaved);
+}
+
+void WindowsPage::Refuse(const char* message) {
+  prompts_.MakeNotTopmost();
+  prompts_.Inform(AnsiFromUtf8(message), "Vantrel");
+  prompts_.MakeTopmost();
 }
 
 void WindowsPage::SelectForRemoval() {
@@ -90,11 +126,16 @@ void WindowsPage::Clear() {
   prompts_.MakeTopmost();
   if (!yes) return;
   const int old = Count();
+  IniChange change(ini_);
+  bool stored = true;
+  for (int k = 0; stored && k <= old; ++k) stored = change.Write(TitleKey(k), "");
+  if (!stored || !change.Write(kTitleCountKey, "0")) {
+    NotStored(change);
+    return;
+  }
   p_.List2.Clear();
-  for (int k = 0; k <= old; ++k) ini_.WriteIniValue(TitleKey(k), "");
   for (auto& slot : titles_.slots) slot.clear();
-  titles_.nbOcc = "0";
-  ini_.WriteIniValue(kTitleCountKey, "0");
+  titles_.nbOcc = CStr(0);
 }
 
 void WindowsPage::Pick() {

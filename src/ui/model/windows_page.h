@@ -46,6 +46,13 @@ class WindowsPage {
  private:
   void SetMode(const char* mode);
   int Count() const;
+  bool MayAdd(const std::string& text) const;
+  // A change the INI file did not take: its writes are undone, the list
+  // shows again what is stored, and the user is told.
+  void NotStored(IniChange& change);
+  // The one box of a refused change (message in UTF-8); the entry box keeps
+  // what was typed.
+  void Refuse(const char* message);
 
   WindowsPageParts p_;
   ModuleINI& ini_;

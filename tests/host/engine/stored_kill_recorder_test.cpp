@@ -70,13 +70,21 @@ TEST_F(StoredKillRecorderTest, TheListTitleIsRecordedUnchangedMarkersAndSemicolo
   EXPECT_EQ(listStat_.Row(1)[2], "a;b [Disabled] [Hidden]");
 }
 
-TEST_F(StoredKillRecorderTest, AnUnwritableLogStopsTheRecordBeforeTheRowAndTheSound) {
+// The statistics show only what the log holds; the sound still tells of the
+// kill, and the refusal is handed on each time (whoever tells the user
+// decides how often).
+TEST_F(StoredKillRecorderTest, AnUnwritableLogAddsNoRowButStillSoundsAndReportsEachRefusal) {
+  int refusals = 0;
+  recorder_.SetLogRefusedHandler([&] { ++refusals; });
   files_.Seed(kLog, "2003/04/15 ;10:00:00;Old\r\n");
   files_.SetReadOnly(kLog);
   EXPECT_FALSE(recorder_.RecordKill("Pub - Netscape"));
+  EXPECT_FALSE(recorder_.RecordKill("Pub - Netscape"));
   EXPECT_EQ(files_.Bytes(kLog), std::optional<std::string>("2003/04/15 ;10:00:00;Old\r\n"));
   EXPECT_EQ(listStat_.Count(), 0);
-  EXPECT_TRUE(sound_.Commands().empty());
+  ASSERT_TRUE(SoundPlayed());
+  EXPECT_EQ(sound_.CommandTexts()[2], kDefaultWave);
+  EXPECT_EQ(refusals, 2);
 }
 
 TEST_F(StoredKillRecorderTest, AChosenWaveIsPlayedAsStored) {

@@ -95,3 +95,56 @@ TEST(ModuleIniTest, A300CharacterTitleIsWrittenWholeAndReadsBackAs254) {
 
 }  // namespace
 }  // namespace vantrel
+
+namespace vantrel {
+namespace {
+
+// "key=value" of the stored keys named, in order; "key" alone when absent.
+std::vector<std::string> StoredKeys(const test::FakeProfileFile& profile, std::initializer_list<const char*> keys) {
+  std::vector<std::string> out;
+  for (const char* key : keys) {
+    const auto value = profile.Value(kIni, "Vantrel", key);
+    out.push_back(value ? std::string(key) + "=" + *value : std::string(key));
+  }
+  return out;
+}
+
+TEST(IniChangeTest, RollingBackPutsBackWhatTheWritesReplacedLatestFirst) {
+  test::FakeProfileFile profile;
+  profile.Seed(kIni, "Vantrel", "0", "A");
+  profile.Seed(kIni, "Vantrel", "NbOcc", "1");
+  ModuleINI ini(profile, kFolder);
+  IniChange change(ini);
+  ASSERT_TRUE(change.Write("0", ""));
+  ASSERT_TRUE(change.Write("0", "B"));
+  ASSERT_TRUE(change.Write("1", "C"));
+  profile.FailWrites(1, 1);
+  EXPECT_FALSE(change.Write("NbOcc", "2"));
+  profile.ClearWrites();
+  EXPECT_TRUE(change.RollBack());
+  // A missing key comes back empty; the refused write is written back too.
+  EXPECT_EQ(StoredKeys(profile, {"0", "1", "NbOcc"}), (std::vector<std::string>{"0=A", "1=", "NbOcc=1"}));
+  std::vector<std::string> writes;
+  for (const auto& w : profile.Writes()) writes.push_back(w.key + "=" + w.value);
+  EXPECT_EQ(writes, (std::vector<std::string>{"NbOcc=1", "1=", "0=", "0=A"}));
+}
+
+TEST(IniChangeTest, ARollBackTheFileRefusesSaysSo) {
+  test::FakeProfileFile profile;
+  profile.Seed(kIni, "Vantrel", "0", "A");
+  ModuleINI ini(profile, kFolder);
+  IniChange change(ini);
+  ASSERT_TRUE(change.Write("0", "B"));
+  profile.SetWritesFail(true);
+  EXPECT_FALSE(change.RollBack());
+  EXPECT_EQ(StoredKeys(profile, {"0"}), std::vector<std::string>{"0=B"});
+
+  // Refused from the first write on: the file still reads as before.
+  IniChange nothingWritten(ini);
+  EXPECT_FALSE(nothingWritten.Write("0", "C"));
+  EXPECT_TRUE(nothingWritten.RollBack());
+  EXPECT_EQ(profile.Writes().back().value, "B");
+}
+
+}  // namespace
+}  // namespace vantrel

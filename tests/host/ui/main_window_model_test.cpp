@@ -10,6 +10,7 @@
 #include "support/fake_registry.h"
 #include "support/fake_settings_store.h"
 #include "ui/model/main_startup.h"
+#include "ui/model/storage_notices.h"
 #include "ui/model/page_switcher.h"
 #include "ui/model/tray_animation.h"
 
@@ -282,7 +283,8 @@ class StartupTest : public PagesTest {
                      .titles = titles,
                      .loadTrayForm = [this] { frame.events.push_back("trayform"); },
                      .scan = [this] { frame.events.push_back("scan:" + std::to_string(List4.Count())); },
-                     .addTrayIcon = [this] { frame.events.push_back("trayicon"); }};
+                     .addTrayIcon = [this] { frame.events.push_back("trayicon"); },
+                     .notices = &notices};
     RunStartup(c);
     Animate();  // the stored page opens from the window's loop
   }
@@ -302,7 +304,22 @@ class StartupTest : public PagesTest {
   MemoryCheckBox chkStart{false}, ChkDefaut{true}, chkMin{true};
   TitleRuleState titles;
   SilentPrompts prompts;
+  int noticeRequests = 0;
+  StorageNotices notices{[this] { ++noticeRequests; }};
 };
+
+// A folder that takes no file is found out at start and told afterwards,
+// from the window's loop; the start goes on as usual.
+TEST_F(StartupTest, AProgramFolderThatTakesNoFileAsksForItsBoxAndStartsAsUsual) {
+  files.SetFolderReadOnly(kFolder);
+  Run();
+  EXPECT_FALSE(notices.ProgramFolderWritable());
+  EXPECT_EQ(noticeRequests, 1);
+  EXPECT_THAT(EventsWithoutHeights(),
+              ElementsAre("size", "position", "pointer", "frames", "show", "trayform", "scan:0", "trayicon", "topmost"));
+  EXPECT_EQ(pages.OpenPage(), Page::Windows);
+  EXPECT_TRUE(frame.visible);
+}
 
 TEST_F(StartupTest, FirstStartWithNothingStored) {
   files.Seed("C:\\Vantrel\\debug.txt", "old trace\r\n");
@@ -321,6 +338,8 @@ TEST_F(StartupTest, FirstStartWithNothingStored) {
   EXPECT_EQ(Stored("Position"), "1");
   EXPECT_TRUE(frame.visible);
   EXPECT_FALSE(tray.Enabled(TrayItem::ShowMain));
+  EXPECT_TRUE(notices.ProgramFolderWritable());
+  EXPECT_EQ(noticeRequests, 0);
 }
 
 TEST_F(StartupTest, RulesAreLoadedAroundTheFirstScan) {

@@ -5,6 +5,7 @@
 #include "engine/kill_recorder.h"
 #include "support/recording_kill_recorder.h"
 #include "platform/memory_controls.h"
+#include "store/rule_lists.h"
 #include "store/settings.h"
 #include "support/fake_desktop.h"
 #include "support/fake_file_system.h"
@@ -40,6 +41,31 @@ class RecordingPrompts final : public UserPrompts {
   }
   std::vector<std::string> events;
   bool answer = true;
+};
+
+// A list as a next start would read it from the INI file.
+template <class Load>
+std::vector<std::string> StoredList(const ModuleINI& ini, Load load) {
+  MemoryList list;
+  load(ini, list);
+  return list.Entries();
+}
+std::vector<std::string> StoredTitles(const ModuleINI& ini) { return StoredList(ini, LoadTitleList); }
+std::vector<std::string> StoredSizeRules(const ModuleINI& ini) { return StoredList(ini, LoadSizeRules); }
+
+// How an INI file refuses the writes of one operation, counted from 1.
+struct Refusal {
+  const char* name;
+  int first, last;
+  // Whether the writes that went through can be undone: then the stored
+  // list reads as before the operation.
+  bool undone;
+};
+constexpr Refusal kRefusals[] = {
+    {.name = "every write", .first = 1, .last = 1000, .undone = true},
+    {.name = "the first write", .first = 1, .last = 1, .undone = true},
+    {.name = "the second write", .first = 2, .last = 2, .undone = true},
+    {.name = "every write from the second on", .first = 2, .last = 1000, .undone = false},
 };
 
 // "key=value" for every INI write, in order.
@@ -242,6 +268,100 @@ TEST_F(WindowsPageTest, DestroyAllAsksAndKillsEveryActiveWindow) {
   EXPECT_EQ(lists.activeWindows.Count(), 2);
 }
 
+// The title list of the INI file, loaded as at start-up.
+class WindowsPageRefusalTest : public WindowsPageTest {
+ protected:
+  void StoreInFile(std::initializer_list<const char*> stored) {
+    int i = 0;
+    for (const char* t : stored) profile.Seed(kIni, "Vantrel", CStr(i++), t);
+    profile.Seed(kIni, "Vantrel", "NbOcc", CStr(i));
+    LoadTitleRules(ini, lists.titlesToDestroy, titles);
+  }
+  void ExpectShownAsStored() {
+    const std::vector<std::string> shown = lists.titlesToDestroy.Entries();
+    EXPECT_EQ(shown, StoredTitles(ini));
+    EXPECT_EQ(titles.nbOcc, CStr(static_cast<long long>(shown.size())));
+    for (std::size_t p = 0; p < shown.size(); ++p) EXPECT_EQ(titles.slots[p], shown[p]);
+    EXPECT_EQ(titles.slots[shown.size()], "");
+  }
+  void ExpectToldOnce(const Refusal& refusal) {
+    const std::string message =
+        refusal.undone
+            ? "Impossible d'enregistrer \"Vantrel.ini\" : la liste des fenêtres à détruire n'a pas été modifiée."
+            : "Impossible d'enregistrer \"Vantrel.ini\" en entier : la liste montre les fenêtres à détruire telles "
+              "qu'elles sont enregistrées.";
+    EXPECT_THAT(prompts.events, ElementsAre("not-topmost", "inform:Vantrel:" + AnsiFromUtf8(message), "topmost"));
+  }
+};
+
+TEST_F(WindowsPageRefusalTest, ARefusedAddShowsWhatIsStoredKeepsTheEntryAndSaysSoOnce) {
+  for (const Refusal& refusal : kRefusals) {
+    SCOPED_TRACE(refusal.name);
+    StoreInFile({"A", "B"});
+    prompts.events.clear();
+    profile.FailWrites(refusal.first, refusal.last);
+    AddTitle("C");
+    ExpectShownAsStored();
+    EXPECT_THAT(StoredTitles(ini), ElementsAre("A", "B"));
+    EXPECT_EQ(AddWin.Text(), "C");
+    ExpectToldOnce(refusal);
+  }
+  // The file takes writes again: the title goes where it belongs.
+  profile.FailWrites(0, -1);
+  prompts.events.clear();
+  AddTitle("C");
+  EXPECT_THAT(StoredTitles(ini), ElementsAre("A", "B", "C"));
+  ExpectShownAsStored();
+  EXPECT_THAT(prompts.events, IsEmpty());
+}
+
+// A count that is not a number reads the keys while they hold text: a
+// title's key written without its count would come back at the next start.
+TEST_F(WindowsPageRefusalTest, ARefusedCountLeavesNoTitleBehindForADamagedCount) {
+  profile.Seed(kIni, "Vantrel", "NbOcc", "many");
+  profile.Seed(kIni, "Vantrel", "0", "A");
+  LoadTitleRules(ini, lists.titlesToDestroy, titles);
+  profile.FailWrites(2, 2);
+  AddTitle("B");
+  EXPECT_THAT(StoredTitles(ini), ElementsAre("A"));
+  ExpectShownAsStored();
+}
+
+TEST_F(WindowsPageRefusalTest, ARefusedRemovalShowsWhatIsStoredAndSaysSoOnce) {
+  for (const Refusal& refusal : kRefusals) {
+    for (int selected : {0, 1, 2}) {
+      SCOPED_TRACE(std::string(refusal.name) + ", removing " + CStr(selected));
+      StoreInFile({"A", "B", "C"});
+      prompts.events.clear();
+      lists.titlesToDestroy.Select(selected);
+      profile.FailWrites(refusal.first, refusal.last);
+      page.Remove();
+      ExpectShownAsStored();
+      if (refusal.undone) {
+        EXPECT_THAT(StoredTitles(ini), ElementsAre("A", "B", "C"));
+      }
+      ExpectToldOnce(refusal);
+    }
+  }
+}
+
+TEST_F(WindowsPageRefusalTest, ARefusedClearShowsWhatIsStoredAndSaysSoOnce) {
+  for (const Refusal& refusal : kRefusals) {
+    SCOPED_TRACE(refusal.name);
+    StoreInFile({"A", "B", "C"});
+    prompts.events.clear();
+    profile.FailWrites(refusal.first, refusal.last);
+    page.Clear();
+    ExpectShownAsStored();
+    if (refusal.undone) {
+      EXPECT_THAT(StoredTitles(ini), ElementsAre("A", "B", "C"));
+    }
+    ASSERT_EQ(prompts.events.size(), 6u);  // the question, then the refusal
+    prompts.events.erase(prompts.events.begin(), prompts.events.begin() + 3);
+    ExpectToldOnce(refusal);
+  }
+}
+
 class OptionsPageTest : public ::testing::Test {
  protected:
   OptionsPageTest() { FillBuiltInHeaders(List5); }
@@ -328,6 +448,53 @@ TEST_F(OptionsPageTest, RemovingASizeRuleMovesTheLaterOnesDown) {
   List4.Select(0);
   page.RemoveSizeRule();
   EXPECT_THAT(Writes(profile), ElementsAre("NbCondition=0", "C0="));
+}
+
+TEST_F(OptionsPageTest, ARefusedSizeRuleChangeShowsWhatIsStoredAndSaysSoOnce) {
+  const auto storeInFile = [this] {
+    int i = 0;
+    for (const char* r : {"R0", "R1", "R2"}) profile.Seed(kIni, "Vantrel", SizeRuleKey(i++), r);
+    profile.Seed(kIni, "Vantrel", "NbCondition", "3");
+    List4.Clear();
+    titles.nbCondition = LoadSizeRules(ini, List4).countText;
+  };
+  const std::function<void()> operations[] = {
+      [this] { AddRule("300", "200"); },
+      [this] {
+        List4.Select(0);
+        page.RemoveSizeRule();
+      },
+      [this] {
+        List4.Select(2);
+        page.RemoveSizeRule();
+      },
+  };
+  for (const Refusal& refusal : kRefusals) {
+    for (std::size_t op = 0; op < std::size(operations); ++op) {
+      SCOPED_TRACE(std::string(refusal.name) + ", operation " + CStr(static_cast<long long>(op)));
+      storeInFile();
+      prompts.events.clear();
+      profile.FailWrites(refusal.first, refusal.last);
+      operations[op]();
+      EXPECT_EQ(List4.Entries(), StoredSizeRules(ini));
+      EXPECT_EQ(titles.nbCondition, CStr(List4.Count()));
+      if (refusal.undone) {
+        EXPECT_THAT(StoredSizeRules(ini), ElementsAre("R0", "R1", "R2"));
+      }
+      const std::string message =
+          refusal.undone ? "Impossible d'enregistrer \"Vantrel.ini\" : les tailles de fenêtres n'ont pas été modifiées."
+                         : "Impossible d'enregistrer \"Vantrel.ini\" en entier : la liste montre les tailles de "
+                           "fenêtres telles qu'elles sont enregistrées.";
+      // Adding puts the window back on top once the sizes are read, before
+      // anything is written.
+      std::vector<std::string> expected = {"not-topmost", "inform:Vantrel:" + AnsiFromUtf8(message), "topmost"};
+      if (op == 0) expected.insert(expected.begin(), {"not-topmost", "topmost"});
+      EXPECT_EQ(prompts.events, expected);
+    }
+  }
+  // The typed sizes stay in their boxes.
+  EXPECT_EQ(AddH.Text(), "300");
+  EXPECT_EQ(AddL.Text(), "200");
 }
 
 TEST_F(OptionsPageTest, SelectingASizeRuleFillsTheBoxes) {

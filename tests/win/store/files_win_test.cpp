@@ -8,6 +8,7 @@
 #include "platform/win32/profile_file_win32.h"
 #include "store/browser_headers.h"
 #include "store/module_ini.h"
+#include "store/program_files.h"
 #include "store/rule_lists.h"
 #include "store/trace_file.h"
 #include "temp_folder.h"
@@ -49,6 +50,22 @@ TEST_F(IniFileWinTest, A300CharacterTitleIsStoredWholeAndReadsBackAs254) {
   LoadTitleList(ModuleINI(profile_, folder_.Path()), list2);
   ASSERT_EQ(list2.Count(), 1);
   EXPECT_EQ(list2.Item(0), title.substr(0, 254));
+}
+
+// The profile functions say when a write did not go through: an INI file
+// that cannot be written gives 0 and keeps what it held, and the refused
+// value does not come back with a later write.
+TEST_F(IniFileWinTest, AWriteTheFileRefusesReturnsZero) {
+  ASSERT_NE(ini_.WriteIniValue("NbOcc", "1"), 0);
+  {
+    UnwritableFile locked(ini_.IniFilePath());
+    ASSERT_TRUE(locked.Ready());
+    EXPECT_EQ(ini_.WriteIniValue("NbOcc", "2"), 0);
+    EXPECT_EQ(ini_.ReadIniValue("NbOcc"), "1") << "read while refused";
+  }
+  EXPECT_EQ(ini_.ReadIniValue("NbOcc"), "1");
+  ASSERT_NE(ini_.WriteIniValue("Other", "x"), 0);
+  EXPECT_EQ(FileBytes(ini_.IniFilePath()), "[Vantrel]\r\nNbOcc=1\r\nOther=x\r\n");
 }
 
 TEST_F(IniFileWinTest, AMissingFileOrKeyReadsEmpty) {
@@ -121,6 +138,29 @@ TEST_F(PlainFilesWinTest, AnUnwritableFileTakesNoLineAndIsNotReplaced) {
   }
   EXPECT_TRUE(files_.AppendLine(path, "new"));
   EXPECT_EQ(FileBytes(path), "old\r\nnew\r\n");
+}
+
+// The folder probe: a new file of its own name, with its content, in the
+// folder asked; none in a folder that does not exist.
+TEST_F(PlainFilesWinTest, AUniqueFileIsNewEachTimeAndTheProbeLeavesNothing) {
+  const auto first = files_.CreateUniqueFile(folder_.Path(), "Vantrel");
+  const auto second = files_.CreateUniqueFile(folder_.Path(), "");
+  ASSERT_TRUE(first && second);
+  EXPECT_NE(*first, *second);
+  EXPECT_EQ(first->rfind(folder_.Path() + "\\", 0), 0u) << *first;
+  EXPECT_EQ(FileBytes(*first), "Vantrel");
+  EXPECT_EQ(FileBytes(*second), "");
+  EXPECT_TRUE(files_.Delete(*first));
+  EXPECT_TRUE(files_.Delete(*second));
+
+  EXPECT_TRUE(ProgramFolderWritable(files_, folder_.Path()));
+  WIN32_FIND_DATAA found{};
+  HANDLE find = FindFirstFileA(folder_.File("*.tmp").c_str(), &found);
+  EXPECT_EQ(find, INVALID_HANDLE_VALUE) << "left behind: " << found.cFileName;
+  if (find != INVALID_HANDLE_VALUE) FindClose(find);
+
+  EXPECT_FALSE(files_.CreateUniqueFile(folder_.File("missing"), "Vantrel"));
+  EXPECT_FALSE(ProgramFolderWritable(files_, folder_.File("missing")));
 }
 
 TEST_F(PlainFilesWinTest, AReadOnlyFileIsNotReplacedNorDeleted) {
