@@ -115,50 +115,56 @@ bool modMenus::HasMdiClient(WindowHandle window) {
   return services_.windows.FindChildWindow(window, "MDIClient", std::string_view{}) != 0;
 }
 
+void modMenus::StartEngine() {
+  handlers_.emplace();
+  DetectPlatformIndent();
+  services_.fonts.BuildMenuFonts(true, false, "");
+  // The italic fonts are gone with the last unhook; an engine that starts
+  // over needs them again when the option is still on.
+  if (italicSelection_) services_.fonts.BuildMenuFonts(true, true, "");
+  savedHighlightColour_ = static_cast<std::int32_t>(services_.colours.SysColor(kHighlightColourIndex));
+  toolbarClassNames_ = {"msvb_lib_toolbar"};
+}
+
+WindowHandle modMenus::HookTarget(WindowHandle hWnd, std::int64_t absMode) {
+  if (absMode != hook_mode::Toolbar) return hWnd;
+  for (const std::string& className : toolbarClassNames_) {
+    const WindowHandle toolbar = services_.windows.FindChildWindow(hWnd, className, std::nullopt);
+    if (toolbar != 0) return toolbar;
+  }
+  return 0;
+}
+
+void modMenus::Rehook(cMenuItems& hooked, WindowHandle target, std::int64_t absMode) {
+  switch (absMode) {
+    case hook_mode::Window:
+      if (HasMdiClient(target)) hooked.IsMenuLess(false);
+      break;
+    case hook_mode::WithMenu:
+      hooked.IsMenuLess(false);
+      break;
+    case hook_mode::MenuLess:
+      hooked.IsMenuLess(true);
+      break;
+    case hook_mode::MdiMenuLess:
+      if (HasMdiClient(target)) hooked.IsMenuLess(true);
+      break;
+    default:
+      break;
+  }
+}
+
 void modMenus::HookMenus(WindowHandle hWnd, const PictureList* ImageList, cTips* Callbacks, std::int32_t Mode) {
   WindowHooks& windows = services_.windows;
-
-  if (!handlers_) {
-    handlers_.emplace();
-    DetectPlatformIndent();
-    services_.fonts.BuildMenuFonts(true, false, "");
-    // The italic fonts are gone with the last unhook; an engine that starts
-    // over needs them again when the option is still on.
-    if (italicSelection_) services_.fonts.BuildMenuFonts(true, true, "");
-    savedHighlightColour_ = static_cast<std::int32_t>(services_.colours.SysColor(kHighlightColourIndex));
-    toolbarClassNames_ = {"msvb_lib_toolbar"};
-  }
+  if (!handlers_) StartEngine();
   hourglassShown_ = false;
 
   const std::int64_t absMode = Mode < 0 ? -static_cast<std::int64_t>(Mode) : Mode;
-
-  WindowHandle target = hWnd;
-  if (absMode == hook_mode::Toolbar) {
-    target = 0;
-    for (const std::string& className : toolbarClassNames_) {
-      target = windows.FindChildWindow(hWnd, className, std::nullopt);
-      if (target != 0) break;
-    }
-  }
+  const WindowHandle target = HookTarget(hWnd, absMode);
   if (target == 0) return;
 
   if (const auto hooked = Find(WindowKey(target))) {
-    switch (absMode) {
-      case hook_mode::Window:
-        if (HasMdiClient(target)) hooked->IsMenuLess(false);
-        break;
-      case hook_mode::WithMenu:
-        hooked->IsMenuLess(false);
-        break;
-      case hook_mode::MenuLess:
-        hooked->IsMenuLess(true);
-        break;
-      case hook_mode::MdiMenuLess:
-        if (HasMdiClient(target)) hooked->IsMenuLess(true);
-        break;
-      default:
-        break;
-    }
+    Rehook(*hooked, target, absMode);
     activeHandlerKey_ = "h0";
     return;
   }
@@ -186,24 +192,7 @@ void modMenus::HookMenus(WindowHandle hWnd, const PictureList* ImageList, cTips*
   }
 
   const WindowHandle client = windows.FindChildWindow(target, "MDIClient", std::string_view{});
-  if (client != 0) {
-    auto clientHandler = Find(WindowKey(client));
-    if (clientHandler == nullptr) {
-      clientHandler = AddHandler(client, false);
-      clientHandler->InitializeSubMenu(client, nullptr, 0, true);
-      const WindowProcedure clientPrevious = windows.Subclass(client, *this);
-      if (clientPrevious == 0) {
-        RemoveHandler(client);
-        clientHandler = nullptr;
-      } else {
-        clientHandler->hPrevProc(clientPrevious);
-      }
-    }
-    if (clientHandler != nullptr) {
-      handler->MDIClient(client);
-      clientHandler->IsMDIclient(true);
-    }
-  }
+  if (client != 0) HookMdiClient(*handler, client);
 
   if (client == 0 && EqualsNoCase(activeHandlerKey_, kMdiChildToSubclass)) {
     const WindowHandle frame = windows.GetParent(windows.GetParent(hWnd));
@@ -215,6 +204,22 @@ void modMenus::HookMenus(WindowHandle hWnd, const PictureList* ImageList, cTips*
   }
 
   activeHandlerKey_ = "h0";
+}
+
+void modMenus::HookMdiClient(cMenuItems& frameHandler, WindowHandle client) {
+  auto clientHandler = Find(WindowKey(client));
+  if (clientHandler == nullptr) {
+    clientHandler = AddHandler(client, false);
+    clientHandler->InitializeSubMenu(client, nullptr, 0, true);
+    const WindowProcedure clientPrevious = services_.windows.Subclass(client, *this);
+    if (clientPrevious == 0) {
+      RemoveHandler(client);
+      return;
+    }
+    clientHandler->hPrevProc(clientPrevious);
+  }
+  frameHandler.MDIClient(client);
+  clientHandler->IsMDIclient(true);
 }
 
 void modMenus::ForgetMenuLoop() noexcept {

@@ -191,6 +191,16 @@ class modMenus final : public WindowMessageSink {
   // The handler under key, or a failure of the message being handled.
   std::shared_ptr<cMenuItems> Require(std::string_view key) const;
   std::shared_ptr<cMenuItems> AddHandler(WindowHandle window, bool isMenuLess);
+  // The first hook: the handlers, the fonts and the highlight colour.
+  void StartEngine();
+  // The window a hook of that mode attaches to (the toolbar child for
+  // mode 1); 0 when there is none.
+  WindowHandle HookTarget(WindowHandle hWnd, std::int64_t absMode);
+  // A window hooked already: the mode may change its IsMenuLess.
+  void Rehook(cMenuItems& hooked, WindowHandle target, std::int64_t absMode);
+  // The MDI client of a newly hooked frame is hooked along and known to
+  // the frame's handler; a client that cannot be subclassed stays apart.
+  void HookMdiClient(cMenuItems& frameHandler, WindowHandle client);
   void RemoveHandler(WindowHandle window);
   bool HasMdiClient(WindowHandle window);
   void RestoreCursor();
