@@ -1,6 +1,6 @@
 #include "common/text.h"
 
-#include "platform/text_case.h"
+#include "common/text_case.h"
 
 #include <cctype>
 #include <charconv>

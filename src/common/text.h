@@ -29,7 +29,7 @@ std::optional<long long> ParseCount(std::string_view text);
 // Leading and trailing spaces removed (spaces only, as the rule lists want).
 std::string_view TrimSpaces(std::string_view text);
 
-// Upper case of the system's ANSI code page (platform/text_case.h): "é"
+// Upper case of the system's ANSI code page (common/text_case.h): "é"
 // becomes "É" as "e" becomes "E". The length stays.
 std::string UCase(std::string_view text);
 

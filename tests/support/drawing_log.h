@@ -128,7 +128,11 @@ class RecordingItemPainter final : public MenuItemPainter {
   }
   void DrawPolyline(DeviceContext, std::int32_t colour, const std::vector<PixelPoint>& points) override {
     std::string line = "Line " + Hex(colour) + ":";
-    for (const PixelPoint& p : points) line += " " + std::to_string(p.x) + "," + std::to_string(p.y);
+    // Appended piece by piece: " " + std::to_string(...) sets off GCC 12's
+    // -Wrestrict false positive on std::string (GCC bug 105329).
+    for (const PixelPoint& p : points) {
+      line.append(" ").append(std::to_string(p.x)).append(",").append(std::to_string(p.y));
+    }
     log_.Add(line);
   }
   void CopyBitmap(DeviceContext, BitmapHandle bitmap, const PixelRect& dest, int sourceWidth,

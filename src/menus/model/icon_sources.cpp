@@ -27,6 +27,9 @@ struct FoundPicture {
   std::optional<PictureSize> listedIconSize;
 };
 
+// A handle of no image list: what it is, the inspector tells.
+FoundPicture Unlisted(PictureHandle handle) { return FoundPicture{.handle = handle, .listedIconSize = std::nullopt}; }
+
 FoundPicture ImageListPicture(std::string_view index, const PictureSources& sources) {
   const PictureList* list = sources.ImageList();
   if (list == nullptr) return {};
@@ -34,20 +37,20 @@ FoundPicture ImageListPicture(std::string_view index, const PictureSources& sour
   if (n != std::floor(n)) return {};
   const int count = list->Count();
   if (n < 1 || n > count) return {};
-  return {list->Picture(static_cast<int>(n)), list->IconSize()};
+  return FoundPicture{.handle = list->Picture(static_cast<int>(n)), .listedIconSize = list->IconSize()};
 }
 
 FoundPicture LookUp(std::string_view value, const PictureSources& sources) {
-  if (IsNumeric(value)) return {HandleFromNumber(Val(value))};
+  if (IsNumeric(value)) return Unlisted(HandleFromNumber(Val(value)));
   if ((value[0] == 'I' || value[0] == 'i') && IsNumeric(value.substr(1))) {
     return ImageListPicture(value.substr(1), sources);
   }
   if (const auto hex = ReadHexNumber(value); hex && hex->whole) {
     // A 32-bit pattern, as the handle is written.
-    return {static_cast<PictureHandle>(static_cast<std::uint32_t>(hex->value))};
+    return Unlisted(static_cast<PictureHandle>(static_cast<std::uint32_t>(hex->value)));
   }
   try {
-    return {sources.NamedPicture(value)};
+    return Unlisted(sources.NamedPicture(value));
   } catch (const std::exception&) {
     return {};  // an unknown control is no picture
   }
@@ -61,12 +64,16 @@ ResolvedPicture ResolveItemImage(std::string_view markup, const PictureSources& 
   if (value.empty()) return {};
   const auto [handle, listedIconSize] = LookUp(value, sources);
   if (handle == 0) return {};
-  if (listedIconSize) return {handle, PictureKind::Icon, listedIconSize->width, listedIconSize->height};
+  if (listedIconSize) {
+    return ResolvedPicture{
+        .handle = handle, .kind = PictureKind::Icon, .width = listedIconSize->width, .height = listedIconSize->height};
+  }
   if (const auto bitmap = inspector.BitmapSize(handle)) {
-    return {handle, PictureKind::Bitmap, bitmap->width, bitmap->height};
+    return ResolvedPicture{
+        .handle = handle, .kind = PictureKind::Bitmap, .width = bitmap->width, .height = bitmap->height};
   }
   if (const auto icon = inspector.IconColourSize(handle)) {
-    return {handle, PictureKind::Icon, icon->width, icon->height};
+    return ResolvedPicture{.handle = handle, .kind = PictureKind::Icon, .width = icon->width, .height = icon->height};
   }
   return {};
 }

@@ -14,7 +14,7 @@
 #include <utility>
 
 #include "menus/model/icon_sources.h"
-#include "menus/render/menu_engine_parts.h"
+#include "menus/model/menu_engine_parts.h"
 #include "platform/menu_access.h"
 #include "platform/picture_inspector.h"
 

@@ -102,6 +102,59 @@ bool MenuPopupPreparation::IsWindowList(cMenuItems& handler, MenuHandle popup, b
   }
 }
 
+// What the preparation of one popup carries from item to item: the layout
+// of its columns, where the current column stands, and what the items told
+// of the popup.
+struct MenuPopupPreparation::PopupPass {
+  MenuHandle popup = 0;
+  PopupLayout layout;
+  // A column wraps past this height; without a known screen height nothing
+  // wraps.
+  long long limit = LLONG_MAX;
+  long long columnHeight = 0;
+  bool sidebarSeen = false;
+  // The item after the sidebar starts a column of its own.
+  bool breakAfterSidebar = false;
+  bool isSysMenu = false;
+  bool windowList = false;
+};
+
+namespace {
+
+std::uint16_t SetupFlagsOf(const MenuItemInfo& info) {
+  std::uint16_t flags = 0;
+  if (Has(info.state, menu_state::Grayed | menu_state::Disabled)) flags |= setup_flag::Disabled;
+  if (Has(info.state, menu_state::Checked)) flags |= setup_flag::Checked;
+  if (Has(info.state, menu_state::Default)) flags |= setup_flag::Default;
+  if (info.subMenu != 0) flags |= setup_flag::HasSubMenu;
+  return flags;
+}
+
+// Writes the item back owner-drawn, with the popup as its item data. Written
+// by position: separators and other items may share an identifier, and a
+// write by command would also search the submenus. A rewritten item gets the
+// owner-draw bit only at a second write.
+void WriteItemBack(MenuAccess& menus, MenuHandle popup, std::uint32_t position, const MenuItemInfo& read,
+                   std::uint32_t type, std::uint32_t state, MenuHandle newSubMenu, bool rewrite) {
+  MenuItemInfo written;
+  written.state = state;
+  written.id = read.id;
+  written.type = rewrite ? type : type | menu_type::OwnerDraw;
+  written.itemData = popup;
+  std::uint32_t fields = menu_field::State | menu_field::Id | menu_field::Type | menu_field::Data;
+  if (read.subMenu != 0 || newSubMenu != 0) {
+    written.subMenu = newSubMenu != 0 ? newSubMenu : read.subMenu;
+    fields |= menu_field::SubMenu;
+  }
+  menus.SetItemInfo(popup, position, MenuItemBy::Position, fields, written);
+  if (rewrite) {
+    written.type |= menu_type::OwnerDraw;
+    menus.SetItemInfo(popup, position, MenuItemBy::Position, fields, written);
+  }
+}
+
+}  // namespace
+
 bool MenuPopupPreparation::PreparePopup(cMenuItems& handler, MenuHandle popup, bool& isSysMenu) {
   MenuAccess& menus = handler.Services().menus;
   // The popup opens anew: its pictures are looked at again.
@@ -109,125 +162,112 @@ bool MenuPopupPreparation::PreparePopup(cMenuItems& handler, MenuHandle popup, b
   const int count = menus.GetItemCount(popup);
   if (count < 0) return false;  // not a menu
 
-  PopupLayout layout;
-  layout.ids.assign(static_cast<std::size_t>(count) + 1, 0);
+  PopupPass pass;
+  pass.popup = popup;
+  pass.isSysMenu = isSysMenu;
+  pass.layout.ids.assign(static_cast<std::size_t>(count) + 1, 0);
   const int screenHeight = services_.text.ScreenHeight();
-  // Without a known screen height nothing wraps.
-  long long limit = screenHeight > 0 ? screenHeight - kColumnLimitMargin : LLONG_MAX;
-  bool sidebarSeen = false;
-  bool pending = false;
-  long long columnHeight = 0;
-  bool windowList = false;
+  if (screenHeight > 0) pass.limit = screenHeight - kColumnLimitMargin;
 
   for (int p = 0; p < count; ++p) {
     try {
-      const auto position = static_cast<std::uint32_t>(p);
-      MenuItemInfo info;
-      if (!menus.GetItemInfo(popup, position, MenuItemBy::Position, info)) continue;
-      const std::string caption = CleanCaption(info.caption);
-      const auto id = static_cast<std::int32_t>(info.id);
-      const bool hasSubMenu = info.subMenu != 0;
-
-      if (id >= kFirstSysCommandID && !hasSubMenu) {
-        isSysMenu = true;
-      } else if (id > kLastPlainItemID && !hasSubMenu) {
-        windowList = true;
-      }
-      layout.ids[static_cast<std::size_t>(p) + 1] = id;
-
-      std::uint16_t flags = 0;
-      if (Has(info.state, menu_state::Grayed | menu_state::Disabled)) flags |= setup_flag::Disabled;
-      if (Has(info.state, menu_state::Checked)) flags |= setup_flag::Checked;
-      if (Has(info.state, menu_state::Default)) flags |= setup_flag::Default;
-      if (hasSubMenu) flags |= setup_flag::HasSubMenu;
-
-      std::uint32_t type = info.type;
-      std::uint32_t state = info.state;
-      // Column starts are laid out anew below; items of a system menu are
-      // written twice, the owner-draw bit only at the second write.
-      bool rewrite = false;
-      if (Has(type, menu_type::BarBreak | menu_type::ColumnBreak)) {
-        type &= ~(menu_type::BarBreak | menu_type::ColumnBreak);
-        rewrite = true;
-      }
-      if (isSysMenu) rewrite = true;
-
-      const ItemSetupResult setup =
-          SetupMenuItem(handler, caption, flags, type, state, popup, id, static_cast<std::int16_t>(p));
-      long long height = setup.Height;
-
-      if (pending) {
-        layout.breaks.push_back(ColumnBreak{id, p});
-        pending = false;
-        columnHeight = 0;
-        rewrite = true;
-      }
-      if (setup.IsSidebar && !sidebarSeen) {
-        pending = true;
-        layout.breaks[0] = ColumnBreak{id, p};
-        sidebarSeen = true;
-        rewrite = true;
-        height = 0;
-      }
-      if (!rewrite) type |= menu_type::OwnerDraw;
-
-      columnHeight += height;
-      if (columnHeight > limit && sidebarSeen) {
-        layout.breaks.push_back(ColumnBreak{id, p});
-        // Later columns are no taller than the first.
-        if (layout.breaks.size() == 3) limit = columnHeight - height;
-        columnHeight = height;
-      }
-
-      // Written back by position: separators and other items may share an
-      // identifier, and a write by command would also search the submenus.
-      MenuItemInfo written;
-      written.state = state;
-      written.id = info.id;
-      written.type = type;
-      written.itemData = popup;
-      std::uint32_t fields = menu_field::State | menu_field::Id | menu_field::Type | menu_field::Data;
-      if (hasSubMenu || setup.NewSubMenu != 0) {
-        written.subMenu = setup.NewSubMenu != 0 ? setup.NewSubMenu : info.subMenu;
-        fields |= menu_field::SubMenu;
-      }
-      menus.SetItemInfo(popup, position, MenuItemBy::Position, fields, written);
-      if (rewrite) {
-        written.type |= menu_type::OwnerDraw;
-        menus.SetItemInfo(popup, position, MenuItemBy::Position, fields, written);
-      }
+      PrepareItem(handler, p, pass);
     } catch (const std::exception&) {
       // This item stays as it is; the others are prepared.
     }
   }
+  isSysMenu = pass.isSysMenu;
 
-  if (sidebarSeen) {
-    try {
-      if (const auto sidebar = handler.FindItem(layout.breaks[0].id, popup)) {
-        MenuItemData& record = handler.Item(*sidebar);
-        if (Present(SplitCaption(record.RawCaption).markup, "NoScroll") && layout.breaks.size() > 2) {
-          record.ItemFlags |= item_flag::SidebarRemoved;
-          menus.RemoveItem(popup, static_cast<std::uint32_t>(layout.breaks[0].position), MenuItemBy::Position);
-          layout.breaks.resize(1);
-        }
-      }
-    } catch (const std::exception&) {
-    }
-    for (std::size_t i = 1; i < layout.breaks.size(); ++i) {
-      const auto position = static_cast<std::uint32_t>(layout.breaks[i].position);
-      MenuItemInfo info;
-      if (!menus.GetItemInfo(popup, position, MenuItemBy::Position, info)) continue;
-      info.type |= menu_type::OwnerDraw | (i == 1 ? menu_type::ColumnBreak : menu_type::BarBreak);
-      menus.SetItemInfo(popup, position, MenuItemBy::Position, menu_field::Type, info);
-    }
-  }
+  if (pass.sidebarSeen) PlaceColumns(handler, pass);
 
   try {
-    MeasurePanel(handler, popup, isSysMenu, layout, services_);
+    MeasurePanel(handler, popup, isSysMenu, pass.layout, services_);
   } catch (const std::exception&) {
   }
   menus.DrawMenuBar(handler.Form());
-  return windowList;
+  return pass.windowList;
+}
+
+void MenuPopupPreparation::PrepareItem(cMenuItems& handler, int p, PopupPass& pass) {
+  MenuAccess& menus = handler.Services().menus;
+  const auto position = static_cast<std::uint32_t>(p);
+  MenuItemInfo info;
+  if (!menus.GetItemInfo(pass.popup, position, MenuItemBy::Position, info)) return;
+  const std::string caption = CleanCaption(info.caption);
+  const auto id = static_cast<std::int32_t>(info.id);
+  const bool hasSubMenu = info.subMenu != 0;
+
+  if (id >= kFirstSysCommandID && !hasSubMenu) {
+    pass.isSysMenu = true;
+  } else if (id > kLastPlainItemID && !hasSubMenu) {
+    pass.windowList = true;
+  }
+  pass.layout.ids[static_cast<std::size_t>(p) + 1] = id;
+
+  std::uint32_t type = info.type;
+  std::uint32_t state = info.state;
+  // Column starts are laid out anew below; items of a system menu are
+  // written twice, the owner-draw bit only at the second write.
+  bool rewrite = false;
+  if (Has(type, menu_type::BarBreak | menu_type::ColumnBreak)) {
+    type &= ~(menu_type::BarBreak | menu_type::ColumnBreak);
+    rewrite = true;
+  }
+  if (pass.isSysMenu) rewrite = true;
+
+  const ItemSetupResult setup =
+      SetupMenuItem(handler, caption, SetupFlagsOf(info), type, state, pass.popup, id, static_cast<std::int16_t>(p));
+  long long height = setup.Height;
+
+  if (pass.breakAfterSidebar) {
+    pass.layout.breaks.push_back(ColumnBreak{id, p});
+    pass.breakAfterSidebar = false;
+    pass.columnHeight = 0;
+    rewrite = true;
+  }
+  if (setup.IsSidebar && !pass.sidebarSeen) {
+    pass.breakAfterSidebar = true;
+    pass.layout.breaks[0] = ColumnBreak{id, p};
+    pass.sidebarSeen = true;
+    rewrite = true;
+    height = 0;
+  }
+
+  pass.columnHeight += height;
+  if (pass.columnHeight > pass.limit && pass.sidebarSeen) {
+    pass.layout.breaks.push_back(ColumnBreak{id, p});
+    // Later columns are no taller than the first.
+    if (pass.layout.breaks.size() == 3) pass.limit = pass.columnHeight - height;
+    pass.columnHeight = height;
+  }
+
+  WriteItemBack(menus, pass.popup, position, info, type, state, setup.NewSubMenu, rewrite);
+}
+
+// The sidebar of a popup that wraps goes when its markup says "NoScroll";
+// every column after the sidebar's begins with a break (the first beside
+// the sidebar, the others with a bar).
+void MenuPopupPreparation::PlaceColumns(cMenuItems& handler, PopupPass& pass) {
+  MenuAccess& menus = handler.Services().menus;
+  PopupLayout& layout = pass.layout;
+  try {
+    if (const auto sidebar = handler.FindItem(layout.breaks[0].id, pass.popup)) {
+      MenuItemData& record = handler.Item(*sidebar);
+      if (Present(SplitCaption(record.RawCaption).markup, "NoScroll") && layout.breaks.size() > 2) {
+        record.ItemFlags |= item_flag::SidebarRemoved;
+        menus.RemoveItem(pass.popup, static_cast<std::uint32_t>(layout.breaks[0].position), MenuItemBy::Position);
+        layout.breaks.resize(1);
+      }
+    }
+  } catch (const std::exception&) {
+  }
+  for (std::size_t i = 1; i < layout.breaks.size(); ++i) {
+    const auto position = static_cast<std::uint32_t>(layout.breaks[i].position);
+    MenuItemInfo info;
+    if (!menus.GetItemInfo(pass.popup, position, MenuItemBy::Position, info)) continue;
+    info.type |= menu_type::OwnerDraw | (i == 1 ? menu_type::ColumnBreak : menu_type::BarBreak);
+    menus.SetItemInfo(pass.popup, position, MenuItemBy::Position, menu_field::Type, info);
+  }
 }
 
 void MenuPopupPreparation::BindListControl(cMenuItems& handler, MenuItemData& record, std::string_view markup) {
@@ -303,123 +343,59 @@ void MenuPopupPreparation::ApplyGeneratedKeys(MenuItemData& record, std::string_
   if (Has(record.ItemFlags, item_flag::HasSubMenu)) record.RightText.clear();
 }
 
+namespace {
+
+// Converted items read back without caption: the record stands, with the
+// states the item has now. False when it has no list to expand again.
+bool KeepRecord(MenuItemData& record, std::uint16_t itemFlags, std::uint32_t& type, ItemSetupResult& result) {
+  record.ItemFlags = static_cast<std::uint16_t>((record.ItemFlags & ~kReplacedFlags) | (itemFlags & kReplacedFlags));
+  if (record.ListWindow != 0 || Has(record.ItemFlags, item_flag::OwnsListMenu)) return true;
+  if (Has(record.ItemFlags, item_flag::Sidebar)) {
+    result.IsSidebar = true;
+    record.RightText.clear();
+  } else if (Has(record.ItemFlags, item_flag::Separator)) {
+    type |= menu_type::Separator;
+  }
+  return false;
+}
+
+void MakeSeparator(MenuItemData& record, std::string_view markup, std::uint32_t& state) {
+  record.ItemFlags = item_flag::Separator | item_flag::Disabled;
+  if (Present(markup, "RAISED")) record.ItemFlags |= item_flag::RaisedSeparator;
+  state = menu_state::Disabled;
+  record.RightText.clear();
+  record.ImageRef.clear();
+  record.ListWindow = 0;
+}
+
+}  // namespace
+
 ItemSetupResult MenuPopupPreparation::SetupMenuItem(cMenuItems& handler, std::string_view Caption,
                                                     std::uint16_t ItemFlags, std::uint32_t& Type,
                                                     std::uint32_t& State, MenuHandle hMenu, std::int32_t ID,
                                                     std::int16_t Position) {
   ItemSetupResult result;
   const std::optional<int> found = handler.FindItem(ID, hMenu);
-  int number = found.value_or(0);
   MenuItemData record = found ? handler.Item(*found) : MenuItemData{};
   std::string markup;
   bool expandLists = true;
 
   const bool lostDefault = !Has(ItemFlags, item_flag::Default) && Has(record.ItemFlags, item_flag::Default);
   if (found && (Caption.empty() || Caption == record.RawCaption) && !lostDefault) {
-    // Converted items read back without caption: the record stands.
     markup = SplitCaption(record.RawCaption).markup;
-    record.ItemFlags = static_cast<std::uint16_t>((record.ItemFlags & ~kReplacedFlags) | (ItemFlags & kReplacedFlags));
-    if (record.ListWindow == 0 && !Has(record.ItemFlags, item_flag::OwnsListMenu)) {
-      expandLists = false;
-      if (Has(record.ItemFlags, item_flag::Sidebar)) {
-        result.IsSidebar = true;
-        record.RightText.clear();
-      } else if (Has(record.ItemFlags, item_flag::Separator)) {
-        Type |= menu_type::Separator;
-      }
-    }
+    expandLists = KeepRecord(record, ItemFlags, Type, result);
   } else {
     // A converted item reads back without caption; one rebuilt for a lost
     // default state is built again from the caption it had.
     const std::string caption = Caption.empty() && found ? record.RawCaption : std::string(Caption);
-    record.RawCaption = caption;
-    record.ItemPosition = Position;
-    record.ItemFlags = ItemFlags;
-    const CaptionParts parts = SplitCaption(caption);
-    markup = parts.markup;
-    record.DisplayText = ReplaceAll(parts.displayText, "& ", "&& ");
-    if (!parts.rightText.empty()) record.RightText = parts.rightText;
-    const std::string tip = GetMarkupValue(markup, "TIP:");
-    record.ItemTip = tip.empty() ? handler.DefaultTip() : tip;
-
-    if (Present(markup, "SIDEBAR")) {
-      if (Position == 0) {
-        State &= ~menu_state::Checked;
-        Type &= ~menu_type::Separator;
-        record.ItemFlags = static_cast<std::uint16_t>((ItemFlags & item_flag::Disabled) | item_flag::Sidebar);
-        record.RightText = "Remeasure";
-        result.IsSidebar = true;
-      } else {
-        record.DisplayText.clear();  // a separator
-      }
-    }
-
-    if (!result.IsSidebar) {
-      if (!record.DisplayText.empty() && record.DisplayText.front() == '-') {
-        record.DisplayText.erase(0, 1);
-        Type |= menu_type::Separator;
-      }
-      if (record.DisplayText.empty()) Type |= menu_type::Separator;
-      if (Has(Type, menu_type::Separator)) {
-        record.ItemFlags = item_flag::Separator | item_flag::Disabled;
-        if (Present(markup, "RAISED")) record.ItemFlags |= item_flag::RaisedSeparator;
-        State = menu_state::Disabled;
-        record.RightText.clear();
-        record.ImageRef.clear();
-        record.ListWindow = 0;
-      } else {
-        if (Present(markup, "DEFAULT")) record.ItemFlags |= item_flag::Default;
-        if (!markup.empty()) {
-          const std::string hotKey = GetMarkupValue(markup, "HotKey:");
-          if (!hotKey.empty()) record.RightText = hotKey;
-          if (!Has(record.ItemFlags, item_flag::HasSubMenu) || record.ListWindow != 0) {
-            BindListControl(handler, record, markup);
-          }
-          ApplyGeneratedKeys(record, markup, handler.DefaultTip());
-        }
-      }
-      MeasureItemSize(record, markup, handler.Form(), services_);
-    }
+    markup = BuildRecord(handler, record, caption, ItemFlags, Type, State, Position, result);
   }
 
-  if (expandLists) {
-    std::string_view listKey;
-    std::string listValue;
-    for (const std::string_view key : kListMenuKeys) {
-      listValue = GetMarkupValue(markup, key);
-      if (!listValue.empty()) {
-        listKey = key;
-        break;
-      }
-    }
-    if (!listKey.empty()) {
-      if (services_.lists != nullptr) {
-        result.NewSubMenu =
-            services_.lists->ExpandListMenu(handler, Position, hMenu, listKey, listValue, record.ItemTip);
-      }
-      record.ItemFlags |= item_flag::OwnsListMenu;
-    } else if (record.ListWindow != 0 && services_.lists != nullptr) {
-      result.NewSubMenu = services_.lists->ExpandListControl(handler, Position, hMenu, record.ListKind,
-                                                             record.ListWindow, markup);
-    }
-    if (result.NewSubMenu != 0) {
-      record.ItemFlags |= item_flag::HasSubMenu;
-      RemoveRightText(record, handler.Form(), services_);
-    }
-  }
-
-  // Pictures are resolved at every preparation: handles may have changed.
-  record.ImageIsBackground = false;
-  if (!Present(markup, "gControl:") && !Has(record.ItemFlags, item_flag::Separator)) {
-    const ResolvedPicture picture =
-        services_.looks != nullptr ? ResolveItemImage(markup, handler, services_.looks->Of(hMenu))
-                                   : ResolveItemImage(markup, handler, services_.pictures);
-    if (services_.looks != nullptr) services_.looks->Learn(hMenu, picture);
-    record.ImageRef = picture.handle != 0 ? MenuKeyNumber(picture.handle) : std::string();
-    if (picture.kind == PictureKind::Bitmap && Present(markup, "IMGBKG")) record.ImageIsBackground = true;
-  }
+  if (expandLists) ExpandLists(handler, record, markup, hMenu, Position, result);
+  ResolvePicture(handler, record, markup, hMenu);
 
   record.ItemID = ID;
+  int number = found.value_or(0);
   if (number == 0) {
     number = handler.AddItem(record, hMenu);
   } else {
@@ -428,6 +404,92 @@ ItemSetupResult MenuPopupPreparation::SetupMenuItem(cMenuItems& handler, std::st
   if (result.NewSubMenu != 0) handler.AddItemKey(MenuKeyNumber(result.NewSubMenu) + "." + MenuKeyNumber(hMenu), number);
   result.Height = handler.Item(number).ItemHeight;
   return result;
+}
+
+std::string MenuPopupPreparation::BuildRecord(cMenuItems& handler, MenuItemData& record, const std::string& caption,
+                                              std::uint16_t itemFlags, std::uint32_t& type, std::uint32_t& state,
+                                              std::int16_t position, ItemSetupResult& result) {
+  record.RawCaption = caption;
+  record.ItemPosition = position;
+  record.ItemFlags = itemFlags;
+  const CaptionParts parts = SplitCaption(caption);
+  const std::string& markup = parts.markup;
+  record.DisplayText = ReplaceAll(parts.displayText, "& ", "&& ");
+  if (!parts.rightText.empty()) record.RightText = parts.rightText;
+  const std::string tip = GetMarkupValue(markup, "TIP:");
+  record.ItemTip = tip.empty() ? handler.DefaultTip() : tip;
+
+  if (Present(markup, "SIDEBAR")) {
+    if (position == 0) {
+      state &= ~menu_state::Checked;
+      type &= ~menu_type::Separator;
+      record.ItemFlags = static_cast<std::uint16_t>((itemFlags & item_flag::Disabled) | item_flag::Sidebar);
+      record.RightText = "Remeasure";
+      result.IsSidebar = true;
+      return markup;
+    }
+    record.DisplayText.clear();  // a separator
+  }
+
+  if (!record.DisplayText.empty() && record.DisplayText.front() == '-') {
+    record.DisplayText.erase(0, 1);
+    type |= menu_type::Separator;
+  }
+  if (record.DisplayText.empty()) type |= menu_type::Separator;
+  if (Has(type, menu_type::Separator)) {
+    MakeSeparator(record, markup, state);
+  } else {
+    if (Present(markup, "DEFAULT")) record.ItemFlags |= item_flag::Default;
+    if (!markup.empty()) ApplyItemMarkup(handler, record, markup);
+  }
+  MeasureItemSize(record, markup, handler.Form(), services_);
+  return markup;
+}
+
+void MenuPopupPreparation::ApplyItemMarkup(cMenuItems& handler, MenuItemData& record, std::string_view markup) {
+  const std::string hotKey = GetMarkupValue(markup, "HotKey:");
+  if (!hotKey.empty()) record.RightText = hotKey;
+  if (!Has(record.ItemFlags, item_flag::HasSubMenu) || record.ListWindow != 0) BindListControl(handler, record, markup);
+  ApplyGeneratedKeys(record, markup, handler.DefaultTip());
+}
+
+void MenuPopupPreparation::ExpandLists(cMenuItems& handler, MenuItemData& record, std::string_view markup,
+                                       MenuHandle hMenu, std::int16_t position, ItemSetupResult& result) {
+  std::string_view listKey;
+  std::string listValue;
+  for (const std::string_view key : kListMenuKeys) {
+    listValue = GetMarkupValue(markup, key);
+    if (!listValue.empty()) {
+      listKey = key;
+      break;
+    }
+  }
+  if (!listKey.empty()) {
+    if (services_.lists != nullptr) {
+      result.NewSubMenu = services_.lists->ExpandListMenu(handler, position, hMenu, listKey, listValue, record.ItemTip);
+    }
+    record.ItemFlags |= item_flag::OwnsListMenu;
+  } else if (record.ListWindow != 0 && services_.lists != nullptr) {
+    result.NewSubMenu =
+        services_.lists->ExpandListControl(handler, position, hMenu, record.ListKind, record.ListWindow, markup);
+  }
+  if (result.NewSubMenu != 0) {
+    record.ItemFlags |= item_flag::HasSubMenu;
+    RemoveRightText(record, handler.Form(), services_);
+  }
+}
+
+// Pictures are resolved at every preparation: handles may have changed.
+void MenuPopupPreparation::ResolvePicture(cMenuItems& handler, MenuItemData& record, std::string_view markup,
+                                          MenuHandle hMenu) {
+  record.ImageIsBackground = false;
+  if (Present(markup, "gControl:") || Has(record.ItemFlags, item_flag::Separator)) return;
+  const ResolvedPicture picture = services_.looks != nullptr
+                                      ? ResolveItemImage(markup, handler, services_.looks->Of(hMenu))
+                                      : ResolveItemImage(markup, handler, services_.pictures);
+  if (services_.looks != nullptr) services_.looks->Learn(hMenu, picture);
+  record.ImageRef = picture.handle != 0 ? MenuKeyNumber(picture.handle) : std::string();
+  if (picture.kind == PictureKind::Bitmap && Present(markup, "IMGBKG")) record.ImageIsBackground = true;
 }
 
 }  // namespace vantrel

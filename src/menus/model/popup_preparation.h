@@ -8,14 +8,15 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "menus/model/c_menu_items.h"
 #include "menus/model/icon_sources.h"
 #include "menus/model/item_measurement.h"
+#include "menus/model/menu_engine_parts.h"
 #include "menus/model/menu_preparation.h"
 #include "menus/model/preparation_services.h"
-#include "menus/render/menu_engine_parts.h"
 
 namespace vantrel {
 
@@ -74,7 +75,27 @@ class MenuPopupPreparation final : public MenuPreparation, public EngineResource
   PictureHandle DriveIconHandle() const { return driveIcon_ ? driveIcon_->Current() : 0; }
 
  private:
+  struct PopupPass;
+
   bool PreparePopup(cMenuItems& handler, MenuHandle popup, bool& isSysMenu);
+  // Sets up the item at position and writes it back owner-drawn, noting
+  // where a column begins.
+  void PrepareItem(cMenuItems& handler, int position, PopupPass& pass);
+  // Marks the column starts once every item is set up.
+  void PlaceColumns(cMenuItems& handler, PopupPass& pass);
+  // Builds the record of an item from its caption; gives the caption's
+  // markup.
+  std::string BuildRecord(cMenuItems& handler, MenuItemData& record, const std::string& caption,
+                          std::uint16_t itemFlags, std::uint32_t& type, std::uint32_t& state, std::int16_t position,
+                          ItemSetupResult& result);
+  // The keys of an ordinary item's markup: hot key, bound list control,
+  // generated list entries.
+  void ApplyItemMarkup(cMenuItems& handler, MenuItemData& record, std::string_view markup);
+  // A list the markup names (or a bound list control) becomes the item's
+  // submenu.
+  void ExpandLists(cMenuItems& handler, MenuItemData& record, std::string_view markup, MenuHandle hMenu,
+                   std::int16_t position, ItemSetupResult& result);
+  void ResolvePicture(cMenuItems& handler, MenuItemData& record, std::string_view markup, MenuHandle hMenu);
   void ApplyGeneratedKeys(MenuItemData& record, std::string_view markup, const std::string& defaultTip);
   void BindListControl(cMenuItems& handler, MenuItemData& record, std::string_view markup);
 

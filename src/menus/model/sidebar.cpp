@@ -8,7 +8,7 @@
 #include "menus/model/caption_markup.h"
 #include "menus/model/colour_values.h"
 #include "menus/model/icon_sources.h"
-#include "menus/render/menu_font_slots.h"
+#include "menus/model/menu_font_sizes.h"
 
 namespace vantrel {
 namespace {
@@ -226,6 +226,118 @@ void BuildImageSidebar(cMenuItems& handler, int ItemNumber, int PanelNumber, std
   handler.ReplacePanelBitmap(PanelNumber, bitmap);
 }
 
+namespace {
+
+// The text sidebar's font as its markup asks: face and style, and the sizes
+// it may take, from the preferred one down to the smallest.
+struct SidebarTextFont {
+  MenuFontDescription font;
+  int preferred = 11;
+  int smallest = 11;
+};
+
+SidebarTextFont ReadSidebarFont(std::string_view markup) {
+  SidebarTextFont wanted;
+  const std::string face = GetMarkupValue(markup, "Font:");
+  wanted.font.faceName = face.empty() ? std::string("Arial") : face;
+  wanted.font.weight = Present(markup, "Bold") ? kBoldWeight : kNormalWeight;
+  wanted.font.italic = Present(markup, "Italic") ? 1 : 0;
+  wanted.font.underline = Present(markup, "Underline") ? 1 : 0;
+  wanted.font.charSet = kDefaultCharSet;
+  const std::string sizeValue = GetMarkupValue(markup, "FSize:");
+  wanted.preferred = sizeValue.empty() ? 11 : LimitedNumber(MarkupNumber(sizeValue), 7, 24);
+  wanted.smallest =
+      std::min(LimitedNumber(MarkupNumber(GetMarkupValue(markup, "MinFSize:")), 5, 24), wanted.preferred);
+  return wanted;
+}
+
+struct SidebarTextColours {
+  std::int32_t text = 0;
+  std::int32_t back = 0;
+  std::int32_t gradient = kNoGradient;
+};
+
+SidebarTextColours ReadSidebarColours(std::string_view markup, const SystemColours& colours) {
+  SidebarTextColours read;
+  read.text = ColorFromValue(GetMarkupValue(markup, "FColor:"), 0, colours);
+  const std::string backValue = GetMarkupValue(markup, "BColor:");
+  const std::int32_t menuColour = MenuColour(colours);
+  read.back = IsOne(backValue) ? menuColour : ColorFromValue(backValue, menuColour, colours);
+  read.gradient = ColorFromValue(GetMarkupValue(markup, "GColor:"), kNoGradient, colours);
+  return read;
+}
+
+// The sidebar's font on the surface at the size in use: level while the
+// text is measured, rotated upwards when it is drawn.
+struct SidebarFontSize {
+  SidebarSurface& surface;
+  MenuFontDescription font;
+  double twipsPerPixel = 15.0;
+  int size = 11;
+
+  void Use(bool rotated) const {
+    MenuFontDescription made = font;
+    made.height = MenuFontHeight(static_cast<float>(size), twipsPerPixel);
+    made.escapement = rotated ? kUpwards : 0;
+    made.orientation = rotated ? kUpwards : 0;
+    surface.UseFont(made);
+  }
+};
+
+// Fits the text to the sidebar: the font shrinks from its preferred size
+// while the block is too long or too wide, then a line break is added and
+// the font starts over, until the block is shorter than the sidebar's
+// height or no break can be made. lines holds the text as broken; gives
+// the block it takes.
+TextExtent FitSidebarText(SidebarSurface& surface, SidebarFontSize& font, const SidebarTextFont& wanted,
+                          std::vector<std::string>& lines, int width, int height) {
+  const SidebarLineWidth lineWidth = [&](std::string_view line) { return surface.MeasureText(line, false).width; };
+  font.Use(false);
+  std::string joined = WrapSidebarText(lines, true, lineWidth, height);
+
+  TextExtent block;
+  for (int pass = 0; pass < kMaxFittingPasses; ++pass) {
+    for (;;) {
+      block = surface.MeasureText(joined, true);
+      if (block.width + kTextMargin <= height && block.height <= width) break;
+      if (wanted.smallest + 1 < font.size) {
+        --font.size;
+        font.Use(false);
+        continue;
+      }
+      break;
+    }
+    if (block.width + kTextMargin <= height) break;
+    if (block.height < width) {
+      font.size = wanted.preferred;
+      font.Use(false);
+    }
+    std::string wrapped = WrapSidebarText(lines, false, lineWidth, height);
+    if (wrapped.empty()) break;
+    joined = std::move(wrapped);
+  }
+  return block;
+}
+
+// The lines side by side from the middle of the sidebar, each read upwards.
+void DrawSidebarLines(SidebarSurface& surface, const std::vector<std::string>& lines, Align align, int width,
+                      int height, int blockHeight, std::int32_t colour) {
+  const int xWidth = surface.MeasureText("X", false).width;
+  const int lineStep = xWidth + xWidth / 2;
+  int x = (width - blockHeight) / 2;
+  for (const std::string& line : lines) {
+    const std::string shown = Replaced(std::string(TrimSpaces(Replaced(line, "<br>", " "))), "<br0>", " ");
+    const int length = surface.MeasureText(shown, false).width;
+    int y = (height - length) / 2 + length;
+    if (align == Align::Bottom) y = height - 3;
+    if (align == Align::Top) y = length + 3;
+    surface.DrawTextAt(shown, x, y, colour);
+    x += lineStep;
+  }
+}
+
+}  // namespace
+
 void BuildTextSidebar(cMenuItems& handler, int ItemNumber, int PanelNumber, std::string_view Markup,
                       const MenuPreparationServices& services) {
   MenuItemData& record = handler.Item(ItemNumber);
@@ -236,70 +348,26 @@ void BuildTextSidebar(cMenuItems& handler, int ItemNumber, int PanelNumber, std:
   const std::string text = GetMarkupValue(Markup, "Text:");
   const std::string markup = text.empty() ? std::string(Markup) : ReplaceNoCase(Markup, text, "");
 
-  MenuFontDescription font;
-  const std::string face = GetMarkupValue(markup, "Font:");
-  font.faceName = face.empty() ? std::string("Arial") : face;
-  font.weight = Present(markup, "Bold") ? kBoldWeight : kNormalWeight;
-  font.italic = Present(markup, "Italic") ? 1 : 0;
-  font.underline = Present(markup, "Underline") ? 1 : 0;
-  font.charSet = kDefaultCharSet;
-  const std::string sizeValue = GetMarkupValue(markup, "FSize:");
-  const int preferred = sizeValue.empty() ? 11 : LimitedNumber(MarkupNumber(sizeValue), 7, 24);
-  int size = preferred;
-  int smallest = LimitedNumber(MarkupNumber(GetMarkupValue(markup, "MinFSize:")), 5, 24);
-  if (smallest > size) smallest = size;
-
+  const SidebarTextFont wanted = ReadSidebarFont(markup);
   int width = SidebarWidth(markup);
   const int height = record.ItemHeight;
-
-  const std::int32_t textColour = ColorFromValue(GetMarkupValue(markup, "FColor:"), 0, services.colours);
-  const std::string backValue = GetMarkupValue(markup, "BColor:");
-  const std::int32_t menuColour = MenuColour(services.colours);
-  const std::int32_t back = IsOne(backValue) ? menuColour : ColorFromValue(backValue, menuColour, services.colours);
-  const std::int32_t gradient = ColorFromValue(GetMarkupValue(markup, "GColor:"), kNoGradient, services.colours);
+  const SidebarTextColours colours = ReadSidebarColours(markup, services.colours);
 
   if (surface == nullptr || height <= 0 || height > kMaxSidebarExtent) {
     DropPanelBitmap(handler, PanelNumber);
     return;
   }
 
-  const double twipsPerPixel = TwipsPerPixelFor(services.sidebars.ScreenPixelsPerInchY());
-  const auto makeFont = [&](bool rotated) {
-    MenuFontDescription made = font;
-    made.height = MenuFontHeight(static_cast<float>(size), twipsPerPixel);
-    made.escapement = rotated ? kUpwards : 0;
-    made.orientation = rotated ? kUpwards : 0;
-    surface->UseFont(made);
+  SidebarFontSize font{
+      .surface = *surface,
+      .font = wanted.font,
+      .twipsPerPixel = TwipsPerPixelFor(services.sidebars.ScreenPixelsPerInchY()),
+      .size = wanted.preferred,
   };
-  const SidebarLineWidth lineWidth = [&](std::string_view line) { return surface->MeasureText(line, false).width; };
-
   std::vector<std::string> lines{text};
-  makeFont(false);
-  std::string joined = WrapSidebarText(lines, true, lineWidth, height);
+  const TextExtent block = FitSidebarText(*surface, font, wanted, lines, width, height);
 
-  TextExtent block;
-  for (int pass = 0; pass < kMaxFittingPasses; ++pass) {
-    for (;;) {
-      block = surface->MeasureText(joined, true);
-      if (block.width + kTextMargin <= height && block.height <= width) break;
-      if (smallest + 1 < size) {
-        --size;
-        makeFont(false);
-        continue;
-      }
-      break;
-    }
-    if (block.width + kTextMargin <= height) break;
-    if (block.height < width) {
-      size = preferred;
-      makeFont(false);
-    }
-    std::string wrapped = WrapSidebarText(lines, false, lineWidth, height);
-    if (wrapped.empty()) break;
-    joined = std::move(wrapped);
-  }
-
-  makeFont(true);
+  font.Use(true);
   if (width < block.height + kTextMargin) width = std::min(block.height + kTextMargin, kMaxSidebarExtent);
 
   if (!surface->CreateBitmap(width, height)) {
@@ -308,25 +376,13 @@ void BuildTextSidebar(cMenuItems& handler, int ItemNumber, int PanelNumber, std:
   }
   record.ItemWidth = width;
   const DeviceContext dc = surface->Context();
-  if (gradient == kNoGradient || gradient == back) {
-    services.canvas.FillBox(dc, 0, 0, width, height, back, -1);
+  if (colours.gradient == kNoGradient || colours.gradient == colours.back) {
+    services.canvas.FillBox(dc, 0, 0, width, height, colours.back, -1);
   } else {
-    services.canvas.GradientFill(back, gradient, false, dc, Whole(width, height));
+    services.canvas.GradientFill(colours.back, colours.gradient, false, dc, Whole(width, height));
   }
 
-  const Align align = ReadAlign(markup);
-  const int xWidth = surface->MeasureText("X", false).width;
-  const int lineStep = xWidth + xWidth / 2;
-  int x = (width - block.height) / 2;
-  for (const std::string& line : lines) {
-    const std::string shown = Replaced(std::string(TrimSpaces(Replaced(line, "<br>", " "))), "<br0>", " ");
-    const int length = surface->MeasureText(shown, false).width;
-    int y = (height - length) / 2 + length;
-    if (align == Align::Bottom) y = height - 3;
-    if (align == Align::Top) y = length + 3;
-    surface->DrawTextAt(shown, x, y, textColour);
-    x += lineStep;
-  }
+  DrawSidebarLines(*surface, lines, ReadAlign(markup), width, height, block.height, colours.text);
 
   const BitmapHandle bitmap = surface->TakeBitmap();
   handler.ReplacePanelBitmap(PanelNumber, bitmap);

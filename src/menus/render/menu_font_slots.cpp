@@ -12,21 +12,6 @@ std::string UpToNul(std::string_view text) { return std::string(text.substr(0, t
 
 }  // namespace
 
-float MenuFontSizeFromHeight(std::int32_t height) {
-  return static_cast<float>(std::abs(static_cast<long long>(height))) * 0.72f;
-}
-
-float SmallFontPoints(float menuFontSize) {
-  const float reduced = menuFontSize * 0.8f;
-  return reduced >= 7.5f ? reduced : menuFontSize - 0.5f;
-}
-
-double TwipsPerPixelFor(int pixelsPerInch) { return pixelsPerInch > 0 ? 1440.0 / pixelsPerInch : 15.0; }
-
-std::int32_t MenuFontHeight(float points, double twipsPerPixelY) {
-  return static_cast<std::int32_t>(-RoundHalfEven(static_cast<double>(points) * 20.0 / twipsPerPixelY));
-}
-
 MenuFontSlots::~MenuFontSlots() { BuildMenuFonts(false, false, {}); }
 
 std::string MenuFontSlots::GetMenuFontFace() {

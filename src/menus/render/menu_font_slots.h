@@ -8,26 +8,11 @@
 #include <string>
 #include <string_view>
 
+#include "menus/model/menu_font_sizes.h"
 #include "platform/menu_font_device.h"
 #include "platform/menu_fonts.h"
 
 namespace vantrel {
-
-// The menu font size in points from the menu font's height in pixels:
-// |height| x 0.72, in single precision.
-float MenuFontSizeFromHeight(std::int32_t height);
-
-// Points of the small font: 0.8 of the menu font size when that is at least
-// 7.5, else half a point less.
-float SmallFontPoints(float menuFontSize);
-
-// Twips per pixel of a screen with that many pixels per inch (15 at 96);
-// 15 when the resolution is unknown.
-double TwipsPerPixelFor(int pixelsPerInch);
-
-// The font height of a size in points: -(points x 20 / twipsPerPixelY),
-// rounded half to even.
-std::int32_t MenuFontHeight(float points, double twipsPerPixelY);
 
 class MenuFontSlots final : public MenuFontTable {
  public:

@@ -145,6 +145,44 @@ bool MenuItemRenderer::DrawMenuItem(std::intptr_t address) {
   return true;
 }
 
+// What one drawing of an item goes by: the item's flags, the request's
+// state and the engine's options, read once.
+struct MenuItemRenderer::ItemLook {
+  bool separator = false;
+  bool disabled = false;
+  bool checked = false;
+  bool raised = false;
+  bool sidebar = false;
+  bool colourItem = false;
+  bool selected = false;
+  bool fullDraw = false;
+  bool sysCommand = false;
+  bool hasImage = false;
+  bool highlightDisabledNow = false;
+  // The check fills the image cell as a pressed button; the picture then
+  // sits one pixel higher.
+  bool pressed = false;
+};
+
+MenuItemRenderer::ItemLook MenuItemRenderer::LookOf(const DrawItemRecord& request, const MenuItemData& item,
+                                                   const MenuPanelData& panel) const {
+  const std::uint16_t flags = item.ItemFlags;
+  return ItemLook{
+      .separator = (flags & item_flag::Separator) != 0,
+      .disabled = (flags & item_flag::Disabled) != 0,
+      .checked = (flags & item_flag::Checked) != 0,
+      .raised = (flags & item_flag::RaisedSeparator) != 0,
+      .sidebar = (flags & item_flag::Sidebar) != 0,
+      .colourItem = (flags & item_flag::ColourItem) != 0,
+      .selected = (request.itemState & draw_state::Selected) != 0,
+      .fullDraw = (request.itemAction & draw_action::DrawEntire) != 0,
+      .sysCommand = IsSysCommandItem(request.itemId),
+      .hasImage = !item.ImageRef.empty(),
+      .highlightDisabledNow =
+          s_.engine.KeyboardSelection() || panel.HasSysCommands || s_.engine.HighlightDisabled(),
+  };
+}
+
 void MenuItemRenderer::Paint(const DrawItemRecord& request) {
   cMenuItems* handler = s_.engine.ActiveHandler();
   if (handler == nullptr) return;
@@ -153,114 +191,124 @@ void MenuItemRenderer::Paint(const DrawItemRecord& request) {
   // Copies: the shared records may be published anew by what follows.
   const MenuItemData item = s_.engine.CurrentItem();
   const MenuPanelData panel = s_.engine.CurrentPanel();
-
-  const DeviceContext dc = request.dc;
-  const PixelRect& r = request.rect;
-  const std::uint16_t flags = item.ItemFlags;
-  const bool separator = (flags & item_flag::Separator) != 0;
-  const bool disabled = (flags & item_flag::Disabled) != 0;
-  const bool checked = (flags & item_flag::Checked) != 0;
-  const bool raised = (flags & item_flag::RaisedSeparator) != 0;
-  const bool sidebar = (flags & item_flag::Sidebar) != 0;
-  const bool colourItem = (flags & item_flag::ColourItem) != 0;
-  const bool selected = (request.itemState & draw_state::Selected) != 0;
-  const bool fullDraw = (request.itemAction & draw_action::DrawEntire) != 0;
-  const bool sysCommand = IsSysCommandItem(request.itemId);
-  const bool hasImage = !item.ImageRef.empty();
-  const bool highlightDisabledNow = s_.engine.KeyboardSelection() || panel.HasSysCommands || s_.engine.HighlightDisabled();
+  ItemLook look = LookOf(request, item, panel);
 
   // Separators change nothing on a selection or focus change.
-  if (separator && (request.itemAction & ~draw_action::DrawEntire) != 0) return;
+  if (look.separator && (request.itemAction & ~draw_action::DrawEntire) != 0) return;
 
-  if (sidebar) {
-    PaintSidebar(request, item, panel, selected, disabled, fullDraw);
+  if (look.sidebar) {
+    PaintSidebar(request, item, panel, look.selected, look.disabled, look.fullDraw);
     return;
   }
 
-  // Background box: right of the image cell when the popup shows pictures
-  // and this item has one (or a check in that cell), and for system commands.
+  PaintBackground(request, item, panel, look);
+  if (look.separator) {
+    PaintSeparator(request, item, look.raised);
+    return;
+  }
+  if (look.hasImage || (look.checked && panel.HasImages)) look.pressed = PaintImageCell(request, look);
+  if (!look.hasImage && !look.sysCommand && look.checked) PaintCheck(request, panel, look);
+  PaintText(request, item, look.selected, look.disabled, look.highlightDisabledNow);
+  if (look.hasImage) {
+    PaintPicture(request, item, look);
+  } else if (look.sysCommand) {
+    DrawSysGlyph(request.dc, request.rect, request.itemId, look.disabled, look.selected);
+  }
+  if (look.fullDraw && look.colourItem) PaintColourSample(request, item);
+}
+
+// Background box: right of the image cell when the popup shows pictures
+// and this item has one (or a check in that cell), and for system commands.
+void MenuItemRenderer::PaintBackground(const DrawItemRecord& request, const MenuItemData& item,
+                                       const MenuPanelData& panel, const ItemLook& look) {
+  const DeviceContext dc = request.dc;
+  const PixelRect& r = request.rect;
   PixelRect box{r.left + kHighlightIndent, r.top, r.right, r.bottom};
-  if (!(((hasImage || checked) && panel.HasImages) || sysCommand)) box.left = r.left;
-  if (colourItem && InStrNoCase(item.RawCaption, "LColor:-1") == 0) box.right = r.right - kColourSampleGap;
+  if (!(((look.hasImage || look.checked) && panel.HasImages) || look.sysCommand)) box.left = r.left;
+  if (look.colourItem && InStrNoCase(item.RawCaption, "LColor:-1") == 0) box.right = r.right - kColourSampleGap;
   s_.painter.SetBackgroundMode(dc, kBackgroundModeValue);
 
   const std::int32_t highlight = s_.engine.SavedHighlightColour();
   const std::int32_t menuColour = Colour(item_colour::Menu);
-  if ((!separator && !disabled) || (disabled && highlightDisabledNow)) {
-    if (s_.engine.GradientSelection() && !separator && selected) {
+  if ((!look.separator && !look.disabled) || (look.disabled && look.highlightDisabledNow)) {
+    if (s_.engine.GradientSelection() && !look.separator && look.selected) {
       s_.canvas.GradientFill(highlight, menuColour, true, dc, box);
     } else {
-      s_.canvas.FillBox(dc, box.left, box.top, box.right, box.bottom, selected ? highlight : menuColour, -1);
+      s_.canvas.FillBox(dc, box.left, box.top, box.right, box.bottom, look.selected ? highlight : menuColour, -1);
     }
   }
+}
 
-  if (separator) {
-    PaintSeparator(request, item, raised);
-    return;
-  }
-
+// The cell of the picture (or of the check in a popup with pictures):
+// pressed for a check, framed raised or sunken. True when pressed.
+bool MenuItemRenderer::PaintImageCell(const DrawItemRecord& request, const ItemLook& look) {
+  const DeviceContext dc = request.dc;
+  const PixelRect& r = request.rect;
   bool pressed = false;
-  if (hasImage || (checked && panel.HasImages)) {
-    const PixelRect cell{r.left + 1, r.top + 1, r.left + kImageCell, r.bottom - 1};
-    if (checked && (s_.engine.IconEffects() || fullDraw) && !disabled) {
-      s_.canvas.FillBox(dc, cell.left, cell.top, cell.right, cell.bottom, Colour(item_colour::Light3D), -1);
-      pressed = true;
-    } else if (s_.engine.IconEffects()) {
-      s_.canvas.FillBox(dc, cell.left, cell.top, cell.right, cell.bottom, menuColour, -1);
-    }
-    if (!(disabled && selected && !s_.engine.HighlightDisabled() && !s_.engine.KeyboardSelection())) {
-      Frame(dc, r.left, r.top, r.left + kImageCell, r.bottom - 1, selected || checked, checked && !selected, false);
-    }
+  const PixelRect cell{r.left + 1, r.top + 1, r.left + kImageCell, r.bottom - 1};
+  if (look.checked && (s_.engine.IconEffects() || look.fullDraw) && !look.disabled) {
+    s_.canvas.FillBox(dc, cell.left, cell.top, cell.right, cell.bottom, Colour(item_colour::Light3D), -1);
+    pressed = true;
+  } else if (s_.engine.IconEffects()) {
+    s_.canvas.FillBox(dc, cell.left, cell.top, cell.right, cell.bottom, Colour(item_colour::Menu), -1);
   }
+  if (!(look.disabled && look.selected && !s_.engine.HighlightDisabled() && !s_.engine.KeyboardSelection())) {
+    Frame(dc, r.left, r.top, r.left + kImageCell, r.bottom - 1, look.selected || look.checked,
+          look.checked && !look.selected, false);
+  }
+  return pressed;
+}
 
-  if (!hasImage && !sysCommand && checked) {
-    if (panel.HasImages || panel.HasSysCommands) {
-      if (disabled) {
-        EmbossedCheckMark(dc, r, r.left);
-      } else {
-        DrawCheckMark(dc, r, Colour(item_colour::MenuText), r.left);
-      }
-    } else if (disabled && selected && highlightDisabledNow) {
-      DrawCheckMark(dc, r, Colour(item_colour::GrayText), r.left);
-    } else if (disabled) {
+// The check mark of an item without a picture: embossed when disabled, grey
+// on a highlighted disabled item of a plain popup.
+void MenuItemRenderer::PaintCheck(const DrawItemRecord& request, const MenuPanelData& panel, const ItemLook& look) {
+  const DeviceContext dc = request.dc;
+  const PixelRect& r = request.rect;
+  if (panel.HasImages || panel.HasSysCommands) {
+    if (look.disabled) {
       EmbossedCheckMark(dc, r, r.left);
     } else {
-      DrawCheckMark(dc, r, Colour(selected ? item_colour::HighlightText : item_colour::MenuText), r.left);
+      DrawCheckMark(dc, r, Colour(item_colour::MenuText), r.left);
     }
+  } else if (look.disabled && look.selected && look.highlightDisabledNow) {
+    DrawCheckMark(dc, r, Colour(item_colour::GrayText), r.left);
+  } else if (look.disabled) {
+    EmbossedCheckMark(dc, r, r.left);
+  } else {
+    DrawCheckMark(dc, r, Colour(look.selected ? item_colour::HighlightText : item_colour::MenuText), r.left);
   }
+}
 
-  PaintText(request, item, selected, disabled, highlightDisabledNow);
-
-  if (hasImage) {
-    PixelRect place = r;
-    place.left = r.left + 2;
-    place.top = r.top + (r.bottom - r.top - kPictureSize) / 2;
-    const MenuHandle popup = request.itemWindow;
-    if (!disabled && selected && s_.engine.IconEffects()) {
-      // Lifted: the picture up and left by one pixel over its own shadow.
-      DrawItemImage(dc, item.ImageRef, place, true, false, item.ImageIsBackground, 0, 0, kPictureSize, kPictureSize,
-                    popup);
-      DrawItemImage(dc, item.ImageRef, place, false, false, item.ImageIsBackground, -1, -1, kPictureSize,
-                    kPictureSize, popup);
-    } else if (request.itemAction == draw_action::DrawEntire || s_.engine.IconEffects()) {
-      DrawItemImage(dc, item.ImageRef, place, disabled, true, item.ImageIsBackground, 0, pressed ? -1 : 0,
-                    kPictureSize, kPictureSize, popup);
-    }
-  } else if (sysCommand) {
-    DrawSysGlyph(dc, r, request.itemId, disabled, selected);
+void MenuItemRenderer::PaintPicture(const DrawItemRecord& request, const MenuItemData& item, const ItemLook& look) {
+  const DeviceContext dc = request.dc;
+  const PixelRect& r = request.rect;
+  PixelRect place = r;
+  place.left = r.left + 2;
+  place.top = r.top + (r.bottom - r.top - kPictureSize) / 2;
+  const MenuHandle popup = request.itemWindow;
+  if (!look.disabled && look.selected && s_.engine.IconEffects()) {
+    // Lifted: the picture up and left by one pixel over its own shadow.
+    DrawItemImage(dc, item.ImageRef, place, true, false, item.ImageIsBackground, 0, 0, kPictureSize, kPictureSize,
+                  popup);
+    DrawItemImage(dc, item.ImageRef, place, false, false, item.ImageIsBackground, -1, -1, kPictureSize, kPictureSize,
+                  popup);
+  } else if (request.itemAction == draw_action::DrawEntire || s_.engine.IconEffects()) {
+    DrawItemImage(dc, item.ImageRef, place, look.disabled, true, item.ImageIsBackground, 0, look.pressed ? -1 : 0,
+                  kPictureSize, kPictureSize, popup);
   }
+}
 
-  if (fullDraw && colourItem) {
-    const std::size_t brace = item.RawCaption.find('{');
-    if (brace != std::string::npos) {
-      const double value = Val(GetMarkupValue(std::string_view(item.RawCaption).substr(brace), "LColor:"));
-      // A value outside the colour range draws no sample.
-      if (value != -1.0 && std::isfinite(value) && value >= std::numeric_limits<std::int32_t>::min() - 0.5 &&
-          value < std::numeric_limits<std::int32_t>::max() + 0.5) {
-        const auto fill = static_cast<std::int32_t>(RoundHalfEven(value));
-        s_.canvas.FillBox(dc, r.right - 35, r.top + 2, r.right - 5, r.bottom - 2, fill, 0);
-      }
-    }
+// The colour sample of a colour list entry, right of its text.
+void MenuItemRenderer::PaintColourSample(const DrawItemRecord& request, const MenuItemData& item) {
+  const PixelRect& r = request.rect;
+  const std::size_t brace = item.RawCaption.find('{');
+  if (brace == std::string::npos) return;
+  const double value = Val(GetMarkupValue(std::string_view(item.RawCaption).substr(brace), "LColor:"));
+  // A value outside the colour range draws no sample.
+  if (value != -1.0 && std::isfinite(value) && value >= std::numeric_limits<std::int32_t>::min() - 0.5 &&
+      value < std::numeric_limits<std::int32_t>::max() + 0.5) {
+    const auto fill = static_cast<std::int32_t>(RoundHalfEven(value));
+    s_.canvas.FillBox(request.dc, r.right - 35, r.top + 2, r.right - 5, r.bottom - 2, fill, 0);
   }
 }
 

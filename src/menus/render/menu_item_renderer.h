@@ -8,8 +8,8 @@
 #include <optional>
 #include <string_view>
 
+#include "menus/model/menu_engine_parts.h"
 #include "menus/model/menu_records.h"
-#include "menus/render/menu_engine_parts.h"
 #include "platform/draw_request.h"
 #include "platform/item_painter.h"
 #include "platform/menu_canvas.h"
@@ -83,7 +83,16 @@ class MenuItemRenderer final : public MenuItemDrawing {
   static bool IsSysCommandItem(std::uint32_t itemId);
 
  private:
+  struct ItemLook;
+
   void Paint(const DrawItemRecord& request);
+  ItemLook LookOf(const DrawItemRecord& request, const MenuItemData& item, const MenuPanelData& panel) const;
+  void PaintBackground(const DrawItemRecord& request, const MenuItemData& item, const MenuPanelData& panel,
+                       const ItemLook& look);
+  bool PaintImageCell(const DrawItemRecord& request, const ItemLook& look);
+  void PaintCheck(const DrawItemRecord& request, const MenuPanelData& panel, const ItemLook& look);
+  void PaintPicture(const DrawItemRecord& request, const MenuItemData& item, const ItemLook& look);
+  void PaintColourSample(const DrawItemRecord& request, const MenuItemData& item);
   void PaintSidebar(const DrawItemRecord& request, const MenuItemData& item, const MenuPanelData& panel,
                     bool selected, bool disabled, bool fullDraw);
   void PaintSeparator(const DrawItemRecord& request, const MenuItemData& item, bool raised);

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "menus/render/menu_engine_parts.h"
+#include "menus/model/menu_engine_parts.h"
 #include "platform/menu_access.h"
 
 namespace vantrel {

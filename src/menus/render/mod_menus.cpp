@@ -115,50 +115,56 @@ bool modMenus::HasMdiClient(WindowHandle window) {
   return services_.windows.FindChildWindow(window, "MDIClient", std::string_view{}) != 0;
 }
 
+void modMenus::StartEngine() {
+  handlers_.emplace();
+  DetectPlatformIndent();
+  services_.fonts.BuildMenuFonts(true, false, "");
+  // The italic fonts are gone with the last unhook; an engine that starts
+  // over needs them again when the option is still on.
+  if (italicSelection_) services_.fonts.BuildMenuFonts(true, true, "");
+  savedHighlightColour_ = static_cast<std::int32_t>(services_.colours.SysColor(kHighlightColourIndex));
+  toolbarClassNames_ = {"msvb_lib_toolbar"};
+}
+
+WindowHandle modMenus::HookTarget(WindowHandle hWnd, std::int64_t absMode) {
+  if (absMode != hook_mode::Toolbar) return hWnd;
+  for (const std::string& className : toolbarClassNames_) {
+    const WindowHandle toolbar = services_.windows.FindChildWindow(hWnd, className, std::nullopt);
+    if (toolbar != 0) return toolbar;
+  }
+  return 0;
+}
+
+void modMenus::Rehook(cMenuItems& hooked, WindowHandle target, std::int64_t absMode) {
+  switch (absMode) {
+    case hook_mode::Window:
+      if (HasMdiClient(target)) hooked.IsMenuLess(false);
+      break;
+    case hook_mode::WithMenu:
+      hooked.IsMenuLess(false);
+      break;
+    case hook_mode::MenuLess:
+      hooked.IsMenuLess(true);
+      break;
+    case hook_mode::MdiMenuLess:
+      if (HasMdiClient(target)) hooked.IsMenuLess(true);
+      break;
+    default:
+      break;
+  }
+}
+
 void modMenus::HookMenus(WindowHandle hWnd, const PictureList* ImageList, cTips* Callbacks, std::int32_t Mode) {
   WindowHooks& windows = services_.windows;
-
-  if (!handlers_) {
-    handlers_.emplace();
-    DetectPlatformIndent();
-    services_.fonts.BuildMenuFonts(true, false, "");
-    // The italic fonts are gone with the last unhook; an engine that starts
-    // over needs them again when the option is still on.
-    if (italicSelection_) services_.fonts.BuildMenuFonts(true, true, "");
-    savedHighlightColour_ = static_cast<std::int32_t>(services_.colours.SysColor(kHighlightColourIndex));
-    toolbarClassNames_ = {"msvb_lib_toolbar"};
-  }
+  if (!handlers_) StartEngine();
   hourglassShown_ = false;
 
   const std::int64_t absMode = Mode < 0 ? -static_cast<std::int64_t>(Mode) : Mode;
-
-  WindowHandle target = hWnd;
-  if (absMode == hook_mode::Toolbar) {
-    target = 0;
-    for (const std::string& className : toolbarClassNames_) {
-      target = windows.FindChildWindow(hWnd, className, std::nullopt);
-      if (target != 0) break;
-    }
-  }
+  const WindowHandle target = HookTarget(hWnd, absMode);
   if (target == 0) return;
 
   if (const auto hooked = Find(WindowKey(target))) {
-    switch (absMode) {
-      case hook_mode::Window:
-        if (HasMdiClient(target)) hooked->IsMenuLess(false);
-        break;
-      case hook_mode::WithMenu:
-        hooked->IsMenuLess(false);
-        break;
-      case hook_mode::MenuLess:
-        hooked->IsMenuLess(true);
-        break;
-      case hook_mode::MdiMenuLess:
-        if (HasMdiClient(target)) hooked->IsMenuLess(true);
-        break;
-      default:
-        break;
-    }
+    Rehook(*hooked, target, absMode);
     activeHandlerKey_ = "h0";
     return;
   }
@@ -186,24 +192,7 @@ void modMenus::HookMenus(WindowHandle hWnd, const PictureList* ImageList, cTips*
   }
 
   const WindowHandle client = windows.FindChildWindow(target, "MDIClient", std::string_view{});
-  if (client != 0) {
-    auto clientHandler = Find(WindowKey(client));
-    if (clientHandler == nullptr) {
-      clientHandler = AddHandler(client, false);
-      clientHandler->InitializeSubMenu(client, nullptr, 0, true);
-      const WindowProcedure clientPrevious = windows.Subclass(client, *this);
-      if (clientPrevious == 0) {
-        RemoveHandler(client);
-        clientHandler = nullptr;
-      } else {
-        clientHandler->hPrevProc(clientPrevious);
-      }
-    }
-    if (clientHandler != nullptr) {
-      handler->MDIClient(client);
-      clientHandler->IsMDIclient(true);
-    }
-  }
+  if (client != 0) HookMdiClient(*handler, client);
 
   if (client == 0 && EqualsNoCase(activeHandlerKey_, kMdiChildToSubclass)) {
     const WindowHandle frame = windows.GetParent(windows.GetParent(hWnd));
@@ -215,6 +204,22 @@ void modMenus::HookMenus(WindowHandle hWnd, const PictureList* ImageList, cTips*
   }
 
   activeHandlerKey_ = "h0";
+}
+
+void modMenus::HookMdiClient(cMenuItems& frameHandler, WindowHandle client) {
+  auto clientHandler = Find(WindowKey(client));
+  if (clientHandler == nullptr) {
+    clientHandler = AddHandler(client, false);
+    clientHandler->InitializeSubMenu(client, nullptr, 0, true);
+    const WindowProcedure clientPrevious = services_.windows.Subclass(client, *this);
+    if (clientPrevious == 0) {
+      RemoveHandler(client);
+      return;
+    }
+    clientHandler->hPrevProc(clientPrevious);
+  }
+  frameHandler.MDIClient(client);
+  clientHandler->IsMDIclient(true);
 }
 
 void modMenus::ForgetMenuLoop() noexcept {
@@ -343,143 +348,143 @@ std::intptr_t modMenus::MenuWindowProc(WindowHandle hWnd, std::uint32_t uMsg, st
 
 std::intptr_t modMenus::Handle(Dispatch& d) {
   namespace msg = menu_message;
-  WindowHooks& windows = services_.windows;
-
   switch (d.uMsg) {
-    case msg::Destroy: {
-      const std::intptr_t kept = PassOn(d);
-      try {
-        UnhookMenus(d.hWnd);
-      } catch (...) {
-      }
-      return kept;
-    }
-
-    case msg::GetMinMaxInfo: {
-      MinMaxRecord record;
-      if (windows.ReadMinMax(d.lParam, record) && Require(WindowKey(d.hWnd))->RestrictSize(record, false)) {
-        windows.WriteMinMax(d.lParam, record);
-        return 0;
-      }
-      return PassOn(d);
-    }
-
+    case msg::Destroy:
+      return PassOnThenUnhook(d, d.hWnd);
+    case msg::GetMinMaxInfo:
+      return OnGetMinMaxInfo(d);
     case msg::DrawItem:
       if (drawing_ != nullptr && drawing_->DrawMenuItem(d.lParam)) return 0;
       return PassOn(d);
-
     case msg::MeasureItem:
       if (MeasureMenuItem(d.lParam)) return 0;
       return PassOn(d);
-
+    case msg::Command:
+      return OnCommand(d);
+    case msg::InitMenuPopup:
+      return OnInitMenuPopup(d);
+    case msg::MenuSelect:
+      return OnMenuSelect(d);
+    case msg::EnterIdle:
+      if (hourglassShown_) RestoreCursor();
+      return PassOn(d);
+    case msg::MenuCommand:
+      return OnMenuCommand(d);
+    case msg::EnterMenuLoop:
+      return OnEnterMenuLoop(d);
+    case msg::ExitMenuLoop:
+      return OnExitMenuLoop(d);
+    case msg::MdiDestroy:
+      return PassOnThenUnhook(d, static_cast<WindowHandle>(d.wParam));
+    case msg::MdiActivate:
+      if (services_.windows.GetParent(static_cast<WindowHandle>(d.wParam)) != d.hWnd) return PassOn(d);
+      return PassOnThenHookChild(d);
+    case msg::MdiMaximize:
+      return PassOnThenHookChild(d);
     case msg::KeyDown:
     case msg::KeyUp:
     case msg::SysKeyDown:
     case msg::SysKeyUp:
-      return PassOn(d);
-
-    case msg::Command:
-      if (HiWordOf(d.wParam) == 0 && d.lParam == 0) {
-        const auto active = Require(activeHandlerKey_);
-        MenuHandle lastMenu = loopState_.LastMenu;
-        const bool consumed = active->MenuSelected(SignedLoWord(d.wParam), lastMenu, 0);
-        loopState_.LastMenu = lastMenu;
-        if (consumed) return 0;
-      }
-      return PassOn(d);
-
-    case msg::InitMenuPopup: {
-      const std::intptr_t kept = PassOn(d);
-      MenuHandle popup = static_cast<MenuHandle>(d.wParam);
-      SelectItemSet(d.hWnd, popup, HiWordOf(static_cast<std::uintptr_t>(d.lParam)) != 0);
-      const auto active = Require(activeHandlerKey_);
-      active->GetPanelItem(popup);
-      if (loopState_.SavedPointer != kCursorHourglass && current_.panel.SlowPanel) {
-        windows.SetCursorShape(kCursorHourglass);
-        hourglassShown_ = true;
-      } else {
-        hourglassShown_ = false;
-      }
-      // Popups are prepared inside a menu loop only.
-      if (!openedPopups_) throw MenuEngineFault("popup opened outside a menu loop");
-      if (std::any_of(openedPopups_->begin(), openedPopups_->end(),
-                      [&](MenuHandle opened) { return SameHandle(opened, popup); })) {
-        return kept;
-      }
-      bool isSysMenu = false;
-      if (!active->IsWindowList(popup, isSysMenu) && openedPopups_) openedPopups_->push_back(popup);
-      return kept;
-    }
-
-    case msg::MenuSelect:
-      if (d.lParam != 0) loopState_.LastMenu = static_cast<MenuHandle>(d.lParam);
-      if (tips_ != nullptr) tips_->NotifyMenuTip(d.wParam, d.lParam, loopState_.LastMenu);
-      keyboardSelection_ = (HiWordOf(d.wParam) & kMouseSelect) != kMouseSelect;
-      return PassOn(d);
-
-    case msg::EnterIdle:
-      if (hourglassShown_) RestoreCursor();
-      return PassOn(d);
-
-    case msg::MenuCommand: {
-      const auto active = Require(activeHandlerKey_);
-      const MenuHandle menu = static_cast<MenuHandle>(d.lParam);
-      const std::uint32_t id = services_.menus.GetItemID(menu, LoWord(static_cast<std::uint32_t>(d.wParam)));
-      MenuHandle selected = menu;
-      active->MenuSelected(static_cast<std::int32_t>(id), selected, 0);
-      return PassOn(d);
-    }
-
-    case msg::EnterMenuLoop: {
-      const int shape = windows.CursorShape();
-      if (shape != kCursorHourglass) loopState_.SavedPointer = static_cast<std::int16_t>(shape);
-      openedPopups_.emplace();
-      ForgetMenuLoop();
-      return PassOn(d);
-    }
-
-    case msg::ExitMenuLoop: {
-      if (hourglassShown_) RestoreCursor();
-      if (tips_ != nullptr) tips_->NotifyMenuTip(0, 0, 0);
-      // The popups are closed: what was seen of their pictures goes with them.
-      ForgetMenuLoop();
-      if (!openedPopups_) throw MenuEngineFault("menu loop ended without beginning");
-      // The collection ends with the loop, whatever the updates do.
-      const std::vector<MenuHandle> opened = std::move(*openedPopups_);
-      openedPopups_.reset();
-      const auto active = Require(activeHandlerKey_);
-      for (const MenuHandle popup : opened) active->UpdateMenuItems(popup);
-      return PassOn(d);
-    }
-
-    case msg::MdiDestroy: {
-      const std::intptr_t kept = PassOn(d);
-      try {
-        UnhookMenus(static_cast<WindowHandle>(d.wParam));
-      } catch (...) {
-      }
-      return kept;
-    }
-
-    case msg::MdiActivate:
-      if (windows.GetParent(static_cast<WindowHandle>(d.wParam)) == d.hWnd) {
-        const std::intptr_t kept = PassOn(d);
-        activeHandlerKey_ = std::string(kMdiChildToSubclass);
-        HookMenus(static_cast<WindowHandle>(d.wParam), nullptr, nullptr, hook_mode::Window);
-        return kept;
-      }
-      return PassOn(d);
-
-    case msg::MdiMaximize: {
-      const std::intptr_t kept = PassOn(d);
-      activeHandlerKey_ = std::string(kMdiChildToSubclass);
-      HookMenus(static_cast<WindowHandle>(d.wParam), nullptr, nullptr, hook_mode::Window);
-      return kept;
-    }
-
     default:
       return PassOn(d);
   }
+}
+
+std::intptr_t modMenus::PassOnThenUnhook(Dispatch& d, WindowHandle window) {
+  const std::intptr_t kept = PassOn(d);
+  try {
+    UnhookMenus(window);
+  } catch (...) {
+  }
+  return kept;
+}
+
+std::intptr_t modMenus::PassOnThenHookChild(Dispatch& d) {
+  const std::intptr_t kept = PassOn(d);
+  activeHandlerKey_ = std::string(kMdiChildToSubclass);
+  HookMenus(static_cast<WindowHandle>(d.wParam), nullptr, nullptr, hook_mode::Window);
+  return kept;
+}
+
+std::intptr_t modMenus::OnGetMinMaxInfo(Dispatch& d) {
+  MinMaxRecord record;
+  if (services_.windows.ReadMinMax(d.lParam, record) && Require(WindowKey(d.hWnd))->RestrictSize(record, false)) {
+    services_.windows.WriteMinMax(d.lParam, record);
+    return 0;
+  }
+  return PassOn(d);
+}
+
+std::intptr_t modMenus::OnCommand(Dispatch& d) {
+  if (HiWordOf(d.wParam) == 0 && d.lParam == 0) {
+    const auto active = Require(activeHandlerKey_);
+    MenuHandle lastMenu = loopState_.LastMenu;
+    const bool consumed = active->MenuSelected(SignedLoWord(d.wParam), lastMenu, 0);
+    loopState_.LastMenu = lastMenu;
+    if (consumed) return 0;
+  }
+  return PassOn(d);
+}
+
+std::intptr_t modMenus::OnInitMenuPopup(Dispatch& d) {
+  const std::intptr_t kept = PassOn(d);
+  MenuHandle popup = static_cast<MenuHandle>(d.wParam);
+  SelectItemSet(d.hWnd, popup, HiWordOf(static_cast<std::uintptr_t>(d.lParam)) != 0);
+  const auto active = Require(activeHandlerKey_);
+  active->GetPanelItem(popup);
+  if (loopState_.SavedPointer != kCursorHourglass && current_.panel.SlowPanel) {
+    services_.windows.SetCursorShape(kCursorHourglass);
+    hourglassShown_ = true;
+  } else {
+    hourglassShown_ = false;
+  }
+  // Popups are prepared inside a menu loop only.
+  if (!openedPopups_) throw MenuEngineFault("popup opened outside a menu loop");
+  if (std::any_of(openedPopups_->begin(), openedPopups_->end(),
+                  [&](MenuHandle opened) { return SameHandle(opened, popup); })) {
+    return kept;
+  }
+  bool isSysMenu = false;
+  if (!active->IsWindowList(popup, isSysMenu) && openedPopups_) openedPopups_->push_back(popup);
+  return kept;
+}
+
+std::intptr_t modMenus::OnMenuSelect(Dispatch& d) {
+  if (d.lParam != 0) loopState_.LastMenu = static_cast<MenuHandle>(d.lParam);
+  if (tips_ != nullptr) tips_->NotifyMenuTip(d.wParam, d.lParam, loopState_.LastMenu);
+  keyboardSelection_ = (HiWordOf(d.wParam) & kMouseSelect) != kMouseSelect;
+  return PassOn(d);
+}
+
+std::intptr_t modMenus::OnMenuCommand(Dispatch& d) {
+  const auto active = Require(activeHandlerKey_);
+  const MenuHandle menu = static_cast<MenuHandle>(d.lParam);
+  const std::uint32_t id = services_.menus.GetItemID(menu, LoWord(static_cast<std::uint32_t>(d.wParam)));
+  MenuHandle selected = menu;
+  active->MenuSelected(static_cast<std::int32_t>(id), selected, 0);
+  return PassOn(d);
+}
+
+std::intptr_t modMenus::OnEnterMenuLoop(Dispatch& d) {
+  const int shape = services_.windows.CursorShape();
+  if (shape != kCursorHourglass) loopState_.SavedPointer = static_cast<std::int16_t>(shape);
+  openedPopups_.emplace();
+  ForgetMenuLoop();
+  return PassOn(d);
+}
+
+std::intptr_t modMenus::OnExitMenuLoop(Dispatch& d) {
+  if (hourglassShown_) RestoreCursor();
+  if (tips_ != nullptr) tips_->NotifyMenuTip(0, 0, 0);
+  // The popups are closed: what was seen of their pictures goes with them.
+  ForgetMenuLoop();
+  if (!openedPopups_) throw MenuEngineFault("menu loop ended without beginning");
+  // The collection ends with the loop, whatever the updates do.
+  const std::vector<MenuHandle> opened = std::move(*openedPopups_);
+  openedPopups_.reset();
+  const auto active = Require(activeHandlerKey_);
+  for (const MenuHandle popup : opened) active->UpdateMenuItems(popup);
+  return PassOn(d);
 }
 
 }  // namespace vantrel

@@ -13,9 +13,9 @@
 
 #include "menus/model/application_forms.h"
 #include "menus/model/c_menu_items.h"
+#include "menus/model/menu_engine_parts.h"
 #include "menus/model/menu_preparation.h"
 #include "menus/model/menu_records.h"
-#include "menus/render/menu_engine_parts.h"
 #include "platform/graphics_objects.h"
 #include "platform/menu_access.h"
 #include "platform/menu_fonts.h"
@@ -143,7 +143,7 @@ class modMenus final : public WindowMessageSink {
   // The handler under key ('h1234'); nullptr when there is none.
   cMenuItems* Handler(std::string_view key) const;
   cMenuItems* HandlerOf(WindowHandle window) const { return Handler(WindowKey(window)); }
-  static std::string WindowKey(WindowHandle window) { return "h" + MenuKeyNumber(window); }
+  static std::string WindowKey(WindowHandle window) { return LetterKey('h', window); }
 
   const std::string& ActiveHandlerKey() const { return activeHandlerKey_; }
   cMenuItems* ActiveHandler() const { return Handler(activeHandlerKey_); }
@@ -172,12 +172,35 @@ class modMenus final : public WindowMessageSink {
   };
   struct Dispatch;
 
+  // Routes one message to its handling below; anything else is passed on.
   std::intptr_t Handle(Dispatch& d);
   std::intptr_t PassOn(Dispatch& d);
+  // The window (or MDI child) ends: the message first, then the unhook,
+  // whose failure the message does not see.
+  std::intptr_t PassOnThenUnhook(Dispatch& d, WindowHandle window);
+  // An MDI child activated or maximised is hooked like its frame.
+  std::intptr_t PassOnThenHookChild(Dispatch& d);
+  std::intptr_t OnGetMinMaxInfo(Dispatch& d);
+  std::intptr_t OnCommand(Dispatch& d);
+  std::intptr_t OnInitMenuPopup(Dispatch& d);
+  std::intptr_t OnMenuSelect(Dispatch& d);
+  std::intptr_t OnMenuCommand(Dispatch& d);
+  std::intptr_t OnEnterMenuLoop(Dispatch& d);
+  std::intptr_t OnExitMenuLoop(Dispatch& d);
   std::shared_ptr<cMenuItems> Find(std::string_view key) const;
   // The handler under key, or a failure of the message being handled.
   std::shared_ptr<cMenuItems> Require(std::string_view key) const;
   std::shared_ptr<cMenuItems> AddHandler(WindowHandle window, bool isMenuLess);
+  // The first hook: the handlers, the fonts and the highlight colour.
+  void StartEngine();
+  // The window a hook of that mode attaches to (the toolbar child for
+  // mode 1); 0 when there is none.
+  WindowHandle HookTarget(WindowHandle hWnd, std::int64_t absMode);
+  // A window hooked already: the mode may change its IsMenuLess.
+  void Rehook(cMenuItems& hooked, WindowHandle target, std::int64_t absMode);
+  // The MDI client of a newly hooked frame is hooked along and known to
+  // the frame's handler; a client that cannot be subclassed stays apart.
+  void HookMdiClient(cMenuItems& frameHandler, WindowHandle client);
   void RemoveHandler(WindowHandle window);
   bool HasMdiClient(WindowHandle window);
   void RestoreCursor();

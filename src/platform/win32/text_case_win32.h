@@ -2,7 +2,7 @@
 // the system runs with (double-byte characters included).
 #pragma once
 
-#include "platform/text_case.h"
+#include "common/text_case.h"
 
 namespace vantrel {
 

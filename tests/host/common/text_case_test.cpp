@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/text.h"
-#include "platform/text_case.h"
+#include "common/text_case.h"
 
 namespace vantrel {
 namespace {

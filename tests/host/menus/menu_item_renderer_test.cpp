@@ -310,7 +310,11 @@ std::string CheckLine(const std::string& colour, int x, int y) {
   std::string line = "Line " + colour + ":";
   const int points[][2] = {{6, 4}, {7, 4}, {7, 5}, {8, 5}, {8, 6}, {9, 6}, {9, 4},
                            {10, 4}, {10, 2}, {11, 2}, {11, 1}, {12, 1}, {12, 0}};
-  for (const auto& p : points) line += " " + std::to_string(x + p[0]) + "," + std::to_string(y + p[1]);
+  // Appended piece by piece, as the recording painter writes it (GCC 12's
+  // -Wrestrict false positive on " " + std::string, GCC bug 105329).
+  for (const auto& p : points) {
+    line.append(" ").append(std::to_string(x + p[0])).append(",").append(std::to_string(y + p[1]));
+  }
   return line;
 }
 

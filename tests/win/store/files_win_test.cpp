@@ -77,7 +77,7 @@ TEST_F(IniFileWinTest, AMissingFileOrKeyReadsEmpty) {
 
 TEST_F(IniFileWinTest, RemovingTheLastTwoOfFiveTitlesLeavesThreeAfterARestart) {
   for (int p = 0; p < 5; ++p) {
-    ini_.WriteIniValue(TitleKey(p), "T" + std::to_string(p));
+    ini_.WriteIniValue(TitleKey(p), std::string("T").append(std::to_string(p)));  // not "T" + ...: GCC bug 105329
     ini_.WriteIniValue("NbOcc", std::to_string(p + 1));
   }
   for (int last : {4, 3}) {  // the writes of removing the last entry

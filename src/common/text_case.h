@@ -1,6 +1,8 @@
 // Upper case as the system's ANSI code page defines it: every comparison
 // of text without regard to case goes by it (UCase and the case-insensitive
-// helpers of common/text.h).
+// helpers of common/text.h). The rules only know this interface; the
+// system's own case is an implementation the platform gives at start
+// (platform/win32/text_case_win32.h), so common code reaches into no layer.
 #pragma once
 
 #include <string>

@@ -2,7 +2,8 @@
 // layers: item drawing, tooltip events, what is remembered for the popups of
 // one menu loop, and resources other layers keep for as long as the engine
 // is active. Each is optional; a message whose part is absent goes on to the
-// window's previous procedure.
+// window's previous procedure. Declared here, beside MenuPreparation, so
+// that the model's parts implement them without knowing the renderer.
 #pragma once
 
 #include <cstdint>

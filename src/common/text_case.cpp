@@ -1,4 +1,4 @@
-#include "platform/text_case.h"
+#include "common/text_case.h"
 
 #include <array>
 #include <atomic>
