@@ -30,7 +30,9 @@ void WindowsPage::AddOrRemove() {
 void WindowsPage::Add() {
   const std::string text = p_.AddWin.Text();
   if (text.empty()) return;
-  if (!ParseCount(titles_.nbOcc)) titles_.nbOcc = "0";
+  // assign, not = "0": GCC 12 warns of a -Wrestrict overlap in std::string's
+  // literal assignment that cannot happen (its bug 105329).
+  if (!ParseCount(titles_.nbOcc)) titles_.nbOcc.assign(1, '0');
   const std::string_view trimmed = TrimSpaces(text);
   for (int i = 0; i < p_.List2.Count(); ++i)
     if (p_.List2.Item(i) == trimmed) return;
@@ -83,7 +85,7 @@ void WindowsPage::Clear() {
   p_.List2.Clear();
   for (int k = 0; k <= old; ++k) ini_.WriteIniValue(TitleKey(k), "");
   for (auto& slot : titles_.slots) slot.clear();
-  titles_.nbOcc = "0";
+  titles_.nbOcc.assign(1, '0');  // as in Add: GCC 12's bug 105329
   ini_.WriteIniValue(kTitleCountKey, "0");
 }
 

@@ -336,6 +336,42 @@ TEST_F(OptionsPageTest, SelectingASizeRuleFillsTheBoxes) {
   EXPECT_EQ(LabBoutonHL.Caption(), "Ajouter");
 }
 
+TEST(LocaleNumbersTest, TypedSizesFollowTheDecimalSeparator) {
+  const struct {
+    char separator;
+    const char* text;
+    bool numeric;
+  } cases[] = {{'.', "12.5", true}, {'.', "12,5", false}, {',', "12,5", true}, {',', "12.5", false},
+               {',', " 300 ", true}, {',', "", false},    {',', "1,2,5", false}, {',', "-3", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(1, c.separator) + " " + c.text);
+    EXPECT_EQ(IsLocaleNumeric(c.text, c.separator), c.numeric);
+  }
+  EXPECT_EQ(NumberText(12.5, ','), "12,5");
+  EXPECT_EQ(NumberText(300, ','), "300");
+  EXPECT_EQ(NumberText(12.5), "12.5");
+}
+
+TEST_F(OptionsPageTest, WithACommaForDecimalSeparatorSizesAreTypedAndShownWithIt) {
+  page.UseDecimalSeparator(',');
+  AddRule("12,5", "300");
+  EXPECT_THAT(prompts.events, ElementsAre("not-topmost", "topmost"));
+  EXPECT_EQ(List4.Item(0), "12,5 - 300");
+  prompts.events.clear();
+  AddRule("12.5", "300");  // not this user's way of writing a number
+  EXPECT_THAT(prompts.events,
+              ElementsAre("not-topmost",
+                          "inform:Vantrel:" + AnsiFromUtf8("Veuillez saisir la hauteur de la fenetre à éliminer"),
+                          "topmost"));
+  // What is stored is read as before; it is shown the user's way.
+  List4.Clear();
+  List4.Add("12.5-7.25");
+  List4.Select(0);
+  page.SelectSizeRule();
+  EXPECT_EQ(AddH.Text(), "12,5");
+  EXPECT_EQ(AddL.Text(), "7,25");
+}
+
 TEST_F(OptionsPageTest, AddingASuffixSwitchesToTheCustomList) {
   AddEntete.SetText("- Opera");
   page.AddSuffix();
