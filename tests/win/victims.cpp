@@ -30,8 +30,10 @@ VictimProcess::VictimProcess(const std::vector<std::string>& specs, int seconds)
   // Process numbers come round again under Wine: a log of an earlier run
   // must not pass for this one.
   DeleteFileA(log_.c_str());
-  std::string command = "\"" + ExecutableFolder() + "victim.exe\" --log \"" + log_ + "\" --seconds " +
-                        std::to_string(seconds);
+  // Begun apart, not "\"" + ...: GCC 12's -Wrestrict false positive in
+  // std::string's operator+ (its bug 105651).
+  std::string command = "\"";
+  command += ExecutableFolder() + "victim.exe\" --log \"" + log_ + "\" --seconds " + std::to_string(seconds);
   for (const auto& s : specs) {
     command += " \"" + s + "\"";
     // "title|width|height|flags": the flags are the fourth field.

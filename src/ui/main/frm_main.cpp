@@ -54,8 +54,7 @@ FrmMain::FrmMain(std::string programFolder)
   frames_.windows.Connect(upper_.TitleEntry(), upper_.AddOrRemoveCaption(), upper_.TitlesToDestroy(), destructionTimes_,
                    ini_, titles_, engine_, *this, [this] { WatchTick(); });
   upper_.Connect(frames_.windows.Operations());
-  frames_.options.Connect(ini_, titles_, settings_, files_, registry_, *this);
-  frames_.options.openSoundDialog = [this] { OpenSoundDialog(); };
+  frames_.options.Connect(ini_, titles_, settings_, files_, registry_, *this, sound_, loop_);
   frames_.statistics.Connect(files_, KillLogPath(programFolder_), *this);
   // A click on the help text pauses or resumes the scrolling.
   frames_.help.Text().onRunningChanged = [this](bool on) { SetHelpTimer(on); };
@@ -235,15 +234,6 @@ void FrmMain::Quit() {
   Unload();
   pop_.Unload();
   PostQuitMessage(0);
-}
-
-void FrmMain::OpenSoundDialog() {
-  if (soundDialog_ && soundDialog_->IsOpen()) return;
-  // The dialog stands over this window while it is open: this window leaves
-  // the topmost band until the dialog has closed.
-  MakeNotTopmost();
-  soundDialog_ = std::make_unique<FrmSon>(skin_.instance, settings_, sound_, files_);
-  if (!soundDialog_->Show(Window(), loop_, [this] { MakeTopmost(); })) MakeTopmost();
 }
 
 // ---- the frame as the page switching sees it -------------------------------

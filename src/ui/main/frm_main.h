@@ -31,7 +31,6 @@
 #include "ui/model/page_switcher.h"
 #include "ui/model/tray_animation.h"
 #include "ui/model/user_prompts.h"
-#include "ui/sound/frm_son.h"
 #include "ui/tray/frm_pop.h"
 #include "ui/tray/tray_icon.h"
 #include "ui/watch/watch_thread.h"
@@ -119,7 +118,6 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   void OnButtonDown(POINT p);
   void OnButtonUp(POINT p, bool rightButton);
   void Click(Hit hit);
-  void OpenSoundDialog();
 
   std::string programFolder_;
   Win32ProfileFile profile_;
@@ -155,7 +153,6 @@ class FrmMain final : public MainFrameView, public MainWindowShell, public UserP
   std::unique_ptr<WatchThread> watchThread_;
 
   OwnedWindow mainWindow_;  // declared after the forms it owns windows for
-  std::unique_ptr<FrmSon> soundDialog_;  // the latest one shown
   UINT taskbarCreated_ = 0;
   UINT showRequest_ = 0;
 

@@ -19,7 +19,12 @@ char UserDecimalSeparator() {
 OptionsPageForm::OptionsPageForm() : PageForm(IDB_PAGE_OPTIONS) {}
 
 void OptionsPageForm::Connect(ModuleINI& ini, TitleRuleState& titles, Settings& settings, FileSystem& files,
-                              Registry& registry, UserPrompts& prompts) {
+                              Registry& registry, UserPrompts& prompts, SoundDevice& sound, MessageLoop& loop) {
+  settings_ = &settings;
+  files_ = &files;
+  prompts_ = &prompts;
+  sound_ = &sound;
+  loop_ = &loop;
   boxHandlers_ = std::make_unique<OptionHandlers>(Boxes(), settings, registry, files, browserHeaders_, prompts, [this] {
     headerEntry_.SetText("");
     headerEntry_.Focus();
@@ -70,9 +75,7 @@ void OptionsPageForm::CreateContents() {
   AddButton(headerButton_, POINT{238, 164}, false, kModeAdd, [this] { operations_->AddOrRemoveSuffix(); });
   browserHeaders_.Attach(AddControl("LISTBOX", listStyle, RECT{8, 192, 322, 234}));
   FillBuiltInHeaders(browserHeaders_);
-  AddPicture(soundIcon_, [this] {
-    if (openSoundDialog) openSoundDialog();
-  });
+  AddPicture(soundIcon_, [this] { OpenSoundDialog(); });
 }
 
 void OptionsPageForm::OnCommand(HWND control, UINT code) {
@@ -97,6 +100,16 @@ bool OptionsPageForm::OnControlMessage(HWND control, UINT message, WPARAM) {
 
 bool OptionsPageForm::ShowsHand(HWND control) const {
   return control == sizeRules_.Handle() || control == browserHeaders_.Handle() || control == headerEntry_.Handle();
+}
+
+void OptionsPageForm::OpenSoundDialog() {
+  if (soundDialog_ && soundDialog_->IsOpen()) return;
+  // The dialog stands over the main window while it is open: that window
+  // leaves the topmost band until the dialog has closed.
+  prompts_->MakeNotTopmost();
+  HWND main = GetAncestor(Window(), GA_ROOT);
+  soundDialog_ = std::make_unique<FrmSon>(Skin().instance, *settings_, *sound_, *files_);
+  if (!soundDialog_->Show(main, *loop_, [this] { prompts_->MakeTopmost(); })) prompts_->MakeTopmost();
 }
 
 // The sound icon lights up under the pointer; anywhere else on the page it

@@ -6,10 +6,13 @@
 #include <memory>
 
 #include "platform/registry.h"
+#include "platform/sound_device.h"
+#include "ui/message_loop.h"
 #include "ui/main/page_form.h"
 #include "ui/model/option_handlers.h"
 #include "ui/model/options_page.h"
 #include "ui/model/windows_page.h"  // the buttons' two modes
+#include "ui/sound/frm_son.h"
 
 namespace vantrel {
 
@@ -17,11 +20,10 @@ class OptionsPageForm final : public PageForm {
  public:
   OptionsPageForm();
 
-  // The operations, once what they act on exists.
+  // The operations, once what they act on exists; the sound dialog plays
+  // on sound and is served by loop.
   void Connect(ModuleINI& ini, TitleRuleState& titles, Settings& settings, FileSystem& files, Registry& registry,
-               UserPrompts& prompts);
-  // Run by a click on the sound icon.
-  std::function<void()> openSoundDialog;
+               UserPrompts& prompts, SoundDevice& sound, MessageLoop& loop);
 
   OptionsPage& Operations() { return *operations_; }
   ListControl& SizeRules() { return sizeRules_; }
@@ -36,6 +38,7 @@ class OptionsPageForm final : public PageForm {
   bool OnControlMessage(HWND control, UINT message, WPARAM wParam) override;
   bool ShowsHand(HWND control) const override;
   void OnMouseMove(POINT p) override;
+  void OpenSoundDialog();
 
   Win32ListBox sizeRules_;       // List4
   Win32TextBox heightBox_;       // AddH
@@ -52,6 +55,13 @@ class OptionsPageForm final : public PageForm {
   SkinPicture soundIcon_;  // IconSon
   std::unique_ptr<OptionsPage> operations_;
   std::unique_ptr<OptionHandlers> boxHandlers_;
+  // What the sound dialog needs, and the latest one shown.
+  Settings* settings_ = nullptr;
+  FileSystem* files_ = nullptr;
+  UserPrompts* prompts_ = nullptr;
+  SoundDevice* sound_ = nullptr;
+  MessageLoop* loop_ = nullptr;
+  std::unique_ptr<FrmSon> soundDialog_;
 };
 
 }  // namespace vantrel
