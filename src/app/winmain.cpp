@@ -7,7 +7,6 @@
 
 #include "platform/win32/program_folder.h"
 #include "ui/main/frm_main.h"
-#include "ui/message_loop.h"
 
 namespace {
 
@@ -44,7 +43,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     }
     auto main = std::make_unique<vantrel::FrmMain>(vantrel::ExecutableFolder());
     if (!main->Load(instance)) return 1;
-    return vantrel::RunMessageLoop();
+    return main->RunMessageLoop();
   } catch (...) {
     return 1;
   }

@@ -1,21 +1,11 @@
 #include "ui/message_loop.h"
 
 namespace vantrel {
-namespace {
 
-// One UI thread: the forms and the loop all run on it.
-HWND modelessDialog = nullptr;
-
-}  // namespace
-
-void SetModelessDialog(HWND dialog) { modelessDialog = dialog; }
-
-HWND ModelessDialog() { return modelessDialog; }
-
-int RunMessageLoop() {
+int MessageLoop::Run() {
   MSG msg{};
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if (modelessDialog && IsDialogMessageA(modelessDialog, &msg)) continue;
+    if (dialog_ && IsDialogMessageA(dialog_, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }

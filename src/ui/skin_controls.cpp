@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "assets/resource_ids.h"
 #include "platform/win32/gdi_handles.h"
 
 namespace vantrel {
@@ -109,7 +110,7 @@ constexpr LONG kSmallPictureBytes = 64 * 1024;
 
 }  // namespace
 
-HBITMAP LoadSkinBitmap(HINSTANCE instance, int id) {
+win32::UniqueBitmap LoadSkinBitmap(HINSTANCE instance, int id) {
   win32::UniqueBitmap full(
       static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   // Only the big pictures (the backgrounds of the window, its pages and the
@@ -117,9 +118,39 @@ HBITMAP LoadSkinBitmap(HINSTANCE instance, int id) {
   BITMAP size{};
   if (!full.Valid() || !GetObjectA(full.Get(), sizeof size, &size) ||
       static_cast<LONGLONG>(size.bmWidthBytes) * size.bmHeight < kSmallPictureBytes)
-    return full.Release();
-  if (HBITMAP small = WithColourTable(full.Get())) return small;
-  return full.Release();
+    return full;
+  if (HBITMAP small = WithColourTable(full.Get())) return win32::UniqueBitmap(small);
+  return full;
+}
+
+namespace {
+
+win32::UniqueFont Tahoma(int height, int weight) {
+  return win32::UniqueFont(CreateFontA(height, 0, 0, 0, weight, 0, 0, 0, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0,
+                                       "Tahoma"));
+}
+
+}  // namespace
+
+SkinFonts::SkinFonts()
+    : normal_(Tahoma(-11, FW_NORMAL)), bold_(Tahoma(-11, FW_BOLD)), title_(Tahoma(-15, FW_BOLD)) {}
+
+void SkinPointer::Load(HINSTANCE instance) {
+  pointer_ = LoadCursorA(instance, MAKEINTRESOURCEA(IDC_POINTER));
+  if (!pointer_) pointer_ = LoadCursor(nullptr, IDC_HAND);
+}
+
+POINT SkinPointer::At(HWND window) {
+  POINT p{};
+  GetCursorPos(&p);
+  ScreenToClient(window, &p);
+  return p;
+}
+
+bool SkinPointer::ShowOver(bool clickable) const {
+  if (!clickable || !pointer_) return false;
+  SetCursor(pointer_);
+  return true;
 }
 
 SIZE BitmapSize(HBITMAP bitmap) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/controls.h"
+#include "platform/win32/gdi_handles.h"
 
 namespace vantrel {
 
@@ -66,10 +67,36 @@ class SkinPicture {
   bool highlight_ = false;
 };
 
-// A bitmap of the program's resources as a DIB section; the caller owns it.
-// A big picture of at most 256 colours comes with a colour table (8 bits a
-// pixel instead of 24), drawn the same.
-HBITMAP LoadSkinBitmap(HINSTANCE instance, int id);
+// A bitmap of the program's resources as a DIB section; empty when it
+// cannot be loaded. A big picture of at most 256 colours comes with a colour
+// table (8 bits a pixel instead of 24), drawn the same.
+win32::UniqueBitmap LoadSkinBitmap(HINSTANCE instance, int id);
+
+// The skin's Tahoma fonts, made here for every form.
+class SkinFonts {
+ public:
+  SkinFonts();
+  HFONT Normal() const { return normal_.Get(); }  // captions, lists and boxes
+  HFONT Bold() const { return bold_.Get(); }      // a heading inside a page
+  HFONT Title() const { return title_.Get(); }    // a window's or a page's title
+
+ private:
+  win32::UniqueFont normal_, bold_, title_;
+};
+
+// The skin's hand pointer over what can be clicked.
+class SkinPointer {
+ public:
+  void Load(HINSTANCE instance);
+  // Where the pointer stands, in window's client pixels.
+  static POINT At(HWND window);
+  // The answer to WM_SETCURSOR: the hand over something clickable (true),
+  // else nothing done and the class's arrow shows (false).
+  bool ShowOver(bool clickable) const;
+
+ private:
+  HCURSOR pointer_ = nullptr;
+};
 
 // Draws bitmap at (x, y), magenta transparent.
 void DrawSkinBitmap(HDC dc, HBITMAP bitmap, int x, int y);

@@ -4,13 +4,8 @@
 
 namespace vantrel {
 
-// The control is an owned window of owner_ and usually went with it.
-SkinTips::~SkinTips() {
-  if (tips_ && IsWindow(tips_) && GetWindow(tips_, GW_OWNER) == owner_) DestroyWindow(tips_);
-}
-
 bool SkinTips::Create(HWND owner, HINSTANCE instance) {
-  if (tips_ && IsWindow(tips_) && owner_ == owner) return true;
+  if (tips_ && IsWindow(tips_.Get()) && owner_ == owner) return true;
   // A control of an earlier owner went with it (an owned window is
   // destroyed with its owner).
   owner_ = owner;
@@ -19,9 +14,11 @@ bool SkinTips::Create(HWND owner, HINSTANCE instance) {
   InitCommonControlsEx(&classes);
   // Always shown, whichever window is active: the main window is a tool
   // of the tray that seldom has the focus.
-  tips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance, nullptr);
-  return tips_ != nullptr;
+  tips_ = UniqueHandle<OwnedPopupTraits>(
+      CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance, nullptr),
+      OwnedPopupTraits{.owner = owner});
+  return tips_.Valid();
 }
 
 void SkinTips::Add(RECT bounds, const std::string& text) {
@@ -35,7 +32,7 @@ void SkinTips::Add(RECT bounds, const std::string& text) {
   tool.uId = nextId_++;
   tool.rect = bounds;
   tool.lpszText = copy.data();
-  SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageA(tips_.Get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void SkinTips::Relay(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -47,7 +44,7 @@ void SkinTips::Relay(UINT message, WPARAM wParam, LPARAM lParam) {
   msg.lParam = lParam;
   msg.time = static_cast<DWORD>(GetMessageTime());
   GetCursorPos(&msg.pt);
-  SendMessageA(tips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+  SendMessageA(tips_.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
 
 }  // namespace vantrel

@@ -8,12 +8,13 @@
 
 #include <string>
 
+#include "platform/unique_handle.h"
+
 namespace vantrel {
 
 class SkinTips {
  public:
   SkinTips() = default;
-  ~SkinTips();
   SkinTips(const SkinTips&) = delete;
   SkinTips& operator=(const SkinTips&) = delete;
 
@@ -25,11 +26,22 @@ class SkinTips {
   void Add(RECT bounds, const std::string& text);
   // A mouse message the owner received.
   void Relay(UINT message, WPARAM wParam, LPARAM lParam);
-  HWND Handle() const { return tips_; }
+  HWND Handle() const { return tips_.Get(); }
 
  private:
+  // The control is an owned window of its owner and usually goes with it:
+  // it is destroyed here only while it is still that owner's.
+  struct OwnedPopupTraits {
+    using Handle = HWND;
+    HWND owner = nullptr;
+    static Handle Null() noexcept { return nullptr; }
+    bool Close(Handle popup) const noexcept {
+      return IsWindow(popup) && GetWindow(popup, GW_OWNER) == owner && DestroyWindow(popup);
+    }
+  };
+
   HWND owner_ = nullptr;
-  HWND tips_ = nullptr;
+  UniqueHandle<OwnedPopupTraits> tips_;
   UINT nextId_ = 1;
 };
 

@@ -10,15 +10,16 @@
 #include "common/text.h"
 #include "platform/win32/text_case_win32.h"
 #include "store/kill_log.h"
-#include "ui/control_subclass.h"
+#include "ui/model/twips.h"
 
 namespace vantrel {
 namespace {
 
-constexpr UINT_PTR kActTimer = 1;
-constexpr UINT_PTR kTimer1 = 2;
-constexpr UINT_PTR kTimer2 = 3;
-constexpr UINT kActInterval = 500;
+constexpr UINT_PTR kWatchTimer = 1;   // Act
+constexpr UINT_PTR kSecondTimer = 2;  // Timer1
+constexpr UINT_PTR kHelpTimer = 3;    // Timer2, which scrolls the help text
+constexpr UINT kWatchInterval = 500;
+constexpr UINT kSecondInterval = 1000;
 // The watch's threads announce a finished snapshot, and a new window to judge.
 constexpr UINT kSnapshotReadyMessage = WM_APP + 0x40;
 constexpr UINT kJudgeNewWindowMessage = WM_APP + 0x41;
@@ -26,34 +27,6 @@ constexpr UINT kJudgeNewWindowMessage = WM_APP + 0x41;
 constexpr UINT kAnimationStepsMessage = WM_APP + 0x42;
 // A box about the files the program cannot keep is due.
 constexpr UINT kStorageNoticeMessage = WM_APP + 0x43;
-constexpr UINT kTimer1Interval = 1000;
-constexpr const char* kPageClassName = "VantrelPage";
-constexpr int kTwipsPerPixel = 15;
-
-// Layout of the upper area, in pixels.
-constexpr RECT kTitre{8, 6, 200, 26};
-constexpr POINT kHelpAt{282, 4};
-constexpr POINT kMinimiseAt{306, 4};
-constexpr RECT kAddWin{12, 39, 232, 61};
-constexpr POINT kAddDeleteAt{238, 38};
-constexpr RECT kList2{8, 74, 322, 220};
-constexpr RECT kNum2{8, 226, 324, 242};
-constexpr POINT kTabsAt[3] = {{6, 245}, {112, 245}, {218, 245}};
-constexpr int kTabWidth = 106, kTabHeight = 24;
-// The pages lie below the upper area: 5 twips from the left, 4040 from the top.
-constexpr int kFrameLeftTwips = 5, kFrameTopTwips = 4040;
-constexpr int kPageWidth = 330, kPageHeight = 237;
-constexpr RECT kEntete2{8, 3, 322, 19};
-
-int Pixels(double twips) { return static_cast<int>(RoundHalfEven(twips / kTwipsPerPixel)); }
-
-int FrameIndex(Page page) { return static_cast<int>(page) - 1; }
-
-// Where each page frame stands in the main window's client area.
-RECT PagePlace() {
-  const POINT at{Pixels(kFrameLeftTwips), Pixels(kFrameTopTwips)};
-  return RECT{at.x, at.y, at.x + kPageWidth, at.y + kPageHeight};
-}
 
 }  // namespace
 
@@ -64,35 +37,46 @@ FrmMain::FrmMain(std::string programFolder)
       notices_([this] {
         if (Window()) PostMessageA(Window(), kStorageNoticeMessage, 0, 0);
       }),
-      recorder_(files_, clock_, settings_, sound_, ListStat),
-      engine_(desktop_, clock_, WatchLists{.activeWindows = List1, .activeSources = List1b, .titlesToDestroy = List2,
-                                           .destructionTimes = List3, .sizeRules = List4, .browserHeaders = List5,
-                                           .recordedCount = Num0, .activeCount = Num1, .toDestroyCaption = Num2},
+      recorder_(files_, clock_, settings_, sound_, frames_.statistics.Rows()),
+      engine_(desktop_, clock_,
+              WatchLists{.activeWindows = frames_.windows.ActiveWindows(), .activeSources = activeSources_,
+                         .titlesToDestroy = upper_.TitlesToDestroy(), .destructionTimes = destructionTimes_,
+                         .sizeRules = frames_.options.SizeRules(), .browserHeaders = frames_.options.BrowserHeaders(),
+                         .recordedCount = recordedCount_, .activeCount = activeCount_,
+                         .toDestroyCaption = upper_.ToDestroyCount()},
               kApplicationTitle),
-      pages_(*this, settings_, pop_, LabFActive, LabFOption, LabFStat, Entete2,
-             PageHooks{[this] { statsPage_->Load(); }, [this](bool on) { RunHelpScroller(on); },
-                       [this] { help_.Compose(); }}) {
+      pages_(*this, settings_, pop_, upper_.TabCaption(Page::Windows), upper_.TabCaption(Page::Options),
+             upper_.TabCaption(Page::Statistics), frames_.windows.Title(),
+             PageHooks{.loadStatistics = [this] { frames_.statistics.Operations().Load(); },
+                       .runHelpScroller =
+                           [this](bool on) {
+                             frames_.help.Text().SetRunning(on);
+                             SetHelpTimer(on);
+                           },
+                       .composeHelp = [this] { frames_.help.Text().Compose(); }}) {
   engine_.SetKillRecorder(&recorder_);
   engine_.SetDebugTrace(&debugTrace_);
   recorder_.SetLogRefusedHandler([this] { notices_.KillLogRefused(); });
-  options_ = std::make_unique<OptionHandlers>(OptionBoxes{chkStart, ChkDefaut, chkMin}, settings_, registry_, files_,
-                                              List5, *this, [this] {
-                                                AddEntete.SetText("");
-                                                AddEntete.Focus();
-                                              });
-  windowsPage_ = std::make_unique<WindowsPage>(WindowsPageParts{AddWin, LabAddDelete, List1, List2, List3}, ini_,
-                                               titles_, engine_, *this, [this] { Act_Timer(); });
-  optionsPage_ = std::make_unique<OptionsPage>(
-      OptionsPageParts{AddH, AddL, LabBoutonHL, List4, AddEntete, LabAjoutEntete, List5, ChkDefaut},
-      ini_, titles_, settings_, files_, *this);
-  statsPage_ = std::make_unique<StatisticsPage>(ListStat, files_, KillLogPath(programFolder_), *this,
-                                                [this](int twips) { SetTitleColumnWidth(twips); });
+  frames_.windows.Connect(upper_.TitleEntry(), upper_.AddOrRemoveCaption(), upper_.TitlesToDestroy(), destructionTimes_,
+                   ini_, titles_, engine_, *this, [this] {
+                     // After a switch the list is filled again from a reading
+                     // that begins after it, in the new window order.
+                     engine_.ReadAfresh();
+                   });
+  upper_.Connect(frames_.windows.Operations());
+  frames_.options.Connect(ini_, titles_, settings_, files_, registry_, *this, sound_, loop_);
+  frames_.statistics.Connect(files_, KillLogPath(programFolder_), *this);
+  // A click on the help text pauses or resumes the scrolling.
+  frames_.help.Text().onRunningChanged = [this](bool on) { SetHelpTimer(on); };
 }
 
 FrmMain::~FrmMain() { Unload(); }
 
 bool FrmMain::Load(HINSTANCE instance) {
-  instance_ = instance;
+  skin_.Load(instance);
+  LARGE_INTEGER frequency{};
+  QueryPerformanceFrequency(&frequency);
+  countsPerSecond_ = frequency.QuadPart;
   // Titles are compared without regard to case by the system's own rules
   // (its ANSI code page), before the first scan reads any.
   UseTextCase(SystemTextCase());
@@ -110,25 +94,21 @@ bool FrmMain::Load(HINSTANCE instance) {
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP));
   RegisterClassA(&wc);
-  WNDCLASSA page{};
-  page.lpfnWndProc = FormWindow::Procedure;
-  page.hInstance = instance;
-  page.lpszClassName = kPageClassName;
-  page.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  RegisterClassA(&page);
 
   // Borderless and captionless: the skin is the whole window. The title is
   // the application title, which the watch recognises as its own.
   mainWindow_ = OwnedWindow::Create(
       *this, FormWindowCreation{.exStyle = WS_EX_APPWINDOW,
-                            .className = kMainClassName,
-                            .title = kApplicationTitle,
-                            .style = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX,
-                            .place = RECT{0, 0, Pixels(kMainWindowWidthTwips), Pixels(kMainWindowHeightTwips)},
-                            .instance = instance});
+                                .className = kMainClassName,
+                                .title = kApplicationTitle,
+                                .style = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX,
+                                .place = RECT{0, 0, PixelsFromTwips(kMainWindowWidthTwips),
+                                              PixelsFromTwips(kMainWindowHeightTwips)},
+                                .instance = instance});
   if (!mainWindow_) return false;
-  heightPixels_ = Pixels(heightTwips_);
-  CreateControls(instance);
+  heightPixels_ = PixelsFromTwips(heightTwips_);
+  upper_.Create(Window(), skin_);
+  frames_.Create(Window(), skin_);
   desktopReader_ = std::make_unique<SlicedDesktopReader>(Window(), kSnapshotReadyMessage);
   engine_.SetDesktopReader(desktopReader_.get());
 
@@ -136,20 +116,20 @@ bool FrmMain::Load(HINSTANCE instance) {
                          .settings = settings_,
                          .ini = ini_,
                          .files = files_,
-                         .List2 = List2,
-                         .List4 = List4,
-                         .boxes = OptionBoxes{chkStart, ChkDefaut, chkMin},
+                         .List2 = upper_.TitlesToDestroy(),
+                         .List4 = frames_.options.SizeRules(),
+                         .boxes = frames_.options.Boxes(),
                          .pages = pages_,
                          .tray = pop_,
                          .titles = titles_,
-                         .loadTrayForm = [this] { pop_.Load(instance_, TrayCommands()); },
-                         .scan = [this] { Act_Timer(); },
-                         .addTrayIcon = [this] { tray_.AddTrayIcon(Window(), frameIcons_[0].Get()); },
+                         .loadTrayForm = [this] { pop_.Load(skin_.instance, TrayCommands()); },
+                         .scan = [this] { WatchTick(); },
+                         .addTrayIcon = [this] { tray_.AddTrayIcon(Window(), skin_.trayFrames[0].Get()); },
                          .notices = &notices_};
   RunStartup(context);
 
-  SetTimer(Window(), kActTimer, kActInterval, nullptr);
-  SetTimer(Window(), kTimer1, kTimer1Interval, nullptr);
+  SetTimer(Window(), kWatchTimer, kWatchInterval, nullptr);
+  SetTimer(Window(), kSecondTimer, kSecondInterval, nullptr);
   // From here the desktop is read on the watch's thread and new windows are
   // judged as they appear; without that thread the tick reads the desktop
   // itself and alone finds new windows.
@@ -164,110 +144,29 @@ FrmPop::Commands FrmMain::TrayCommands() {
                           .showOptionsPage = [this] { ShowPage(Page::Options); },
                           .showStatsPage = [this] { ShowPage(Page::Statistics); },
                           .showHelpPage = [this] { ShowPage(Page::Help); },
-                          .destroyAll = [this] { LabKillAll_Click(); },
+                          .destroyAll = [this] { frames_.windows.Operations().DestroyAll(); },
                           .hideMain = [this] { HideMainWindow(); },
                           .quit = [this] { Quit(); }};
 }
 
-void FrmMain::CreateControls(HINSTANCE instance) {
-  backBitmap_.Reset(LoadSkinBitmap(instance, IDB_MAIN_BACK));
-  tabBitmap_.Reset(LoadSkinBitmap(instance, IDB_TAB));
-  buttonBitmap_.Reset(LoadSkinBitmap(instance, IDB_BUTTON));
-  buttonHover_.Reset(LoadSkinBitmap(instance, IDB_BUTTON_HOVER));
-  helpBitmap_.Reset(LoadSkinBitmap(instance, IDB_HELP));
-  helpHover_.Reset(LoadSkinBitmap(instance, IDB_HELP_HOVER));
-  minimiseBitmap_.Reset(LoadSkinBitmap(instance, IDB_MINIMISE));
-  minimiseHover_.Reset(LoadSkinBitmap(instance, IDB_MINIMISE_HOVER));
-  const int small = GetSystemMetrics(SM_CXSMICON);
-  const int iconIds[3] = {IDI_TRAY0, IDI_TRAY1, IDI_TRAY2};
-  for (int i = 0; i < 3; ++i)
-    frameIcons_[i].Reset(
-        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(iconIds[i]), IMAGE_ICON, small, small, 0)));
-  pointer_ = LoadCursorA(instance, MAKEINTRESOURCEA(IDC_POINTER));
-  if (!pointer_) pointer_ = LoadCursor(nullptr, IDC_HAND);
-
-  normalFont_.Reset(CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, "Tahoma"));
-  titleFont_.Reset(CreateFontA(-15, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, "Tahoma"));
-  HFONT font = normalFont_.Get();
-  const UINT centred = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
-
-  Titre = SkinLabel(Window(), kTitre, titleFont_.Get());
-  Titre.SetCaption(kApplicationTitle);
-  Num2 = SkinLabel(Window(), kNum2, font);
-  Num2.SetForeColor(RGB(255, 255, 255));
-  for (int i = 0; i < 3; ++i) {
-    tabs_[i] = SkinPicture(Window(), kTabsAt[i], tabBitmap_.Get());
-  }
-  const auto tabRect = [](int i) {
-    return RECT{kTabsAt[i].x, kTabsAt[i].y, kTabsAt[i].x + kTabWidth, kTabsAt[i].y + kTabHeight};
-  };
-  LabFActive = SkinLabel(Window(), tabRect(0), font, centred);
-  LabFActive.SetCaption(AnsiFromUtf8("Fenêtres"));
-  LabFOption = SkinLabel(Window(), tabRect(1), font, centred);
-  LabFOption.SetCaption("Options");
-  LabFStat = SkinLabel(Window(), tabRect(2), font, centred);
-  LabFStat.SetCaption("Statistiques");
-  btnAide_ = SkinPicture(Window(), kHelpAt, helpBitmap_.Get(), helpHover_.Get());
-  minimise_ = SkinPicture(Window(), kMinimiseAt, minimiseBitmap_.Get(), minimiseHover_.Get());
-  addDelete_ = SkinPicture(Window(), kAddDeleteAt, buttonBitmap_.Get(), buttonHover_.Get());
-  if (tips_.Create(Window(), instance)) {
-    tips_.Add(btnAide_.Bounds(), "Voir l'aide");
-    tips_.Add(minimise_.Bounds(), "Minimiser");
-  }
-  LabAddDelete = SkinLabel(Window(), addDelete_.Bounds(), font, centred);
-  LabAddDelete.SetCaption("Ajouter");
-
-  HWND addWin = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | WS_TABSTOP,
-                                kAddWin.left, kAddWin.top, kAddWin.right - kAddWin.left, kAddWin.bottom - kAddWin.top,
-                                Window(), nullptr, instance, nullptr);
-  AddWin.Attach(addWin);
-  HWND list2 = CreateWindowExA(0, "LISTBOX", "",
-                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER,
-                               kList2.left, kList2.top, kList2.right - kList2.left, kList2.bottom - kList2.top, Window(),
-                               nullptr, instance, nullptr);
-  List2.Attach(list2);
-  for (HWND child : {addWin, list2}) {
-    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    AttachControlFilter(child, FilterControl, this);
-  }
-
-  for (int i = 0; i < 4; ++i) {
-    frameWindows_[i] = OwnedWindow::Create(
-        pageFrames_[i], FormWindowCreation{.className = kPageClassName,
-                                       .style = WS_CHILD | WS_CLIPCHILDREN,
-                                       .place = PagePlace(),
-                                       .parent = Window(),
-                                       .instance = instance});
-  }
-  Entete2 = SkinLabel(Frame(FrameIndex(Page::Windows)), kEntete2, titleFont_.Get());
-  Entete2.SetForeColor(RGB(255, 255, 255));
-  CreatePages(instance);
-
-  help_.Create(Frame(FrameIndex(Page::Help)), RECT{0, 28, 329, 235}, instance);
-  // A click on the text pauses or resumes the scrolling.
-  help_.onRunningChanged = [this](bool on) { SetHelpTimer(on); };
-  helpTitle_ = SkinLabel(Frame(FrameIndex(Page::Help)), kEntete2, titleFont_.Get());
-  helpTitle_.SetCaption(HelpPage::Title());
-  helpTitle_.SetForeColor(RGB(255, 255, 255));
-}
-
-void FrmMain::Unload() {
+void FrmMain::StopWork() {
   tray_.RemoveTrayIcon();
   // The thread ends first: nothing is read or posted for a closing window.
   watchThread_.reset();
   engine_.SetDesktopReader(nullptr);
   desktopReader_.reset();
-  if (Window()) {
-    KillTimer(Window(), kActTimer);
-    KillTimer(Window(), kTimer1);
-    KillTimer(Window(), kTimer2);
-    mainWindow_.Reset();  // the page frames go with it
-  }
+  if (!Window()) return;
+  for (const UINT_PTR timer : {kWatchTimer, kSecondTimer, kHelpTimer}) KillTimer(Window(), timer);
+}
+
+void FrmMain::Unload() {
+  StopWork();
+  mainWindow_.Reset();  // the page frames go with it
 }
 
 // ---- timers ---------------------------------------------------------------
 
-void FrmMain::Act_Timer() {
+void FrmMain::WatchTick() {
   try {
     engine_.Tick();
   } catch (...) {
@@ -275,22 +174,16 @@ void FrmMain::Act_Timer() {
   }
 }
 
-void FrmMain::RunHelpScroller(bool on) {
-  help_.SetRunning(on);
-  SetHelpTimer(on);
-}
-
 void FrmMain::SetHelpTimer(bool on) {
   if (!Window()) return;
-  if (on) SetTimer(Window(), kTimer2, kHelpScrollIntervalMs, nullptr);
-  else KillTimer(Window(), kTimer2);
+  if (on) SetTimer(Window(), kHelpTimer, kHelpScrollIntervalMs, nullptr);
+  else KillTimer(Window(), kHelpTimer);
 }
 
-void FrmMain::Timer1_Timer() {
+void FrmMain::SecondTick() {
   const double fraction = static_cast<double>(std::rand()) / (static_cast<double>(RAND_MAX) + 1.0);
-  Titre.SetForeColor(TrayAnimation::TitleColour(fraction));
-  const int frame = animation_.NextFrame();
-  tray_.SetIcon(frameIcons_[frame].Get());
+  upper_.Title().SetForeColor(TrayAnimation::TitleColour(fraction));
+  tray_.SetIcon(skin_.trayFrames[animation_.NextFrame()].Get());
   tray_.UpdateTrayIcon();
 }
 
@@ -310,13 +203,6 @@ bool FrmMain::AskYesNo(const std::string& text, const std::string& title) {
 
 void FrmMain::Inform(const std::string& text, const std::string& title) {
   MessageBoxA(Window(), text.c_str(), title.c_str(), MB_OK | MB_ICONINFORMATION);
-}
-
-int FrmMain::MessageBoxBetweenTopmost(const std::string& text, const std::string& caption, UINT flags) {
-  MakeNotTopmost();
-  const int answer = MessageBoxA(Window(), text.c_str(), caption.c_str(), flags);
-  MakeTopmost();
-  return answer;
 }
 
 void FrmMain::ShowMainWindow() {
@@ -340,8 +226,6 @@ void FrmMain::ShowPage(Page page) {
   if (Window()) ShowWindow(Window(), SW_SHOWNORMAL);
 }
 
-void FrmMain::LabKillAll_Click() { windowsPage_->DestroyAll(); }
-
 void FrmMain::HideMainWindow() {
   if (Window()) ShowWindow(Window(), SW_HIDE);
 }
@@ -354,7 +238,9 @@ void FrmMain::Minimise() {
 
 void FrmMain::Quit() {
   const std::string question = std::string("Etes vous sur de vouloir quitter ") + kApplicationTitle + " ?";
-  const int answer = MessageBoxBetweenTopmost(question, kApplicationTitle, MB_YESNO | MB_ICONQUESTION);
+  MakeNotTopmost();
+  const int answer = MessageBoxA(Window(), question.c_str(), kApplicationTitle, MB_YESNO | MB_ICONQUESTION);
+  MakeTopmost();
   if (answer != IDYES) return;
   Unload();
   pop_.Unload();
@@ -365,7 +251,7 @@ void FrmMain::Quit() {
 
 void FrmMain::SetHeightTwips(int twips) {
   heightTwips_ = twips;
-  const int pixels = Pixels(twips);
+  const int pixels = PixelsFromTwips(twips);
   // Thousands of one-twip steps make a few hundred pixel heights: only a
   // new pixel height is worth a move and a repaint. The uncovered row is
   // erased and painted once, by UpdateWindow, rather than erased during the
@@ -374,7 +260,7 @@ void FrmMain::SetHeightTwips(int twips) {
   const int previous = heightPixels_;
   heightPixels_ = pixels;
   ++heightRepaints_;
-  SetWindowPos(Window(), nullptr, 0, 0, Pixels(widthTwips_), pixels,
+  SetWindowPos(Window(), nullptr, 0, 0, PixelsFromTwips(widthTwips_), pixels,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_DEFERERASE);
   if (pixels > previous) LeaveCoveredRowsToPage(previous, pixels);
   UpdateWindow(Window());
@@ -384,33 +270,25 @@ void FrmMain::SetHeightTwips(int twips) {
 // main window would draw nothing there (its children are clipped out of its
 // painting) and would still pay for a whole paint of its own at each step.
 void FrmMain::LeaveCoveredRowsToPage(int fromPixel, int toPixel) {
-  bool pageShown = false;
-  for (const Page page : {Page::Windows, Page::Options, Page::Statistics, Page::Help})
-    pageShown = pageShown || FrameVisible(page);
-  if (!pageShown) return;
+  if (!frames_.AnyVisible()) return;
   RECT client{};
   GetClientRect(Window(), &client);
   const RECT rows{client.left, fromPixel, client.right, toPixel};
-  const RECT page = PagePlace();
+  const RECT page = PageFrames::Place();
   RECT covered{};
   if (IntersectRect(&covered, &rows, &page) && EqualRect(&covered, &rows)) ValidateRect(Window(), &rows);
 }
 
 void FrmMain::ShowFrame(Page frame, bool visible) {
-  const int i = FrameIndex(frame);
-  if (i < 0 || i > 3 || !Frame(i)) return;
-  ShowWindow(Frame(i), visible ? SW_SHOWNA : SW_HIDE);
+  if (PageForm* form = frames_.Form(frame)) form->SetVisible(visible);
 }
 
 bool FrmMain::FrameVisible(Page frame) const {
-  const int i = FrameIndex(frame);
-  return i >= 0 && i <= 3 && Frame(i) && (GetWindowLongA(Frame(i), GWL_STYLE) & WS_VISIBLE) != 0;
+  const PageForm* form = frames_.Form(frame);
+  return form && form->Visible();
 }
 
-void FrmMain::ShowTabPicture(Page tab, bool visible) {
-  const int i = FrameIndex(tab);
-  if (i >= 0 && i < 3) tabs_[i].SetVisible(visible);
-}
+void FrmMain::ShowTabPicture(Page tab, bool visible) { upper_.ShowTabPicture(tab, visible); }
 
 void FrmMain::RequestAnimationSteps() {
   if (Window()) PostMessageA(Window(), kAnimationStepsMessage, 0, 0);
@@ -421,8 +299,6 @@ void FrmMain::RequestAnimationSteps() {
 // whatever else waits in the window's loop (the watch's snapshot, a new
 // window to judge) is handled.
 void FrmMain::RunAnimationSteps() {
-  static LARGE_INTEGER frequency{};
-  if (frequency.QuadPart == 0) QueryPerformanceFrequency(&frequency);
   LARGE_INTEGER start{}, now{};
   QueryPerformanceCounter(&start);
   constexpr LONGLONG kRoundMs = 8;
@@ -430,7 +306,7 @@ void FrmMain::RunAnimationSteps() {
   do {
     more = pages_.AnimationStep();
     QueryPerformanceCounter(&now);
-  } while (more && (now.QuadPart - start.QuadPart) * 1000 < kRoundMs * frequency.QuadPart);
+  } while (more && (now.QuadPart - start.QuadPart) * 1000 < kRoundMs * countsPerSecond_);
   if (more) RequestAnimationSteps();
 }
 
@@ -442,30 +318,21 @@ double FrmMain::ScreenHeightTwips() const {
 void FrmMain::SetSizeTwips(int width, int height) {
   widthTwips_ = width;
   heightTwips_ = height;
-  heightPixels_ = Pixels(height);
+  heightPixels_ = PixelsFromTwips(height);
   if (Window())
-    SetWindowPos(Window(), nullptr, 0, 0, Pixels(width), heightPixels_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Window(), nullptr, 0, 0, PixelsFromTwips(width), heightPixels_,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FrmMain::SetPositionTwips(double left, double top) {
   leftTwips_ = left;
   topTwips_ = top;
   if (Window())
-    SetWindowPos(Window(), nullptr, Pixels(left), Pixels(top), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Window(), nullptr, PixelsFromTwips(left), PixelsFromTwips(top), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// The pointer is given by WM_SETCURSOR to the clickable controls.
-void FrmMain::ApplyPointer() {}
-
-void FrmMain::PlaceFrames() {
-  for (int i = 0; i < 4; ++i) {
-    HWND frame = Frame(i);
-    if (!frame) continue;
-    const RECT place = PagePlace();
-    SetWindowPos(frame, nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ShowWindow(frame, SW_HIDE);
-  }
-}
+void FrmMain::PlaceFrames() { frames_.HideAll(); }
 
 void FrmMain::SetVisible(bool visible) {
   if (Window()) ShowWindow(Window(), visible ? SW_SHOWNA : SW_HIDE);
@@ -478,61 +345,15 @@ void FrmMain::Paint() {
   HDC dc = BeginPaint(Window(), &ps);
   {
     win32::SavedDC saved(dc);
-    if (backBitmap_.Valid()) {
+    if (skin_.back.Valid()) {
       auto memory = win32::UniqueMemoryDC::CompatibleWith(dc);
-      win32::Selection selected(memory.Get(), backBitmap_.Get());
+      win32::Selection selected(memory.Get(), skin_.back.Get());
       const RECT& r = ps.rcPaint;
       BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, memory.Get(), r.left, r.top, SRCCOPY);
     }
-    for (const SkinPicture& tab : tabs_) tab.Paint(dc);
-    btnAide_.Paint(dc);
-    minimise_.Paint(dc);
-    addDelete_.Paint(dc);
-    for (const SkinLabel* label : {&Titre, &Num2, &LabFActive, &LabFOption, &LabFStat, &LabAddDelete})
-      label->Paint(dc);
+    upper_.Paint(dc);
   }
   EndPaint(Window(), &ps);
-}
-
-// A page's picture is loaded when the page is first painted: most runs show
-// one page or none, and the pictures are the bulk of the skin.
-HBITMAP FrmMain::PagePicture(int page) {
-  static constexpr int kPageIds[4] = {IDB_PAGE_WINDOWS, IDB_PAGE_OPTIONS, IDB_PAGE_STATS, IDB_PAGE_HELP};
-  if (page < 0 || page > 3) return nullptr;
-  if (!pagePictureTried_[page]) {
-    pagePictureTried_[page] = true;
-    pageBitmaps_[page].Reset(LoadSkinBitmap(instance_, kPageIds[page]));
-  }
-  return pageBitmaps_[page].Get();
-}
-
-void FrmMain::PaintPage(int page) {
-  HWND frame = Frame(page);
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(frame, &ps);
-  if (PagePicture(page)) {
-    win32::SavedDC saved(dc);
-    auto memory = win32::UniqueMemoryDC::CompatibleWith(dc);
-    win32::Selection selected(memory.Get(), pageBitmaps_[page].Get());
-    const RECT& r = ps.rcPaint;
-    BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, memory.Get(), r.left, r.top, SRCCOPY);
-  }
-  if (page == FrameIndex(Page::Windows)) Entete2.Paint(dc);
-  if (page == FrameIndex(Page::Help)) helpTitle_.Paint(dc);
-  PaintPageControls(page, dc);
-  EndPaint(frame, &ps);
-}
-
-FrmMain::Hit FrmMain::HitTest(POINT p) const {
-  if (minimise_.Contains(p)) return Hit::Minimise;
-  if (btnAide_.Contains(p)) return Hit::Help;
-  const RECT tabs[3] = {LabFActive.Bounds(), LabFOption.Bounds(), LabFStat.Bounds()};
-  if (PtInRect(&tabs[0], p)) return Hit::TabWindows;
-  if (PtInRect(&tabs[1], p)) return Hit::TabOptions;
-  if (PtInRect(&tabs[2], p)) return Hit::TabStats;
-  if (addDelete_.Contains(p)) return Hit::AddDelete;
-  if (Titre.Contains(p) || Num2.Contains(p)) return Hit::Other;
-  return Hit::Background;
 }
 
 void FrmMain::OnTrayMessage(UINT mouseMessage) {
@@ -540,17 +361,10 @@ void FrmMain::OnTrayMessage(UINT mouseMessage) {
   else if (mouseMessage == WM_RBUTTONUP) pop_.Popup(IsWindowVisible(Window()) != FALSE);
 }
 
-void FrmMain::OnMouseMove(int x, int y) {
-  const POINT p{x, y};
-  switch (HitTest(p)) {
-    case Hit::Minimise: minimise_.SetHighlighted(true); return;
-    case Hit::Help: btnAide_.SetHighlighted(true); return;
-    case Hit::Background: break;
-    default: return;
-  }
-  minimise_.SetHighlighted(false);
-  btnAide_.SetHighlighted(false);
-  if (!dragging_) return;
+void FrmMain::OnMouseMove(POINT p) {
+  const Hit hit = upper_.HitTest(p);
+  upper_.ShowPointerOn(hit);
+  if (hit != Hit::Background || !dragging_) return;
   // Where the pointer stood for this move. GetCursorPos would say where it
   // stands now, and Wine answers that from the display server, which can
   // lag the input by a move or more: the window would stop short.
@@ -563,7 +377,7 @@ void FrmMain::OnMouseMove(int x, int y) {
 }
 
 void FrmMain::OnButtonDown(POINT p) {
-  pressed_ = HitTest(p);
+  pressed_ = upper_.HitTest(p);
   SetCapture(Window());
   if (pressed_ == Hit::Background) {
     dragging_ = true;
@@ -590,7 +404,7 @@ void FrmMain::OnButtonUp(POINT p, bool rightButton) {
   pressed_ = Hit::Other;
   if (GetCapture() == Window()) ReleaseCapture();  // WM_CAPTURECHANGED finds nothing left to end
   if (wasDragging) return;
-  const Hit hit = HitTest(p);
+  const Hit hit = upper_.HitTest(p);
   if (hit == Hit::Minimise) {
     if (rightButton) pop_.Popup(IsWindowVisible(Window()) != FALSE);
     else Minimise();
@@ -605,56 +419,9 @@ void FrmMain::Click(Hit hit) {
     case Hit::TabOptions: pages_.LabFOption_Click(); break;
     case Hit::TabStats: pages_.LabFStat_Click(); break;
     case Hit::Help: pages_.BtnAide_Click(); break;
-    case Hit::AddDelete: windowsPage_->AddOrRemove(); break;
+    case Hit::AddOrRemove: frames_.windows.Operations().AddOrRemove(); break;
     default: break;
   }
-}
-
-bool FrmMain::OnSetCursor(HWND over) {
-  bool clickable = over == List2.Handle();
-  if (over == Window()) {
-    POINT p{};
-    GetCursorPos(&p);
-    ScreenToClient(Window(), &p);
-    const Hit hit = HitTest(p);
-    clickable = hit != Hit::Background && hit != Hit::Other;
-  }
-  if (!clickable || !pointer_) return false;
-  SetCursor(pointer_);
-  return true;
-}
-
-LRESULT FrmMain::OnPageMessage(int page, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_PAINT:
-      PaintPage(page);
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_NCPAINT:
-      return 0;  // a page has no border
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_MOUSEMOVE:
-      OnPageMouse(page, message, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-      return 0;
-    case WM_COMMAND:
-      OnChildCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
-      return 0;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-      if (HBRUSH brush = PageBackBrush(page, reinterpret_cast<HWND>(lParam))) {
-        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-        return reinterpret_cast<LRESULT>(brush);
-      }
-      break;
-    case WM_SETCURSOR:
-      if (LOWORD(lParam) == HTCLIENT && OnPageSetCursor(page, reinterpret_cast<HWND>(wParam))) return TRUE;
-      break;
-    default:
-      break;
-  }
-  return DefWindowProcA(Frame(page), message, wParam, lParam);
 }
 
 LRESULT FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -667,43 +434,31 @@ LRESULT FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     SetForegroundWindow(Window());
     return 0;
   }
-  if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) tips_.Relay(message, wParam, lParam);
+  if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) upper_.RelayMouse(message, wParam, lParam);
+  const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   switch (message) {
     case kSnapshotReadyMessage:
       if (desktopReader_) {
         if (auto snapshot = desktopReader_->TakeSnapshot()) engine_.SnapshotArrived(std::move(*snapshot));
       }
       return 0;
-    case kJudgeNewWindowMessage:
-      engine_.JudgeNewWindow(static_cast<WindowHandle>(wParam));
-      return 0;
-    case kAnimationStepsMessage:
-      RunAnimationSteps();
-      return 0;
-    case kStorageNoticeMessage:
-      notices_.ShowDue(*this);
-      return 0;
+    case kJudgeNewWindowMessage: engine_.JudgeNewWindow(static_cast<WindowHandle>(wParam)); return 0;
+    case kAnimationStepsMessage: RunAnimationSteps(); return 0;
+    case kStorageNoticeMessage: notices_.ShowDue(*this); return 0;
     case WM_TIMER:
-      if (wParam == kActTimer) Act_Timer();
-      else if (wParam == kTimer1) Timer1_Timer();
-      else if (wParam == kTimer2) help_.Tick();
+      if (wParam == kWatchTimer) WatchTick();
+      else if (wParam == kSecondTimer) SecondTick();
+      else if (wParam == kHelpTimer) frames_.help.Text().Tick();
       return 0;
-    case WM_PAINT:
-      Paint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
+    case WM_PAINT: Paint(); return 0;
+    case WM_ERASEBKGND: return 1;
     case WM_NCPAINT:
       // A borderless window has no frame to paint. The default handling
       // also tells the shell's taskbar (Wine's, at least) to lay its buttons
       // out anew, which every step of the page animation would pay for.
       return 0;
-    case kTrayCallbackMessage:
-      OnTrayMessage(LOWORD(lParam));
-      return 0;
-    case WM_MOUSEMOVE:
-      OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-      return 0;
+    case kTrayCallbackMessage: OnTrayMessage(LOWORD(lParam)); return 0;
+    case WM_MOUSEMOVE: OnMouseMove(at); return 0;
     case WM_CAPTURECHANGED:
       // The button-up can be lost (another window took the mouse): the drag
       // ends here all the same, or the window would follow the pointer.
@@ -712,20 +467,14 @@ LRESULT FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-      OnButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-      return 0;
+    case WM_MBUTTONDOWN: OnButtonDown(at); return 0;
     case WM_LBUTTONUP:
     case WM_MBUTTONUP:
-    case WM_RBUTTONUP:
-      OnButtonUp(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, message == WM_RBUTTONUP);
-      return 0;
+    case WM_RBUTTONUP: OnButtonUp(at, message == WM_RBUTTONUP); return 0;
     case WM_SETCURSOR:
-      if (LOWORD(lParam) == HTCLIENT && OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
+      if (LOWORD(lParam) == HTCLIENT && upper_.ShowPointer(reinterpret_cast<HWND>(wParam))) return TRUE;
       break;
-    case WM_COMMAND:
-      if (lParam != 0) OnChildCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
-      return 0;
+    case WM_COMMAND: upper_.OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam)); return 0;
     case WM_SIZE:
       // Minimising (from the taskbar, say) hides the window in the tray instead.
       if (wParam == SIZE_MINIMIZED) {
@@ -734,17 +483,9 @@ LRESULT FrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
-    case WM_CLOSE:
-      Quit();
-      return 0;
-    case WM_DESTROY:
-      tray_.RemoveTrayIcon();
-      KillTimer(Window(), kActTimer);
-      KillTimer(Window(), kTimer1);
-      KillTimer(Window(), kTimer2);
-      return 0;
-    default:
-      break;
+    case WM_CLOSE: Quit(); return 0;
+    case WM_DESTROY: StopWork(); return 0;  // destroyed by the system rather than unloaded
+    default: break;
   }
   return DefWindowProcA(Window(), message, wParam, lParam);
 }

@@ -72,8 +72,7 @@ bool HelpPage::Create(HWND parent, RECT area, HINSTANCE instance) {
   wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
   RegisterClassA(&wc);  // fails harmlessly when already registered
 
-  pointer_ = LoadCursorA(instance, MAKEINTRESOURCEA(IDC_POINTER));
-  if (!pointer_) pointer_ = LoadCursor(nullptr, IDC_HAND);
+  pointer_.Load(instance);
 
   frame_ = OwnedWindow::Create(*this, FormWindowCreation{.className = kFrameClassName,
                                                      .style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
@@ -179,10 +178,7 @@ bool HelpPage::OnMouse(UINT message, HelpTarget target) {
     case WM_LBUTTONDOWN: Run(mouse_.ButtonDown(target)); return true;
     case WM_LBUTTONUP: Run(mouse_.ButtonUp(target)); return true;
     case WM_LBUTTONDBLCLK: Run(mouse_.DoubleClick(target)); return true;
-    case WM_SETCURSOR:
-      if (!pointer_) return false;
-      SetCursor(pointer_);
-      return true;
+    case WM_SETCURSOR: return pointer_.ShowOver(true);
     default: return false;
   }
 }

@@ -12,6 +12,7 @@
 
 #include "ui/form_window.h"
 #include "ui/model/help_text.h"
+#include "ui/skin_controls.h"
 
 namespace vantrel {
 
@@ -85,7 +86,7 @@ class HelpPage final : public FormWindow {
   Library richEdit_;  // declared first: freed only after the windows are gone
   OwnedWindow frame_;
   HWND box_ = nullptr;
-  HCURSOR pointer_ = nullptr;
+  SkinPointer pointer_;
   HelpScroller scroller_;
   HelpMouse mouse_;
   int boxTopPixels_ = 0;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/text.h"
+#include "ui/model/twips.h"
 
 namespace vantrel {
 namespace {
@@ -133,9 +134,7 @@ int NextHelpTop(int topTwips, int boxHeightTwips, int frameHeightTwips) {
   return static_cast<int>(top);
 }
 
-int HelpPixels(int twips) {
-  return static_cast<int>(RoundHalfEven(static_cast<double>(twips) / kHelpTwipsPerPixel));
-}
+int HelpPixels(int twips) { return PixelsFromTwips(twips); }
 
 bool HelpScroller::Tick() {
   if (!running_) return false;

@@ -23,7 +23,6 @@ inline constexpr int kHelpBoxWidthTwips = 4500;
 inline constexpr int kHelpBoxHeightTwips = 17500;
 inline constexpr int kHelpScrollStepTwips = 10;
 inline constexpr unsigned kHelpScrollIntervalMs = 25;  // Timer2
-inline constexpr int kHelpTwipsPerPixel = 15;
 // The text box's font: Verdana 8.25 points.
 inline constexpr const char* kHelpFontFace = "Verdana";
 inline constexpr double kHelpFontPoints = 8.25;

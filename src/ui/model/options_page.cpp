@@ -26,10 +26,23 @@ std::vector<std::string> Entries(const ListControl& list) {
 
 }  // namespace
 
-std::string NumberText(double value) {
+std::string NumberText(double value, char decimalSeparator) {
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.15g", value);
-  return buffer;
+  std::string text = buffer;
+  for (char& c : text)
+    if (c == '.') c = decimalSeparator;
+  return text;
+}
+
+bool IsLocaleNumeric(std::string_view text, char decimalSeparator) {
+  if (decimalSeparator == '.') return IsNumeric(text);
+  std::string asRead(text);
+  for (char& c : asRead) {
+    if (c == '.') return false;  // not this locale's separator
+    if (c == decimalSeparator) c = '.';
+  }
+  return IsNumeric(asRead);
 }
 
 OptionsPage::OptionsPage(OptionsPageParts parts, ModuleINI& ini, TitleRuleState& titles, Settings& settings,
@@ -50,12 +63,12 @@ void OptionsPage::AddSizeRule() {
   prompts_.MakeNotTopmost();
   const std::string height = p_.AddH.Text();
   const std::string width = p_.AddL.Text();
-  if (!IsNumeric(height)) {
+  if (!IsLocaleNumeric(height, decimalSeparator_)) {
     prompts_.Inform(AnsiFromUtf8("Veuillez saisir la hauteur de la fenetre à éliminer"), "Vantrel");
     prompts_.MakeTopmost();
     return;
   }
-  if (!IsNumeric(width)) {
+  if (!IsLocaleNumeric(width, decimalSeparator_)) {
     prompts_.Inform(AnsiFromUtf8("Veuillez saisir la largeur de la fenetre à éliminer"), "Vantrel");
     prompts_.MakeTopmost();
     return;
@@ -129,12 +142,12 @@ void OptionsPage::SelectSizeRule() {
   const std::string entry = p_.List4.Item(p_.List4.Selected());
   const std::size_t hyphen = entry.find('-');
   if (hyphen == std::string::npos) {
-    p_.AddH.SetText(NumberText(Val(entry)));
+    p_.AddH.SetText(NumberText(Val(entry), decimalSeparator_));
     p_.AddL.SetText("");
     return;
   }
-  p_.AddH.SetText(NumberText(Val(std::string_view(entry).substr(0, hyphen))));
-  p_.AddL.SetText(NumberText(Val(std::string_view(entry).substr(hyphen + 1))));
+  p_.AddH.SetText(NumberText(Val(std::string_view(entry).substr(0, hyphen)), decimalSeparator_));
+  p_.AddL.SetText(NumberText(Val(std::string_view(entry).substr(hyphen + 1)), decimalSeparator_));
 }
 
 void OptionsPage::HeightClicked() {

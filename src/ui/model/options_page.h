@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/controls.h"
@@ -30,6 +31,10 @@ class OptionsPage {
  public:
   OptionsPage(OptionsPageParts parts, ModuleINI& ini, TitleRuleState& titles, Settings& settings, FileSystem& files,
               UserPrompts& prompts);
+
+  // The user's decimal separator ('.' unless told): the sizes typed and
+  // shown are read and written with it.
+  void UseDecimalSeparator(char separator) { decimalSeparator_ = separator; }
 
   void AddOrRemoveSizeRule();
   void AddSizeRule();
@@ -60,10 +65,14 @@ class OptionsPage {
   Settings& settings_;
   FileSystem& files_;
   UserPrompts& prompts_;
+  char decimalSeparator_ = '.';
 };
 
-// A number read from the start of a text, written back as the user's
-// locale writes it ("300", "12.5").
-std::string NumberText(double value);
+// A number written as the user's locale writes it ("300", "12.5", "12,5"
+// with a comma for decimal separator).
+std::string NumberText(double value, char decimalSeparator = '.');
+// A typed text read as a number in the user's locale: the locale's decimal
+// separator and no other ("12,5" with a comma, "12.5" with a point).
+bool IsLocaleNumeric(std::string_view text, char decimalSeparator);
 
 }  // namespace vantrel

@@ -12,6 +12,7 @@
 
 #include "platform/controls.h"
 #include "ui/model/tray_items.h"
+#include "ui/model/twips.h"
 
 namespace vantrel {
 
@@ -24,8 +25,8 @@ inline constexpr int kUpperAreaHeightTwips = 4065;
 inline constexpr int kPageOpenHeightTwips = 7580;
 inline constexpr int kShrinkStopTwips = 4050;
 // The window moves one twip at a time; a step of the animation goes as far
-// as one pixel (15 twips), the least the eye can see.
-inline constexpr int kTwipsPerAnimationStep = 15;
+// as one pixel, the least the eye can see.
+inline constexpr int kTwipsPerAnimationStep = kTwipsPerPixel;
 
 inline constexpr unsigned kOpenTabColour = 255;  // red
 inline constexpr unsigned kClosedTabColour = 0;  // black

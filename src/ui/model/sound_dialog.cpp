@@ -100,8 +100,8 @@ void SoundDialog::Background_MouseDown(double xTwips, double yTwips) {
 void SoundDialog::Background_MouseMove(int cursorX, int cursorY) {
   SetLooks(false, false);
   if (!dragging_) return;
-  place_.top = static_cast<double>(cursorY) * kSoundTwipsPerPixel - dragY_;
-  place_.left = static_cast<double>(cursorX) * kSoundTwipsPerPixel - dragX_;
+  place_.top = static_cast<double>(cursorY) * kTwipsPerPixel - dragY_;
+  place_.left = static_cast<double>(cursorX) * kTwipsPerPixel - dragX_;
   view_.MoveTo(place_);
   settings_.SavePosition(setting::kSonTop, static_cast<float>(place_.top));
   settings_.SavePosition(setting::kSonLeft, static_cast<float>(place_.left));

@@ -11,15 +11,15 @@
 #include "platform/file_system.h"
 #include "platform/sound_device.h"
 #include "store/settings.h"
+#include "ui/model/twips.h"
 
 namespace vantrel {
 
-// The dialog's size in pixels and twips (15 to the pixel).
+// The dialog's size in pixels and twips.
 inline constexpr int kSoundDialogWidth = 280;
 inline constexpr int kSoundDialogHeight = 132;
-inline constexpr int kSoundTwipsPerPixel = 15;
-inline constexpr double kSoundDialogWidthTwips = kSoundDialogWidth * kSoundTwipsPerPixel;
-inline constexpr double kSoundDialogHeightTwips = kSoundDialogHeight * kSoundTwipsPerPixel;
+inline constexpr double kSoundDialogWidthTwips = kSoundDialogWidth * kTwipsPerPixel;
+inline constexpr double kSoundDialogHeightTwips = kSoundDialogHeight * kTwipsPerPixel;
 
 // The folder Browse starts in, below the program folder.
 inline constexpr std::string_view kWaveFolderName = "wave";

@@ -17,74 +17,31 @@ namespace {
 constexpr RECT kTitre{14, 6, 116, 25};
 constexpr POINT kCloseAt{256, 7};
 constexpr int kCloseSize = 16;
-constexpr RECT kChkSon{18, 40, 98, 58};
-constexpr RECT kAddWin{19, 67, 262, 84};
+constexpr RECT kSoundOnBox{18, 40, 98, 58};    // ChkSon
+constexpr RECT kSoundFileBox{19, 67, 262, 84};  // AddWin
 constexpr RECT kExploreur{96, 94, 176, 118};  // BtnSound(0) with Exploreur on it
 constexpr RECT kSon{182, 94, 262, 118};       // BtnSound(1) with Son on it
 constexpr int kFolderImage = 13;              // in the menu image strip
 constexpr int kSoundImage = 10;
 constexpr int kImageSize = 16;
-constexpr int kChkSonId = 101;
-constexpr int kAddWinId = 102;
+constexpr int kSoundOnBoxId = 101;
+constexpr int kSoundFileBoxId = 102;
 
 constexpr COLORREF kPanel = RGB(0xE8, 0xEE, 0xF6);
 constexpr COLORREF kInk = RGB(0x1E, 0x2A, 0x44);
 constexpr COLORREF kKey = RGB(255, 0, 255);
 
 int Pixels(double twips) {
-  const double value = twips / kSoundTwipsPerPixel;
   // A place always comes through KeepInside; this only guards the cast.
-  if (!(value > -1e9 && value < 1e9)) return 0;
-  return static_cast<int>(RoundHalfEven(value));
+  if (!(twips > -1e9 && twips < 1e9)) return 0;
+  return PixelsFromTwips(twips);
 }
+
+double Twips(int pixels) { return static_cast<double>(pixels) * kTwipsPerPixel; }
 
 bool Inside(const RECT& r, POINT p) { return PtInRect(&r, p) != FALSE; }
 
 }  // namespace
-
-// ChkSon: a real check box whose change handler runs on every change of
-// its value, by a click or by the program, and never for the same value.
-class FrmSon::CheckBoxControl final : public CheckBox {
- public:
-  explicit CheckBoxControl(HWND box) : box_(box) {}
-  bool Value() const override { return value_; }
-  void SetValue(bool value) override {
-    if (value == value_) return;
-    value_ = value;
-    SendMessageA(box_, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
-    if (handler_) handler_(value);
-  }
-  void OnChange(ChangeHandler handler) override { handler_ = std::move(handler); }
-  // The box was clicked: it has already toggled itself.
-  void Clicked() {
-    const bool now = SendMessageA(box_, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    if (now == value_) return;
-    value_ = now;
-    if (handler_) handler_(now);
-  }
-
- private:
-  HWND box_;
-  bool value_ = false;  // designed clear
-  ChangeHandler handler_;
-};
-
-class FrmSon::EditControl final : public TextBox {
- public:
-  explicit EditControl(HWND edit) : edit_(edit) {}
-  std::string Text() const override {
-    const int length = GetWindowTextLengthA(edit_);
-    if (length <= 0) return {};
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
-    const int read = GetWindowTextA(edit_, buffer.data(), length + 1);
-    return std::string(buffer.data(), static_cast<std::size_t>(read > 0 ? read : 0));
-  }
-  void SetText(std::string_view text) override { SetWindowTextA(edit_, std::string(text).c_str()); }
-  void Focus() override { SetFocus(edit_); }
-
- private:
-  HWND edit_;
-};
 
 std::string Win32FileOpenDialog::Show(std::string_view folder, std::string_view fileName) {
   // Only the name goes into the box: a full path there would make the
@@ -121,7 +78,7 @@ FrmSon::~FrmSon() {
   Finish(true);
 }
 
-bool FrmSon::Show(HWND owner, std::function<void()> afterClose) {
+bool FrmSon::Show(HWND owner, MessageLoop& loop, std::function<void()> afterClose) {
   if (Window() || dialog_) return false;  // showing, or shown before
   WNDCLASSA wc{};
   wc.lpfnWndProc = FormWindow::Procedure;
@@ -147,16 +104,12 @@ bool FrmSon::Show(HWND owner, std::function<void()> afterClose) {
   systemDialog_.SetOwner(Window());
 
   SoundDialogView& view = *this;
-  dialog_ = std::make_unique<SoundDialog>(view, settings_, sound_, files_, fileDialog_, *ChkSon, *AddWin);
-  AreaTwips desktop{static_cast<double>(GetSystemMetrics(SM_XVIRTUALSCREEN)) * kSoundTwipsPerPixel,
-                    static_cast<double>(GetSystemMetrics(SM_YVIRTUALSCREEN)) * kSoundTwipsPerPixel,
-                    static_cast<double>(GetSystemMetrics(SM_CXVIRTUALSCREEN)) * kSoundTwipsPerPixel,
-                    static_cast<double>(GetSystemMetrics(SM_CYVIRTUALSCREEN)) * kSoundTwipsPerPixel};
+  dialog_ = std::make_unique<SoundDialog>(view, settings_, sound_, files_, fileDialog_, soundOn_, soundFile_);
+  AreaTwips desktop{Twips(GetSystemMetrics(SM_XVIRTUALSCREEN)), Twips(GetSystemMetrics(SM_YVIRTUALSCREEN)),
+                    Twips(GetSystemMetrics(SM_CXVIRTUALSCREEN)), Twips(GetSystemMetrics(SM_CYVIRTUALSCREEN))};
   if (desktop.width <= 0 || desktop.height <= 0)
-    desktop = AreaTwips{0, 0, static_cast<double>(GetSystemMetrics(SM_CXSCREEN)) * kSoundTwipsPerPixel,
-                        static_cast<double>(GetSystemMetrics(SM_CYSCREEN)) * kSoundTwipsPerPixel};
-  dialog_->Load(static_cast<double>(GetSystemMetrics(SM_CXSCREEN)) * kSoundTwipsPerPixel,
-                static_cast<double>(GetSystemMetrics(SM_CYSCREEN)) * kSoundTwipsPerPixel, desktop);
+    desktop = AreaTwips{0, 0, Twips(GetSystemMetrics(SM_CXSCREEN)), Twips(GetSystemMetrics(SM_CYSCREEN))};
+  dialog_->Load(Twips(GetSystemMetrics(SM_CXSCREEN)), Twips(GetSystemMetrics(SM_CYSCREEN)), desktop);
 
   if (owner_ && IsWindowEnabled(owner_)) {
     EnableWindow(owner_, FALSE);
@@ -167,10 +120,11 @@ bool FrmSon::Show(HWND owner, std::function<void()> afterClose) {
   // The program's loop hands the dialog its keys: Tab, Enter, Escape. The
   // owner's timers go on being served by that loop, so kills and their
   // sounds go on while the dialog is open.
-  SetModelessDialog(Window());
+  loop_ = &loop;
+  loop_->SetDialog(Window());
   ShowWindow(Window(), SW_SHOW);
   SetForegroundWindow(Window());
-  SetFocus(GetDlgItem(Window(), kAddWinId));
+  SetFocus(GetDlgItem(Window(), kSoundFileBoxId));
   return true;
 }
 
@@ -181,7 +135,8 @@ void FrmSon::Finish(bool destroyWindow) {
   }
   open_ = false;
   EndModal();
-  if (ModelessDialog() == Window()) SetModelessDialog(nullptr);
+  if (loop_ && loop_->Dialog() == Window()) loop_->SetDialog(nullptr);
+  loop_ = nullptr;
   if (destroyWindow) window_.Reset();
   std::function<void()> after = std::move(afterClose_);
   afterClose_ = nullptr;
@@ -195,28 +150,25 @@ void FrmSon::EndModal() {
 }
 
 bool FrmSon::CreateControls() {
-  back_.Reset(LoadSkinBitmap(instance_, IDB_SOUND_BACK));
-  button_.Reset(LoadSkinBitmap(instance_, IDB_BUTTON));
-  buttonPressed_.Reset(LoadSkinBitmap(instance_, IDB_BUTTON_HOVER));
-  close_.Reset(LoadSkinBitmap(instance_, IDB_CLOSE));
-  closeLit_.Reset(LoadSkinBitmap(instance_, IDB_CLOSE_HOVER));
-  images_.Reset(LoadSkinBitmap(instance_, IDB_MENU_IMAGES));
-  pointer_ = LoadCursorA(instance_, MAKEINTRESOURCEA(IDC_POINTER));
-  if (!pointer_) pointer_ = LoadCursor(nullptr, IDC_HAND);
-  font_.Reset(CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, "Tahoma"));
-  titleFont_.Reset(CreateFontA(-15, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, "Tahoma"));
+  back_ = LoadSkinBitmap(instance_, IDB_SOUND_BACK);
+  button_ = LoadSkinBitmap(instance_, IDB_BUTTON);
+  buttonPressed_ = LoadSkinBitmap(instance_, IDB_BUTTON_HOVER);
+  close_ = LoadSkinBitmap(instance_, IDB_CLOSE);
+  closeLit_ = LoadSkinBitmap(instance_, IDB_CLOSE_HOVER);
+  images_ = LoadSkinBitmap(instance_, IDB_MENU_IMAGES);
+  pointer_.Load(instance_);
   panelBrush_.Reset(CreateSolidBrush(kPanel));
 
-  HWND box = CreateWindowExA(0, "BUTTON", "Son", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, kChkSon.left,
-                             kChkSon.top, kChkSon.right - kChkSon.left, kChkSon.bottom - kChkSon.top, Window(),
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kChkSonId)), instance_, nullptr);
-  HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, kAddWin.left,
-                              kAddWin.top, kAddWin.right - kAddWin.left, kAddWin.bottom - kAddWin.top, Window(),
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kAddWinId)), instance_, nullptr);
+  HWND box = CreateWindowExA(0, "BUTTON", "Son", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, kSoundOnBox.left,
+                             kSoundOnBox.top, kSoundOnBox.right - kSoundOnBox.left, kSoundOnBox.bottom - kSoundOnBox.top, Window(),
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kSoundOnBoxId)), instance_, nullptr);
+  HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, kSoundFileBox.left,
+                              kSoundFileBox.top, kSoundFileBox.right - kSoundFileBox.left, kSoundFileBox.bottom - kSoundFileBox.top, Window(),
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kSoundFileBoxId)), instance_, nullptr);
   if (!box || !edit) return false;
-  for (HWND child : {box, edit}) SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
-  ChkSon = std::make_unique<CheckBoxControl>(box);
-  AddWin = std::make_unique<EditControl>(edit);
+  for (HWND child : {box, edit}) SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Normal()), FALSE);
+  soundOn_.Attach(box);
+  soundFile_.Attach(edit);
   // Image4 and Image5, the close button's two looks, lie in one place and
   // carry the same tip.
   if (tips_.Create(Window(), instance_))
@@ -254,7 +206,7 @@ void FrmSon::PaintButton(HDC dc, RECT bounds, bool pressed, int image, const cha
                    (image - 1) * kImageSize, 0, kImageSize, kImageSize, kKey);
   }
   RECT text{bounds.left + 28 + shift, bounds.top + shift, bounds.right - 4 + shift, bounds.bottom + shift};
-  win32::Selection font(dc, font_.Get());
+  win32::Selection font(dc, fonts_.Normal());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, kInk);
   DrawTextA(dc, caption, -1, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
@@ -271,7 +223,7 @@ void FrmSon::Paint() {
       BitBlt(dc, 0, 0, kSoundDialogWidth, kSoundDialogHeight, memory.Get(), 0, 0, SRCCOPY);
     }
     {
-      win32::Selection font(dc, titleFont_.Get());
+      win32::Selection font(dc, fonts_.Title());
       SetBkMode(dc, TRANSPARENT);
       SetTextColor(dc, kInk);
       RECT titre = kTitre;
@@ -306,8 +258,7 @@ void FrmSon::OnButtonDown(POINT p, bool left) {
     case Hit::Son: dialog_->Son_MouseDown(); break;
     case Hit::Close: break;
     case Hit::Background:
-      dialog_->Background_MouseDown(static_cast<double>(p.x) * kSoundTwipsPerPixel,
-                                    static_cast<double>(p.y) * kSoundTwipsPerPixel);
+      dialog_->Background_MouseDown(Twips(p.x), Twips(p.y));
       break;
   }
 }
@@ -377,15 +328,9 @@ LRESULT FrmSon::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case WM_SETCURSOR:
-      if (reinterpret_cast<HWND>(wParam) == Window() && LOWORD(lParam) == HTCLIENT && pointer_) {
-        POINT p{};
-        GetCursorPos(&p);
-        ScreenToClient(Window(), &p);
-        if (HitTest(p) != Hit::Background) {
-          SetCursor(pointer_);
-          return TRUE;
-        }
-      }
+      if (reinterpret_cast<HWND>(wParam) == Window() && LOWORD(lParam) == HTCLIENT &&
+          pointer_.ShowOver(HitTest(SkinPointer::At(Window())) != Hit::Background))
+        return TRUE;
       break;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: {
@@ -396,8 +341,8 @@ LRESULT FrmSon::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return reinterpret_cast<LRESULT>(panelBrush_.Get());
     }
     case WM_COMMAND:
-      if (LOWORD(wParam) == kChkSonId && HIWORD(wParam) == BN_CLICKED && ChkSon) {
-        ChkSon->Clicked();
+      if (LOWORD(wParam) == kSoundOnBoxId && HIWORD(wParam) == BN_CLICKED) {
+        soundOn_.Clicked();
         return 0;
       }
       if (LOWORD(wParam) == IDCANCEL && dialog_) {  // Escape

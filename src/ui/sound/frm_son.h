@@ -1,7 +1,8 @@
 // FrmSon, the sound dialog: a skinned borderless window shown over the main
 // window, which it disables while it is open. It runs no loop of its own:
 // showing it returns at once, the program's loop serves it (its keyboard
-// through IsDialogMessage), and what was to follow runs when it closes. Its
+// through IsDialogMessage, the loop told of it while it is open), and what
+// was to follow runs when it closes. Its
 // logic is SoundDialog; the window owns the controls and the pictures and
 // forwards each event.
 #pragma once
@@ -18,7 +19,9 @@
 #include "platform/win32/gdi_handles.h"
 #include "store/settings.h"
 #include "ui/form_window.h"
+#include "ui/message_loop.h"
 #include "ui/model/sound_dialog.h"
+#include "ui/skin_controls.h"
 #include "ui/skin_tips.h"
 
 namespace vantrel {
@@ -51,14 +54,12 @@ class FrmSon final : public FormWindow, private SoundDialogView {
   // owner is enabled again first, then the dialog is destroyed, then
   // afterClose runs. False, and afterClose never runs, when the window
   // cannot be created or this dialog was shown before (one showing each).
-  bool Show(HWND owner, std::function<void()> afterClose = {});
+  bool Show(HWND owner, MessageLoop& loop, std::function<void()> afterClose = {});
   bool IsOpen() const { return open_; }
   const SoundDialog& Dialog() const { return *dialog_; }
 
  private:
   enum class Hit { Background, Exploreur, Son, Close };
-  class CheckBoxControl;
-  class EditControl;
 
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool CreateControls();
@@ -84,20 +85,21 @@ class FrmSon final : public FormWindow, private SoundDialogView {
   FileSystem& files_;
   Win32FileOpenDialog systemDialog_;
   FileOpenDialog& fileDialog_;
-  std::unique_ptr<CheckBoxControl> ChkSon;
-  std::unique_ptr<EditControl> AddWin;
+  Win32CheckBox soundOn_{false};  // ChkSon, designed clear
+  Win32TextBox soundFile_;        // AddWin: the wave file's path
   std::unique_ptr<SoundDialog> dialog_;
 
   OwnedWindow window_;
   HWND owner_ = nullptr;
+  MessageLoop* loop_ = nullptr;  // while open
   bool ownerDisabled_ = false;
   bool open_ = false;
   std::function<void()> afterClose_;
   std::optional<Hit> pressed_;  // the picture a button went down on
-  HCURSOR pointer_ = nullptr;
+  SkinPointer pointer_;
   SkinTips tips_;  // "Fermer" on the close button
   win32::UniqueBitmap back_, button_, buttonPressed_, close_, closeLit_, images_;
-  win32::UniqueFont font_, titleFont_;
+  SkinFonts fonts_;
   win32::UniqueBrush panelBrush_;
 };
 

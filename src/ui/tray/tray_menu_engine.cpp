@@ -52,8 +52,8 @@ TrayMenuEngine::~TrayMenuEngine() { Unhook(); }
 
 bool TrayMenuEngine::Hook(HWND form, HINSTANCE instance) {
   Parts& p = *parts_;
-  p.strip.Reset(LoadSkinBitmap(instance, IDB_MENU_IMAGES));
-  p.sidebar.Reset(LoadSkinBitmap(instance, IDB_SIDEBAR));
+  p.strip = LoadSkinBitmap(instance, IDB_MENU_IMAGES);
+  p.sidebar = LoadSkinBitmap(instance, IDB_SIDEBAR);
   p.images.Reset(ImageList_Create(VANTREL_MENU_IMAGE_SIZE, VANTREL_MENU_IMAGE_SIZE, ILC_COLOR24 | ILC_MASK,
                                   VANTREL_MENU_IMAGE_COUNT, 0));
   if (p.images.Valid() && p.strip.Valid()) ImageList_AddMasked(p.images.Get(), p.strip.Get(), RGB(255, 0, 255));

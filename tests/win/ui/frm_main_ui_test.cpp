@@ -427,7 +427,7 @@ TEST(MainWindowCase, AHeaderMatchesTitlesInAnyCaseOfTheSystemsCodePage) {
   test::StoredSettings settings({{"SonValue", "0"}, {"RunAtStart", "0"}, {"Position", "0"}, {"RunUrlDefault", "0"}});
   FrmMain main(folder);
   ASSERT_TRUE(main.Load(GetModuleHandleA(nullptr)));
-  ASSERT_EQ(main.BrowserHeaders().Item(0), "- vid\xE9o");
+  ASSERT_EQ(main.OptionsForm().BrowserHeaders().Item(0), "- vid\xE9o");
   test::VictimProcess victims({"Clip - VID\xC9O|300|200", "Clip - VIDEO|300|200"});
   ASSERT_TRUE(victims.WaitReady());
   EXPECT_TRUE(victims.WaitCloseOf("Clip - VID\xC9O", 5000));
@@ -459,10 +459,10 @@ TEST(MainWindowRestart, ReadsBackEveryStoredRuleOptionAndPlace) {
   EXPECT_EQ(main.Pages().OpenPage(), Page::Options);
   ASSERT_EQ(main.TitleRules().Count(), 2);
   EXPECT_EQ(main.TitleRules().Item(1), "Setup [Disabled]");
-  ASSERT_EQ(main.SizeRules().Count(), 1);
-  EXPECT_EQ(main.SizeRules().Item(0), "250 - 400");
-  ASSERT_EQ(main.BrowserHeaders().Count(), 1);
-  EXPECT_EQ(main.BrowserHeaders().Item(0), "- Opera");
+  ASSERT_EQ(main.OptionsForm().SizeRules().Count(), 1);
+  EXPECT_EQ(main.OptionsForm().SizeRules().Item(0), "250 - 400");
+  ASSERT_EQ(main.OptionsForm().BrowserHeaders().Count(), 1);
+  EXPECT_EQ(main.OptionsForm().BrowserHeaders().Item(0), "- Opera");
 
   // The rules work together: a small pop-up of the stored browser closes.
   test::VictimProcess victims({"Ad - Opera|300|200", "Ad - Mozilla|300|200|refuse"});

@@ -57,7 +57,7 @@ TEST(FrmMainWatch, HiddenWindowKeepsDestroyingAndLogsEachKill) {
   EXPECT_EQ(lines, 2) << log;
   EXPECT_EQ(rest, "") << log;
 
-  const ReportList& stats = main.Statistics();
+  const ReportList& stats = main.StatisticsForm().Rows();
   ASSERT_EQ(stats.Count(), 2);
   for (int i = 0; i < 2; ++i) {
     const ReportRow row = stats.Row(i);

@@ -64,10 +64,11 @@ class SoundDialogWinTest : public ::testing::Test {
   // until the dialog has closed: the steps are run by a timer of that loop.
   bool Run(std::vector<std::function<bool()>> steps, FileOpenDialog* fileDialog = nullptr) {
     ScriptedSteps script(std::move(steps));
+    MessageLoop loop;  // outlives the dialog, which clears itself from it
     FrmSon son(GetModuleHandleA(nullptr), settings_, sound_, files_, fileDialog);
     int closings = 0;
     bool ownerBackWhenClosed = false, dialogGoneWhenClosed = false;
-    const bool shown = son.Show(owner_, [&] {
+    const bool shown = son.Show(owner_, loop, [&] {
       ++closings;
       ownerBackWhenClosed = IsWindowEnabled(owner_) != FALSE;
       dialogGoneWhenClosed = Dialog() == nullptr;
@@ -76,10 +77,10 @@ class SoundDialogWinTest : public ::testing::Test {
     if (!shown) return false;
     EXPECT_TRUE(son.IsOpen());
     EXPECT_FALSE(IsWindowEnabled(owner_));
-    EXPECT_EQ(ModelessDialog(), son.Window());
+    EXPECT_EQ(loop.Dialog(), son.Window());
     // A script stuck on a step would leave the loop running: a minute ends it.
     const UINT_PTR guard = SetTimer(nullptr, 0, 60000, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(1); });
-    const int exitCode = RunMessageLoop();
+    const int exitCode = loop.Run();
     KillTimer(nullptr, guard);
     EXPECT_EQ(exitCode, 0) << "the dialog never closed";
     EXPECT_TRUE(script.Finished()) << "stopped at step " << script.Done();
@@ -87,7 +88,7 @@ class SoundDialogWinTest : public ::testing::Test {
     EXPECT_TRUE(ownerBackWhenClosed);
     EXPECT_TRUE(dialogGoneWhenClosed);
     EXPECT_FALSE(son.IsOpen());
-    EXPECT_EQ(ModelessDialog(), nullptr);
+    EXPECT_EQ(loop.Dialog(), nullptr);
     return true;
   }
   std::vector<std::string> LastTwoCommands() const {

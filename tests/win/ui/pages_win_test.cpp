@@ -124,9 +124,9 @@ TEST_F(PagesWinTest, CheckBoxClicksStoreTheOptions) {
   EXPECT_EQ(test::StoredSetting("RunMinimize"), "0");  // start-up cleared the designed tick
   SendMessageA(startHidden, BM_CLICK, 0, 0);
   PumpFor(30);
-  EXPECT_TRUE(main_.StartHidden().Value());
+  EXPECT_TRUE(main_.OptionsForm().StartHidden().Value());
   EXPECT_EQ(test::StoredSetting("RunMinimize"), "1");
-  main_.StartHidden().SetValue(false);  // the program's own change shows on the box
+  main_.OptionsForm().StartHidden().SetValue(false);  // the program's own change shows on the box
   EXPECT_EQ(SendMessageA(startHidden, BM_GETCHECK, 0, 0), BST_UNCHECKED);
   EXPECT_EQ(test::StoredSetting("RunMinimize"), "0");
 }
@@ -138,14 +138,71 @@ TEST_F(PagesWinTest, SizeRuleTypedInTheBoxesIsStoredAndTraced) {
   ASSERT_TRUE(height && width);
   SetWindowTextA(height, "300");
   SetWindowTextA(width, "200");
-  main_.Options().AddOrRemoveSizeRule();
-  EXPECT_EQ(main_.SizeRules().Count(), 1);
-  EXPECT_EQ(main_.SizeRules().Item(0), "300 - 200");
+  main_.OptionsForm().Operations().AddOrRemoveSizeRule();
+  EXPECT_EQ(main_.OptionsForm().SizeRules().Count(), 1);
+  EXPECT_EQ(main_.OptionsForm().SizeRules().Item(0), "300 - 200");
   EXPECT_THAT(Ini(), ::testing::HasSubstr("C0=300 - 200\r\nNbCondition=1\r\n"));
   EXPECT_THAT(ReadBytes(folder_ + "\\debug.txt"), ::testing::HasSubstr("H: 300 - L: 200\r\nSetFocus\r\n"));
   char text[16] = {};
   GetWindowTextA(height, text, sizeof text);
   EXPECT_STREQ(text, "");
+}
+
+// The user's decimal separator, set for one test and put back after it.
+class UserDecimalSeparator {
+ public:
+  explicit UserDecimalSeparator(const char* separator) {
+    GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, saved_, sizeof saved_);
+    SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator);
+  }
+  ~UserDecimalSeparator() { SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, saved_); }
+  UserDecimalSeparator(const UserDecimalSeparator&) = delete;
+  UserDecimalSeparator& operator=(const UserDecimalSeparator&) = delete;
+
+ private:
+  char saved_[8] = {};
+};
+
+TEST_F(PagesWinTest, SizesAreTypedAndShownWithTheUsersDecimalSeparator) {
+  const UserDecimalSeparator comma(",");
+  char separator[8] = {};
+  GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator);
+  ASSERT_STREQ(separator, ",");
+  main_.Pages().LabFOption_Click();
+  FinishAnimation();
+  HWND options = Frame(1);
+  HWND height = FindWindowExA(options, nullptr, "EDIT", nullptr);
+  HWND width = FindWindowExA(options, height, "EDIT", nullptr);
+  ASSERT_TRUE(height && width);
+  SetWindowTextA(height, "12,5");
+  SetWindowTextA(width, "300");
+  // A refusal would be a box: it is closed, and said.
+  std::string refusal;
+  test::ScriptedSteps closeAnyBox({[&] {
+    if (HWND box = ShownBox("Vantrel")) {
+      refusal = BoxText(box);
+      PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
+    return false;
+  }});
+  test::ClickAt(options, POINT{238 + 20, 92 + 10});  // "Ajouter" beside the sizes
+  ASSERT_TRUE(test::PumpUntil([&] { return main_.OptionsForm().SizeRules().Count() == 1 || !refusal.empty(); }));
+  EXPECT_EQ(refusal, "");
+  EXPECT_EQ(main_.OptionsForm().SizeRules().Item(0), "12,5 - 300");
+
+  // A stored rule is read as it always was, and shown the user's way.
+  main_.OptionsForm().SizeRules().Clear();
+  main_.OptionsForm().SizeRules().Add("12.5 - 7.25");
+  HWND rules = FindWindowExA(options, nullptr, "LISTBOX", nullptr);
+  test::ClickAt(rules, POINT{20, 6});
+  ASSERT_TRUE(test::PumpUntil([&] {
+    char text[16] = {};
+    GetWindowTextA(height, text, sizeof text);
+    return std::string(text) == "12,5";
+  }));
+  char text[16] = {};
+  GetWindowTextA(width, text, sizeof text);
+  EXPECT_STREQ(text, "7,25");
 }
 
 TEST_F(PagesWinTest, StatisticsListShowsTheLogWithItsColumns) {
@@ -158,7 +215,7 @@ TEST_F(PagesWinTest, StatisticsListShowsTheLogWithItsColumns) {
   HWND view = Child(Frame(2), WC_LISTVIEWA);
   ASSERT_NE(view, nullptr);
   EXPECT_EQ(SendMessageA(view, LVM_GETITEMCOUNT, 0, 0), 2);
-  EXPECT_EQ(main_.Statistics().Row(1), (ReportRow{"2003/04/16 ", "14:32:06", "a;b"}));
+  EXPECT_EQ(main_.StatisticsForm().Rows().Row(1), (ReportRow{"2003/04/16 ", "14:32:06", "a;b"}));
   EXPECT_EQ(SendMessageA(view, LVM_GETCOLUMNWIDTH, 2, 0), 180);  // 2700 twips
   char title[32] = {};
   LVCOLUMNA column{};
@@ -196,9 +253,9 @@ TEST_F(PagesWinTest, DeletingARowKeepsEveryOtherLineWholeHoweverLongItsTitle) {
   WriteLog(first + "2003/04/16 ;14:32:06;Short\r\n" + third);
   main_.Pages().LabFStat_Click();
   FinishAnimation();
-  ASSERT_EQ(main_.Statistics().Count(), 3);
+  ASSERT_EQ(main_.StatisticsForm().Rows().Count(), 3);
   ClickRow(1);
-  ASSERT_EQ(main_.Statistics().Selected(), 1);
+  ASSERT_EQ(main_.StatisticsForm().Rows().Selected(), 1);
   test::ScriptedSteps answer({[] {
     HWND box = ShownBox("Attention");
     return box && PostMessageA(box, WM_COMMAND, IDYES, 0);
@@ -207,7 +264,7 @@ TEST_F(PagesWinTest, DeletingARowKeepsEveryOtherLineWholeHoweverLongItsTitle) {
   PumpFor(200);
   ASSERT_TRUE(answer.Finished());
   EXPECT_EQ(Log(), first + third);
-  EXPECT_EQ(main_.Statistics().Row(0)[2], longTitle);
+  EXPECT_EQ(main_.StatisticsForm().Rows().Row(0)[2], longTitle);
 }
 
 TEST_F(PagesWinTest, ALogThatCannotBeRewrittenKeepsTheRowAndTheUserIsTold) {
@@ -225,7 +282,7 @@ TEST_F(PagesWinTest, ALogThatCannotBeRewrittenKeepsTheRowAndTheUserIsTold) {
   EXPECT_TRUE(script.Finished()) << "stopped at step " << script.Done();
   EXPECT_EQ(report, AnsiFromUtf8("Impossible d'enregistrer \"logkill.txt\" : les statistiques n'ont pas été modifiées."));
   EXPECT_EQ(SendMessageA(StatisticsView(), LVM_GETITEMCOUNT, 0, 0), 2);
-  EXPECT_EQ(main_.Statistics().Row(0)[2], "A");
+  EXPECT_EQ(main_.StatisticsForm().Rows().Row(0)[2], "A");
   EXPECT_TRUE(GetWindowLongA(main_.Window(), GWL_EXSTYLE) & WS_EX_TOPMOST);
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(Log(), log);
@@ -256,7 +313,7 @@ TEST_F(PagesWinTest, AHeaderFileThatCannotBeWrittenKeepsTheDefaultsAndTheTypedHe
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
   main_.Pages().LabFOption_Click();
   FinishAnimation();
-  ASSERT_TRUE(main_.DefaultHeaders().Value());
+  ASSERT_TRUE(main_.OptionsForm().BuiltInHeaders().Value());
   HWND options = Frame(1);
   HWND height = FindWindowExA(options, nullptr, "EDIT", nullptr);
   HWND width = FindWindowExA(options, height, "EDIT", nullptr);
@@ -274,9 +331,9 @@ TEST_F(PagesWinTest, AHeaderFileThatCannotBeWrittenKeepsTheDefaultsAndTheTypedHe
   test::ClickAt(options, POINT{238 + 40, 164 + 12});  // "Ajouter" of the headers
   PumpFor(300);
   EXPECT_EQ(report, AnsiFromUtf8("Impossible d'enregistrer \"Vantrel-Url.ini\" : les entêtes n'ont pas été modifiés."));
-  EXPECT_TRUE(main_.DefaultHeaders().Value());
-  EXPECT_EQ(main_.BrowserHeaders().Count(), 3);
-  EXPECT_EQ(main_.BrowserHeaders().Item(2), "- Mozilla");
+  EXPECT_TRUE(main_.OptionsForm().BuiltInHeaders().Value());
+  EXPECT_EQ(main_.OptionsForm().BrowserHeaders().Count(), 3);
+  EXPECT_EQ(main_.OptionsForm().BrowserHeaders().Item(2), "- Mozilla");
   HWND sizeRules = FindWindowExA(options, nullptr, "LISTBOX", nullptr);
   EXPECT_EQ(SendMessageA(FindWindowExA(options, sizeRules, "LISTBOX", nullptr), LB_GETCOUNT, 0, 0), 3);
   char typed[64] = {};

@@ -80,6 +80,28 @@ TEST(Win32ListBox, ReplacingAllEntriesLeavesTheBoxShownWithExactlyThem) {
   DestroyWindow(box);
 }
 
+// A label's caption as painted on a black canvas, every pixel.
+std::vector<COLORREF> PaintedCaption(const SkinFonts& fonts, const char* caption) {
+  wintest::DibCanvas canvas(220, 20, RGB(0, 0, 0));
+  SkinLabel label(nullptr, RECT{0, 0, 220, 20}, fonts.Title());
+  label.SetForeColor(RGB(255, 255, 255));
+  label.SetCaption(caption);
+  label.Paint(canvas.Dc());
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 220; ++x) pixels.push_back(canvas.At(x, y));
+  return pixels;
+}
+
+// The help page's title passes through the Windows page's title when one
+// page follows the other: a label shows its doubled ampersand as one.
+TEST(SkinLabel, ShowsADoubledAmpersandAsOne) {
+  const SkinFonts fonts;
+  const std::vector<COLORREF> single = PaintedCaption(fonts, "Aide & A Propos");
+  EXPECT_EQ(PaintedCaption(fonts, "Aide && A Propos"), single);
+  EXPECT_NE(PaintedCaption(fonts, "Aide &&& A Propos"), single);  // two shown: the canvas sees the difference
+}
+
 // Every pixel of a picture as drawn into a full-colour canvas.
 std::vector<COLORREF> DrawnPixels(HBITMAP bitmap) {
   const SIZE size = BitmapSize(bitmap);
