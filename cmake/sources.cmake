@@ -25,7 +25,7 @@ if(WIN32)
   target_link_libraries(vantrel_win32 PUBLIC vantrel_core user32 gdi32 msimg32 shell32 advapi32 comctl32 version)
   vantrel_link_delayed(vantrel_win32 PUBLIC comdlg32 winmm)
 
-  vantrel_glob(ui_sources ui ui/main ui/tray ui/sound ui/watch)
+  vantrel_glob(ui_sources ui ui/main ui/tray ui/sound)
   add_library(vantrel_ui STATIC ${ui_sources})
   target_link_libraries(vantrel_ui PUBLIC vantrel_win32)
 

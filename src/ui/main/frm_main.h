@@ -35,7 +35,7 @@
 #include "ui/model/user_prompts.h"
 #include "ui/tray/frm_pop.h"
 #include "ui/tray/tray_icon.h"
-#include "ui/watch/watch_thread.h"
+#include "platform/win32/watch_thread.h"
 
 namespace vantrel {
 

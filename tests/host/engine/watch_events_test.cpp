@@ -7,7 +7,7 @@
 
 #include "engine/kill_recorder.h"
 #include "support/recording_kill_recorder.h"
-#include "engine/new_window_candidates.h"
+#include "platform/new_window_candidates.h"
 #include "engine/window_watch.h"
 #include "platform/memory_controls.h"
 #include "support/fake_desktop.h"

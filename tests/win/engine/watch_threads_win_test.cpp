@@ -12,7 +12,7 @@
 
 #include "platform/win32/desktop_reader_win32.h"
 #include "platform/win32/win32_desktop.h"
-#include "ui/watch/watch_thread.h"
+#include "platform/win32/watch_thread.h"
 #include "victims.h"
 
 namespace vantrel {

@@ -1,11 +1,11 @@
-#include "ui/watch/watch_thread.h"
+#include "platform/win32/watch_thread.h"
 
 #include <mmsystem.h>
 
 #include <chrono>
 #include <vector>
 
-#include "engine/new_window_candidates.h"
+#include "platform/new_window_candidates.h"
 #include "platform/unique_handle.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_handles.h"

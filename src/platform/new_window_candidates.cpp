@@ -1,4 +1,4 @@
-#include "engine/new_window_candidates.h"
+#include "platform/new_window_candidates.h"
 
 #include <algorithm>
 
