@@ -91,6 +91,20 @@ BOOL CALLBACK FindBox(HWND w, LPARAM p) {
   return TRUE;
 }
 
+// The visible box of that title, waited for up to the given seconds;
+// null when none came.
+HWND WaitForBox(const char* title, double seconds) {
+  BoxSearch s{title, nullptr};
+  WaitFor(
+      [&] {
+        s.found = nullptr;
+        EnumWindows(FindBox, reinterpret_cast<LPARAM>(&s));
+        return s.found != nullptr;
+      },
+      seconds);
+  return s.found;
+}
+
 BOOL CALLBACK CountClass(HWND w, LPARAM p) {
   auto* s = reinterpret_cast<std::pair<const char*, int>*>(p);
   char cls[64] = {};
@@ -162,46 +176,21 @@ int main(int argc, char** argv) {
     PostMessageA(menu, WM_KEYUP, VK_ESCAPE, 0);
     return 0;
   }
-  if (action == "box-open") {
-    BoxSearch s{arg(2), nullptr};
-    return WaitFor(
-               [&] {
-                 s.found = nullptr;
-                 EnumWindows(FindBox, reinterpret_cast<LPARAM>(&s));
-                 return s.found != nullptr;
-               },
-               std::atof(arg(3, "10")))
-               ? 0
-               : 1;
-  }
+  if (action == "box-open") return WaitForBox(arg(2), std::atof(arg(3, "10"))) ? 0 : 1;
   if (action == "answer") {
-    BoxSearch s{arg(2), nullptr};
-    if (!WaitFor(
-            [&] {
-              s.found = nullptr;
-              EnumWindows(FindBox, reinterpret_cast<LPARAM>(&s));
-              return s.found != nullptr;
-            },
-            std::atof(arg(4, "10"))))
-      return 1;
+    HWND box = WaitForBox(arg(2), std::atof(arg(4, "10")));
+    if (!box) return 1;
     const std::string answer = arg(3);
     const int button = answer == "yes" ? IDYES : answer == "ok" ? IDOK : IDNO;
-    PostMessageA(s.found, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
     return 0;
   }
   if (action == "box-text") {
-    BoxSearch s{arg(2), nullptr};
-    if (!WaitFor(
-            [&] {
-              s.found = nullptr;
-              EnumWindows(FindBox, reinterpret_cast<LPARAM>(&s));
-              return s.found != nullptr;
-            },
-            std::atof(arg(3, "10"))))
-      return 1;
+    HWND box = WaitForBox(arg(2), std::atof(arg(3, "10")));
+    if (!box) return 1;
     // The message box's text is its static control 0xFFFF.
     char text[2048] = {};
-    GetDlgItemTextA(s.found, 0xFFFF, text, sizeof text);
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
     std::printf("%s\n", text);
     return 0;
   }
