@@ -88,12 +88,14 @@ bool MatchesPattern(std::string_view pattern, std::string_view text) {
   std::size_t p = 0, t = 0;
   std::size_t star = std::string_view::npos, mark = 0;
   while (t < text.size()) {
-    if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == text[t])) {
-      ++p;
-      ++t;
-    } else if (p < pattern.size() && pattern[p] == '*') {
+    // A star is a star whatever the text holds: it is tried before the
+    // character itself (a title may hold "*" too).
+    if (p < pattern.size() && pattern[p] == '*') {
       star = p++;
       mark = t;
+    } else if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == text[t])) {
+      ++p;
+      ++t;
     } else if (star != std::string_view::npos) {
       p = star + 1;
       t = ++mark;

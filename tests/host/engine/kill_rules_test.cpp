@@ -86,6 +86,9 @@ TEST(MatchesPattern, StarAndQuestionMarkOnly) {
       {"[X]", "[X]", true},  // brackets are plain characters
       {"[X]", "X", false},
       {"**A", "BA", true},
+      {"*", "**-", true},  // a star in the title does not use up the pattern's star
+      {"A*", "A*B", true},
+      {"*B", "*B", true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.pattern) + " / " + c.text);
