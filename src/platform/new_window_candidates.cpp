@@ -17,8 +17,10 @@ NewWindowCandidates::WatchedWindow* NewWindowCandidates::FindWatched(WindowHandl
 NewWindowCandidates::Milliseconds NewWindowCandidates::NextTitleLook(Milliseconds shownAt, Milliseconds now) const {
   // A page names its pop-up within a few hundred milliseconds, most often
   // soon after showing it: the looks are close at first, then spread out.
-  const Milliseconds gap = std::clamp<Milliseconds>((now - shownAt) / 8, timing_.lookEvery, timing_.titleLookAtMost);
-  return now + gap;
+  const Milliseconds gap = std::clamp<Milliseconds>((now - shownAt) / 4, timing_.lookEvery, timing_.titleLookAtMost);
+  const Milliseconds step = timing_.titleLookStep;
+  if (step == 0 || gap < step) return now + gap;
+  return (now + gap + step - 1) / step * step;
 }
 
 void NewWindowCandidates::Watch(WindowHandle window, Milliseconds now, const WindowLook& look) {

@@ -39,10 +39,13 @@ class NewWindowCandidates {
     Milliseconds lookEvery = 2;
     Milliseconds giveUpAfter = 2000;
     // A shown window's title is read again for this long, at first every
-    // lookEvery, then less and less often (an eighth of its age), at least
-    // every titleLookAtMost: about 65 reads in all.
+    // lookEvery, then less and less often (a quarter of its age), at least
+    // every titleLookAtMost: about 36 reads in all. Looks farther apart
+    // than titleLookStep fall on multiples of it, so that the windows
+    // watched at one time share the thread's wakings.
     Milliseconds watchTitleFor = 2000;
-    Milliseconds titleLookAtMost = 50;
+    Milliseconds titleLookAtMost = 100;
+    Milliseconds titleLookStep = 10;
   };
 
   NewWindowCandidates() = default;
