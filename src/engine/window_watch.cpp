@@ -153,18 +153,29 @@ void WatchEngine::SnapshotArrived(DesktopSnapshot snapshot) {
   }
   reading_ = !unanswered_.empty();
   ticksWhileReading_ = 0;
-  Tolerant("read the program's own windows", [&] { ReadDeferredFacts(desktop_, snapshot, WantedFacts()); });
-  ApplySnapshotOf(snapshot, reading);
+  const BrowserHeaders headers(lists_.browserHeaders);
+  KillRules rules;
+  Tolerant("read the rules", [&] { rules = ReadRules(); });
+  Tolerant("read the program's own windows",
+           [&] { ReadDeferredFacts(desktop_, snapshot, WantedFactsBy(headers, rules)); });
+  ApplySnapshotOf(snapshot, reading, headers, rules);
 }
 
 void WatchEngine::ScanWindows() {
   const std::uint64_t reading = ++readingsAsked_;
+  const BrowserHeaders headers(lists_.browserHeaders);
+  KillRules rules;
+  Tolerant("read the rules", [&] { rules = ReadRules(); });
   DesktopSnapshot snapshot;
-  Tolerant("read the desktop", [&] { snapshot = ReadDesktopSnapshot(desktop_, WantedFacts()); });
-  ApplySnapshotOf(snapshot, reading);
+  Tolerant("read the desktop", [&] { snapshot = ReadDesktopSnapshot(desktop_, WantedFactsBy(headers, rules)); });
+  ApplySnapshotOf(snapshot, reading, headers, rules);
 }
 
-void WatchEngine::ApplySnapshot(const DesktopSnapshot& snapshot) { ApplySnapshotOf(snapshot, ++readingsAsked_); }
+void WatchEngine::ApplySnapshot(const DesktopSnapshot& snapshot) {
+  KillRules rules;
+  Tolerant("read the rules", [&] { rules = ReadRules(); });
+  ApplySnapshotOf(snapshot, ++readingsAsked_, BrowserHeaders(lists_.browserHeaders), rules);
+}
 
 // A window as the rules see it: the program's own windows disabled behind
 // one of its boxes are not counted at all (nothing).
@@ -186,12 +197,9 @@ std::optional<WatchEngine::Judged> WatchEngine::Candidate(const WindowFacts& fac
   return w;
 }
 
-void WatchEngine::ApplySnapshotOf(const DesktopSnapshot& snapshot, std::uint64_t reading) {
-  recorded_.clear();
+void WatchEngine::ApplySnapshotOf(const DesktopSnapshot& snapshot, std::uint64_t reading,
+                                  const BrowserHeaders& headers, const KillRules& rules) {
   countedWindows_ = 0;
-  const BrowserHeaders headers(lists_.browserHeaders);
-  KillRules rules;
-  Tolerant("read the rules", [&] { rules = ReadRules(); });
 
   // The windows the rules may reach, in window order: the recorded ones,
   // and every other visible titled window when a rule reaches any window.
@@ -206,22 +214,18 @@ void WatchEngine::ApplySnapshotOf(const DesktopSnapshot& snapshot, std::uint64_t
       // (what was read predates the request), or just before: it is given
       // a watch period to close before it is asked again.
       if (AskedByJudgementLately(w->window, reading)) return;
-      if (w->recorded) {
-        w->recordedAt = static_cast<int>(recorded_.size());
-        recorded_.push_back(RecordedWindow{.listTitle = w->listTitle, .window = w->window});
-      }
       CheckBrowserWindow(*w);
       windows.push_back(std::move(*w));
     });
   }
 
   Tolerant("run the title rules", [&] { RunTitleRules(windows, rules); });
-  // Drop the windows the title rules took out; the rest keep their order.
-  std::vector<bool> dropped(recorded_.size(), false);
-  for (const Judged& w : windows)
-    if (w.dropped && w.recordedAt >= 0) dropped[static_cast<std::size_t>(w.recordedAt)] = true;
-  std::size_t place = 0;
-  std::erase_if(recorded_, [&](const RecordedWindow&) { return dropped[place++]; });
+  // The recorded windows, in window order, but those the title rules took out.
+  recorded_.clear();
+  Tolerant("record the windows", [&] {
+    for (const Judged& w : windows)
+      if (w.recorded && !w.dropped) recorded_.push_back(RecordedWindow{.listTitle = w.listTitle, .window = w.window});
+  });
   // Windows asked longer ago are the scans' to ask again if they stay.
   std::erase_if(askedByJudgement_, [&](const auto& asked) { return asked.second.reading + 1 < reading; });
   Tolerant("bring the active list in line", [&] { BringActiveListInLine(countedWindows_); });

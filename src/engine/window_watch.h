@@ -146,14 +146,14 @@ class WatchEngine {
     std::optional<WindowRect> restored;
     bool asked = false;    // a close request went out in this pass
     bool dropped = false;  // taken out of the recorded windows
-    int recordedAt = -1;   // place among the recorded windows
   };
 
   template <class Step>
   void Tolerant(std::string_view what, Step&& step) const noexcept;
   FactsWanted WantedFactsBy(const BrowserHeaders& headers, const KillRules& rules) const;
   bool StartReading();
-  void ApplySnapshotOf(const DesktopSnapshot& snapshot, std::uint64_t reading);
+  void ApplySnapshotOf(const DesktopSnapshot& snapshot, std::uint64_t reading, const BrowserHeaders& headers,
+                       const KillRules& rules);
   KillRules ReadRules() const;
   std::optional<Judged> Candidate(const WindowFacts& facts, const BrowserHeaders& headers) const;
   void CheckBrowserWindow(Judged& window);
